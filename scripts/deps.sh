@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project needs, only those that are missing.
+# Sourced by test.sh and run.sh; needs root or sudo when something is missing.
+set -euo pipefail
+
+zt41_packages=(
+    build-essential cmake ninja-build
+    qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite qt6-qpa-plugins
+    fonts-arphic-gkai00mp fonts-arphic-gbsn00lp fonts-wqy-microhei
+)
+
+zt41_install_deps() {
+    local missing=() extra=("$@")
+    for p in "${zt41_packages[@]}" "${extra[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$p")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null; then
+            sudo=(sudo)
+        else
+            echo "Missing packages: ${missing[*]}; run as root or install sudo." >&2
+            return 1
+        fi
+    fi
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}

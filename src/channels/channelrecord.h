@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace zt41 {
+
+// Field positions of a channel row; the grid's column index is the same number.
+enum class Field : int { No = 0, Rf = 1, Rct = 2, Tf = 3, Tct = 4, Bt = 5, Pw = 6 };
+
+constexpr int kFieldCount = 7;
+constexpr int kChannelCount = 16;
+
+// A field either holds text (possibly empty) or no value at all (a database null).
+using FieldValue = std::optional<QString>;
+
+// One row of the table Chane.
+struct ChannelRecord {
+    std::array<FieldValue, kFieldCount> fields{};
+
+    const FieldValue& operator[](Field f) const { return fields[static_cast<int>(f)]; }
+    FieldValue& operator[](Field f) { return fields[static_cast<int>(f)]; }
+
+    // The text of a field, a null reading as empty text.
+    QString text(Field f) const { return (*this)[f].value_or(QString()); }
+
+    bool operator==(const ChannelRecord&) const = default;
+};
+
+using ChannelRows = std::array<ChannelRecord, kChannelCount>;
+
+// The database names of the fields, in position order.
+inline constexpr std::array<const char*, kFieldCount> kFieldNames = {"no", "rf",  "rct", "tf",
+                                                                     "tct", "bt", "pw"};
+
+} // namespace zt41

@@ -1,0 +1,255 @@
+#include "channeltable.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+
+#include <atomic>
+
+namespace zt41 {
+
+namespace {
+
+std::atomic<int> connectionCounter{0};
+
+QSqlDatabase connection(const QString& name) { return QSqlDatabase::database(name, false); }
+
+// The SQLite driver binds a null QString as NULL; empty text must stay text.
+QString asText(const QString& s) { return s.isNull() ? QStringLiteral("") : s; }
+
+bool looksLikeSqlite(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    return f.read(16) == QByteArray("SQLite format 3\0", 16);
+}
+
+} // namespace
+
+ChannelTable::ChannelTable(QObject* parent)
+    : QObject(parent)
+    , m_connection(QStringLiteral("zt41-channels-%1").arg(connectionCounter++)) {}
+
+ChannelTable::~ChannelTable() {
+    if (QSqlDatabase::contains(m_connection)) {
+        connection(m_connection).close();
+        QSqlDatabase::removeDatabase(m_connection);
+    }
+}
+
+bool ChannelTable::fail(const QString& reason) {
+    m_error = reason;
+    m_open = false;
+    if (QSqlDatabase::contains(m_connection)) {
+        connection(m_connection).close();
+        QSqlDatabase::removeDatabase(m_connection);
+    }
+    return false;
+}
+
+bool ChannelTable::open(const QString& path) {
+    m_path = QFileInfo(path).absoluteFilePath();
+    m_error.clear();
+    const QFileInfo info(m_path);
+    if (info.exists()) {
+        if (!info.isFile())
+            return fail(QStringLiteral("%1 is not a file").arg(m_path));
+        // Qt's SQLite driver opens any file without complaint; look first.
+        if (!looksLikeSqlite(m_path))
+            return fail(QStringLiteral("%1 is not an SQLite database").arg(m_path));
+        if (!info.isWritable())
+            return fail(QStringLiteral("%1 cannot be written").arg(m_path));
+        return openExisting();
+    }
+    return createNew();
+}
+
+bool ChannelTable::openExisting() {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    db.setDatabaseName(m_path);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000"));
+    if (!db.open())
+        return fail(db.lastError().text());
+
+    QSqlQuery columns(db);
+    if (!columns.exec(QStringLiteral("PRAGMA table_info(Chane)")))
+        return fail(columns.lastError().text());
+    QStringList names;
+    while (columns.next())
+        names << columns.value(1).toString().toLower();
+    if (names.isEmpty())
+        return fail(QStringLiteral("%1 holds no table Chane").arg(m_path));
+    for (int i = 0; i < kFieldCount; ++i) {
+        if (names.size() <= i || names[i] != QLatin1String(kFieldNames[i]))
+            return fail(QStringLiteral("table Chane in %1 does not have the fields "
+                                       "no, rf, rct, tf, tct, bt, pw")
+                            .arg(m_path));
+    }
+
+    // A write lock taken and given back proves the file can be written.
+    QSqlQuery probe(db);
+    if (!probe.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return fail(QStringLiteral("%1 cannot be written: %2")
+                        .arg(m_path, probe.lastError().databaseText()));
+    probe.exec(QStringLiteral("ROLLBACK"));
+
+    return loadRows();
+}
+
+bool ChannelTable::createNew() {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    db.setDatabaseName(m_path);
+    if (!db.open())
+        return fail(db.lastError().text());
+    const auto abandon = [this, &db](const QString& reason) {
+        db.close();
+        QFile::remove(m_path);
+        return fail(reason);
+    };
+    if (!db.transaction())
+        return abandon(db.lastError().text());
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("CREATE TABLE Chane (no TEXT, rf TEXT, rct TEXT, tf TEXT, "
+                               "tct TEXT, bt TEXT, pw TEXT)")))
+        return abandon(q.lastError().text());
+    q.prepare(QStringLiteral("INSERT INTO Chane VALUES (?, '', '', '', '', '', '')"));
+    for (int k = 1; k <= kChannelCount; ++k) {
+        q.addBindValue(QString::number(k));
+        if (!q.exec())
+            return abandon(q.lastError().text());
+    }
+    if (!db.commit())
+        return abandon(db.lastError().text());
+    return loadRows();
+}
+
+bool ChannelTable::loadRows() {
+    QSqlQuery q(connection(m_connection));
+    if (!q.exec(QStringLiteral("SELECT rowid, no, rf, rct, tf, tct, bt, pw FROM Chane "
+                               "ORDER BY rowid")))
+        return fail(q.lastError().text());
+    int n = 0;
+    while (q.next()) {
+        if (n == kChannelCount)
+            return fail(QStringLiteral("table Chane in %1 has more than 16 rows").arg(m_path));
+        m_rowIds[n] = q.value(0).toLongLong();
+        for (int f = 0; f < kFieldCount; ++f) {
+            const QVariant v = q.value(f + 1);
+            m_rows[n].fields[f] = v.isNull() ? FieldValue() : FieldValue(v.toString());
+        }
+        ++n;
+    }
+    if (n != kChannelCount)
+        return fail(QStringLiteral("table Chane in %1 has %2 rows, not 16").arg(m_path).arg(n));
+    m_open = true;
+    m_current = 0;
+    return true;
+}
+
+void ChannelTable::moveNext() { setCurrentRow(m_current + 1 < kChannelCount ? m_current + 1 : kNoRow); }
+
+void ChannelTable::setCurrentRow(int row) {
+    if (row < 0 || row >= kChannelCount)
+        row = kNoRow;
+    if (row == m_current)
+        return;
+    m_current = row;
+    Q_EMIT currentRowChanged(row);
+}
+
+FieldValue ChannelTable::readField(Field f) const {
+    if (!hasCurrentRow())
+        return {};
+    return m_rows[m_current][f];
+}
+
+bool ChannelTable::writeField(Field f, const QString& text) { return writeFields({{f, text}}); }
+
+bool ChannelTable::writeFields(const std::vector<std::pair<Field, QString>>& changes) {
+    if (!hasCurrentRow())
+        return false;
+    return store(m_current, changes);
+}
+
+bool ChannelTable::writeFieldAt(int row, Field f, const QString& text) {
+    if (row < 0 || row >= kChannelCount)
+        return false;
+    return store(row, {{f, text}});
+}
+
+bool ChannelTable::store(int row, const std::vector<std::pair<Field, QString>>& changes) {
+    if (!m_open || changes.empty())
+        return m_open;
+    QSqlDatabase db = connection(m_connection);
+    const bool batch = changes.size() > 1;
+    if (batch && !db.transaction()) {
+        m_error = db.lastError().text();
+        return false;
+    }
+    QSqlQuery q(db);
+    for (const auto& [field, text] : changes) {
+        q.prepare(QStringLiteral("UPDATE Chane SET %1 = ? WHERE rowid = ?")
+                      .arg(QLatin1String(kFieldNames[static_cast<int>(field)])));
+        q.addBindValue(asText(text));
+        q.addBindValue(m_rowIds[row]);
+        if (!q.exec()) {
+            m_error = q.lastError().text();
+            if (batch)
+                db.rollback();
+            return false;
+        }
+    }
+    if (batch && !db.commit()) {
+        m_error = db.lastError().text();
+        db.rollback();
+        return false;
+    }
+    for (const auto& [field, text] : changes) {
+        m_rows[row][field] = asText(text);
+        Q_EMIT fieldChanged(row, field);
+    }
+    return true;
+}
+
+bool ChannelTable::replaceDataFields(const ChannelRows& rows) {
+    if (!m_open)
+        return false;
+    QSqlDatabase db = connection(m_connection);
+    if (!db.transaction()) {
+        m_error = db.lastError().text();
+        return false;
+    }
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral(
+        "UPDATE Chane SET rf = ?, rct = ?, tf = ?, tct = ?, bt = ?, pw = ? WHERE rowid = ?"));
+    for (int r = 0; r < kChannelCount; ++r) {
+        for (int f = 1; f < kFieldCount; ++f) {
+            const FieldValue& v = rows[r].fields[f];
+            q.addBindValue(v ? QVariant(asText(*v)) : QVariant(QMetaType(QMetaType::QString)));
+        }
+        q.addBindValue(m_rowIds[r]);
+        if (!q.exec()) {
+            m_error = q.lastError().text();
+            db.rollback();
+            return false;
+        }
+    }
+    if (!db.commit()) {
+        m_error = db.lastError().text();
+        db.rollback();
+        return false;
+    }
+    for (int r = 0; r < kChannelCount; ++r) {
+        for (int f = 1; f < kFieldCount; ++f) {
+            const FieldValue& v = rows[r].fields[f];
+            m_rows[r].fields[f] = v ? FieldValue(asText(*v)) : FieldValue();
+        }
+    }
+    Q_EMIT rowsReplaced();
+    return true;
+}
+
+} // namespace zt41

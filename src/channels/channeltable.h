@@ -1,0 +1,79 @@
+#pragma once
+
+#include "channelrecord.h"
+
+#include <QObject>
+#include <QString>
+
+#include <utility>
+#include <vector>
+
+namespace zt41 {
+
+// The 16 channel rows of the table Chane in an SQLite file, with the one
+// current-row cursor that the grid, the pickers, the transfers and the file
+// commands share. Every write is stored in the file at once; a cached copy of
+// the rows serves reads.
+class ChannelTable : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kNoRow = -1;
+
+    explicit ChannelTable(QObject* parent = nullptr);
+    ~ChannelTable() override;
+    Q_DISABLE_COPY_MOVE(ChannelTable)
+
+    static QString defaultFileName() { return QStringLiteral("ZT41XE.mdb"); }
+
+    // Opens the channel database, creating it with its 16 numbered rows when
+    // the file is missing. A file that is not a channel database, or that
+    // cannot be written, is left untouched and open() fails with a reason.
+    bool open(const QString& path);
+    bool isOpen() const { return m_open; }
+    QString errorString() const { return m_error; }
+    QString filePath() const { return m_path; }
+
+    // The cursor: 0 to 15, or kNoRow after walking past the sixteenth row.
+    int currentRow() const { return m_current; }
+    bool hasCurrentRow() const { return m_current != kNoRow; }
+    void moveFirst() { setCurrentRow(0); }
+    void moveNext();
+    void setCurrentRow(int row);
+
+    // Fields of the current row; a read with no current row gives null and a
+    // write with no current row stores nothing and fails.
+    FieldValue readField(Field f) const;
+    bool writeField(Field f, const QString& text);
+    // Several fields of the current row, in the order given, in one transaction.
+    bool writeFields(const std::vector<std::pair<Field, QString>>& changes);
+
+    const ChannelRecord& row(int index) const { return m_rows.at(index); }
+    const ChannelRows& rows() const { return m_rows; }
+    bool writeFieldAt(int row, Field f, const QString& text);
+
+    // Replaces the six data fields (rf to pw) of all 16 rows in one transaction;
+    // on failure nothing changes.
+    bool replaceDataFields(const ChannelRows& rows);
+
+Q_SIGNALS:
+    void fieldChanged(int row, zt41::Field field);
+    void rowsReplaced();
+    void currentRowChanged(int row);
+
+private:
+    bool openExisting();
+    bool createNew();
+    bool loadRows();
+    bool store(int row, const std::vector<std::pair<Field, QString>>& changes);
+    bool fail(const QString& reason);
+
+    QString m_connection;
+    QString m_path;
+    QString m_error;
+    bool m_open = false;
+    int m_current = 0;
+    std::array<qint64, kChannelCount> m_rowIds{};
+    ChannelRows m_rows{};
+};
+
+} // namespace zt41

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "channelrecord.h"
+
+#include <QString>
+
+namespace zt41 {
+
+// The value of the number at the start of a text: blanks, tabs and line feeds
+// are ignored wherever they stand; an optional sign, digits, at most one "."
+// and an optional exponent are read up to the first character that cannot
+// continue the number. "&H" and "&O" introduce a hexadecimal or octal integer.
+// No number, an empty text and a null give 0. A number too large for a double
+// gives an infinity, which callers treat as out of every range.
+double numericValue(const QString& text);
+double numericValue(const FieldValue& value);
+
+// Rounds to the nearest whole number, a half going to the even neighbour.
+double roundHalfEven(double v);
+
+// Fixed formats "###.00000" and "###.0": the integer part without leading
+// zeros (none at all below 1), ".", and exactly `decimals` decimals.
+QString formatFixed(double v, int decimals);
+inline QString formatFrequency(double mhz) { return formatFixed(mhz, 5); }
+inline QString formatTone(double hz) { return formatFixed(hz, 1); }
+
+// The shortest usual decimal form of a number: no exponent, no leading zeros
+// but a single "0" before the point, no trailing zeros, no point when no
+// decimals remain ("3.50" gives "3.5", "03" gives "3").
+QString shortestDecimal(double v);
+
+// Rounds to 15 significant digits, as the plain decimal text of a double does;
+// "145.0125" x 100000 so gives exactly 14501250.
+double roundToSignificant15(double v);
+
+} // namespace zt41

@@ -1,0 +1,45 @@
+#include "pickers.h"
+
+#include "channeltable.h"
+#include "tones.h"
+
+namespace zt41 {
+
+QStringList Pickers::items(Picker picker) {
+    switch (picker) {
+    case Picker::BothTones:
+        return QStringList{QStringLiteral("   ")} + toneSet();
+    case Picker::TransmitTone:
+        return QStringList{QStringLiteral("  ")} + toneSet();
+    case Picker::Shift:
+        return {QStringLiteral("off"), QStringLiteral("on"), QStringLiteral("  ")};
+    case Picker::Power:
+        return {QStringLiteral("H"), QStringLiteral("L")};
+    }
+    return {};
+}
+
+std::vector<Field> Pickers::fields(Picker picker) {
+    switch (picker) {
+    case Picker::BothTones:
+        return {Field::Rct, Field::Tct};
+    case Picker::TransmitTone:
+        return {Field::Tct};
+    case Picker::Shift:
+        return {Field::Bt};
+    case Picker::Power:
+        return {Field::Pw};
+    }
+    return {};
+}
+
+bool Pickers::pick(ChannelTable& table, Picker picker, const QString& item) {
+    if (!table.hasCurrentRow())
+        return false;
+    std::vector<std::pair<Field, QString>> changes;
+    for (Field f : fields(picker))
+        changes.emplace_back(f, item);
+    return table.writeFields(changes);
+}
+
+} // namespace zt41

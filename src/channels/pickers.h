@@ -1,0 +1,31 @@
+#pragma once
+
+#include "channelrecord.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace zt41 {
+
+class ChannelTable;
+
+// The four selection lists that set the fields the grid does not let the user type.
+enum class Picker {
+    BothTones,    // Combo4: receive tone, then transmit tone
+    TransmitTone, // Combo5
+    Shift,        // Combo2
+    Power,        // Combo3
+};
+
+class Pickers {
+public:
+    static QStringList items(Picker picker);
+    static std::vector<Field> fields(Picker picker);
+    // Writes the chosen item unchanged into the current row's fields, in order.
+    // With no current row nothing is written and false is returned.
+    static bool pick(ChannelTable& table, Picker picker, const QString& item);
+};
+
+} // namespace zt41

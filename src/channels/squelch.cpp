@@ -1,0 +1,35 @@
+#include "squelch.h"
+
+#include "messagesink.h"
+#include "numbers.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace zt41 {
+
+QStringList Squelch::items() {
+    QStringList list;
+    for (int level = 0; level <= 9; ++level)
+        list << QStringLiteral("  %1").arg(level);
+    return list;
+}
+
+bool Squelch::aboveLimit(const QString& text) { return roundHalfEven(numericValue(text.trimmed())) > 9; }
+
+QString Squelch::check(const QString& text, MessageSink& messages) {
+    if (!aboveLimit(text))
+        return text;
+    messages.show(QStringLiteral("静燥级别不可大于 9 ！！！"), titles::kSquelch,
+                  MessageIcon::Information);
+    return initialText();
+}
+
+int Squelch::levelForFrame(const QString& text) {
+    const double level = roundHalfEven(numericValue(text.trimmed()));
+    if (std::isnan(level))
+        return 0;
+    return static_cast<int>(std::clamp(level, 0.0, 9.0));
+}
+
+} // namespace zt41

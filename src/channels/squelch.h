@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace zt41 {
+
+class MessageSink;
+
+// The radio-wide squelch level, which is nothing but the text of its list.
+class Squelch {
+public:
+    static QString initialText() { return QStringLiteral("3"); }
+    // "  0" to "  9": each digit behind two blanks.
+    static QStringList items();
+
+    // The check that runs on every change of the list's text: a level that
+    // rounds above 9 is reported and replaced by "3". Returns the text the
+    // list should show afterwards.
+    static QString check(const QString& text, MessageSink& messages);
+    static bool aboveLimit(const QString& text);
+
+    // The level as a frame carries it: rounded as the check rounds and held to 0..9.
+    static int levelForFrame(const QString& text);
+};
+
+} // namespace zt41

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QStringList>
+
+namespace zt41 {
+
+// The 39 CTCSS tones the radio knows, in Hz, in picker order.
+const QStringList& toneSet();
+
+} // namespace zt41

@@ -1,0 +1,266 @@
+#include "channelfile.h"
+
+#include "channels/channeltable.h"
+#include "channels/messagesink.h"
+#include "channels/numbers.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+#include <cmath>
+
+namespace zt41 {
+
+namespace {
+
+constexpr int kDataFields = 6;
+
+// Values the program writes are plain; one holding a comma or a line end
+// (possible only from a quoted value loaded earlier, or typed as squelch
+// text) is quoted so that it reads back as one value.
+QByteArray valueBytes(const QString& text) {
+    QByteArray bytes = text.toUtf8();
+    const bool splits = bytes.contains(',') || bytes.contains('\r') || bytes.contains('\n');
+    if (splits && !bytes.contains('"'))
+        return '"' + bytes + '"';
+    return bytes;
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+} // namespace
+
+QByteArray encodeChannelFile(const QString& squelch, const ChannelRows& rows) {
+    QByteArray out = valueBytes(squelch) + ',';
+    for (const ChannelRecord& row : rows) {
+        for (int f = 1; f <= kDataFields; ++f) {
+            const FieldValue& v = row.fields[f];
+            out += v ? valueBytes(*v) : QByteArray("Null");
+            out += ',';
+        }
+    }
+    return out;
+}
+
+bool ChannelValueSplitter::feed(const char* data, qsizetype size) {
+    for (qsizetype i = 0; i < size; ++i) {
+        if (m_error != Error::None || m_values.size() == m_wanted)
+            return false;
+        const char c = data[i];
+        if (c == '\0') {
+            m_error = Error::NotText;
+            return false;
+        }
+        switch (m_state) {
+        case State::AfterCarriageReturn:
+            m_state = State::BeforeValue;
+            if (c == '\n')
+                break;
+            [[fallthrough]];
+        case State::BeforeValue:
+        case State::AfterComma:
+            if (isBlank(c))
+                break;
+            if (c == '\r' || c == '\n') {
+                // A line end right after a comma belongs to that comma.
+                if (m_state != State::AfterComma)
+                    emitValue();
+                endLine(c);
+            } else if (c == ',') {
+                emitValue();
+                m_state = State::AfterComma;
+            } else if (c == '"') {
+                m_state = State::Quoted;
+            } else {
+                m_value += c;
+                m_state = State::Unquoted;
+            }
+            break;
+        case State::Unquoted:
+            if (c == ',') {
+                emitValue();
+                m_state = State::AfterComma;
+            } else if (c == '\r' || c == '\n') {
+                emitValue();
+                endLine(c);
+            } else if (isBlank(c)) {
+                ++m_pendingBlanks;
+            } else {
+                m_value += QByteArray(m_pendingBlanks, ' ');
+                m_pendingBlanks = 0;
+                m_value += c;
+            }
+            break;
+        case State::Quoted:
+            if (c == '"')
+                m_state = State::AfterQuote;
+            else
+                m_value += c;
+            break;
+        case State::AfterQuote:
+            if (c == ',') {
+                emitValue();
+                m_state = State::AfterComma;
+            } else if (c == '\r' || c == '\n') {
+                emitValue();
+                endLine(c);
+            }
+            break;
+        }
+        // Blanks inside a value count too, so that a runaway value is caught early.
+        if (m_value.size() + m_pendingBlanks > 4 * kMaxValueLength)
+            m_error = Error::ValueTooLong;
+    }
+    return m_error == Error::None && m_values.size() < m_wanted;
+}
+
+void ChannelValueSplitter::endLine(char c) {
+    m_state = c == '\r' ? State::AfterCarriageReturn : State::BeforeValue;
+}
+
+void ChannelValueSplitter::emitValue() {
+    const QString value = QString::fromUtf8(m_value);
+    m_value.clear();
+    m_pendingBlanks = 0;
+    if (value.size() > kMaxValueLength) {
+        m_error = Error::ValueTooLong;
+        return;
+    }
+    m_values << value;
+}
+
+void ChannelValueSplitter::finish() {
+    if (m_error != Error::None || m_values.size() == m_wanted)
+        return;
+    // The end of the file ends a value that has begun; it reads no new one.
+    if (m_state == State::Unquoted || m_state == State::Quoted || m_state == State::AfterQuote)
+        emitValue();
+    if (m_error == Error::None && m_values.size() < m_wanted)
+        m_error = Error::TooFewValues;
+}
+
+bool isChannelFileNumber(const QString& value) {
+    static const QRegularExpression number(
+        QStringLiteral("^[+-]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)(?:[eE][+-]?[0-9]+)?$"));
+    return number.match(value).hasMatch();
+}
+
+bool convertChannelValues(const QStringList& values, ChannelFileContents& out) {
+    if (values.size() < kChannelFileValues)
+        return false;
+    bool ok = true;
+    const auto number = [&ok](const QString& v) {
+        const double d = numericValue(v);
+        if (!std::isfinite(d))
+            ok = false;
+        return d;
+    };
+    const auto shortest = [&](const QString& v) {
+        return isChannelFileNumber(v) ? shortestDecimal(number(v)) : v;
+    };
+    const auto frequency = [&](const QString& v) {
+        return isChannelFileNumber(v) ? formatFrequency(number(v)) : v;
+    };
+
+    out.squelch = shortest(values[0]);
+    for (int r = 0; r < kChannelCount; ++r) {
+        const qsizetype base = 1 + kDataFields * r;
+        ChannelRecord& row = out.rows[r];
+        row[Field::Rf] = frequency(values[base]);
+        row[Field::Rct] = shortest(values[base + 1]);
+        row[Field::Tf] = frequency(values[base + 2]);
+        row[Field::Tct] = shortest(values[base + 3]);
+        row[Field::Bt] = shortest(values[base + 4]);
+        row[Field::Pw] = values[base + 5];
+    }
+    return ok;
+}
+
+ChannelFileRead readChannelFile(QIODevice& device) {
+    ChannelFileRead result;
+    ChannelValueSplitter splitter;
+    char buffer[64 * 1024];
+    for (;;) {
+        const qint64 n = device.read(buffer, sizeof buffer);
+        if (n < 0) {
+            result.error = ChannelFileError::CannotOpen;
+            return result;
+        }
+        if (n == 0) {
+            splitter.finish();
+            break;
+        }
+        if (!splitter.feed(buffer, n))
+            break;
+    }
+    switch (splitter.error()) {
+    case ChannelValueSplitter::Error::None:
+        break;
+    case ChannelValueSplitter::Error::TooFewValues:
+        result.error = ChannelFileError::TooFewValues;
+        return result;
+    case ChannelValueSplitter::Error::ValueTooLong:
+        result.error = ChannelFileError::ValueTooLong;
+        return result;
+    case ChannelValueSplitter::Error::NotText:
+        result.error = ChannelFileError::NotText;
+        return result;
+    }
+    if (!convertChannelValues(splitter.values(), result.contents))
+        result.error = ChannelFileError::BadNumber;
+    return result;
+}
+
+ChannelFileRead readChannelFile(const QString& path) {
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        return {ChannelFileError::CannotOpen, {}};
+    return readChannelFile(file);
+}
+
+ChannelFileError saveChannelFile(const QString& path, const QString& squelch, const ChannelRows& rows) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return ChannelFileError::CannotWrite;
+    const QByteArray bytes = encodeChannelFile(squelch, rows);
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return ChannelFileError::CannotWrite;
+    }
+    return file.commit() ? ChannelFileError::None : ChannelFileError::CannotWrite;
+}
+
+const QString& channelFileReadErrorText() {
+    static const QString text = QStringLiteral("文件读取错误！！");
+    return text;
+}
+
+const QString& channelFileSaveErrorText() {
+    static const QString text = QStringLiteral("文件保存错误！！");
+    return text;
+}
+
+bool saveTableToFile(ChannelTable& table, const QString& squelch, const QString& path,
+                     MessageSink& messages) {
+    if (saveChannelFile(path, squelch, table.rows()) != ChannelFileError::None) {
+        messages.show(channelFileSaveErrorText(), titles::kDataError, MessageIcon::Information);
+        return false;
+    }
+    // The save walks past the sixteenth row, so no row stays current.
+    table.setCurrentRow(ChannelTable::kNoRow);
+    return true;
+}
+
+QString loadTableFromFile(ChannelTable& table, const QString& path, MessageSink& messages) {
+    const ChannelFileRead read = readChannelFile(path);
+    if (read.error != ChannelFileError::None || !table.replaceDataFields(read.contents.rows)) {
+        messages.show(channelFileReadErrorText(), titles::kDataError, MessageIcon::Information);
+        return QString();
+    }
+    table.moveFirst();
+    return read.contents.squelch.isNull() ? QStringLiteral("") : read.contents.squelch;
+}
+
+} // namespace zt41

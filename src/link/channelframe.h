@@ -1,0 +1,29 @@
+#pragma once
+
+#include "channels/channelrecord.h"
+
+#include <QString>
+
+namespace zt41 {
+
+constexpr int kFrameLength = 28;
+constexpr char kWriteCommand = 'A';
+constexpr char kReadRequest = '5';
+
+// Builds the 28-digit frame for one row. Frame 1 carries the squelch level in
+// its slot field, frames 2 to 16 the row's channel number minus 1.
+QString EncodeChannelFrame(int frameNumber, const QString& squelchText, const ChannelRecord& row);
+
+// Writes the six data fields decoded from a frame into `row` (never `no`) and,
+// for frame 1, returns the squelch text (the frame's second character).
+QString DecodeChannelFrame(const QString& frame, int frameNumber, ChannelRecord& row);
+
+// Whether a received frame is what the radio sends: exactly 28 ASCII digits.
+bool isWellFormedFrame(const QString& frame);
+
+// What keeps a row from travelling in a frame: a negative count, a count with
+// more digits than its word holds, or a channel number whose slot is not 00..99.
+enum class FrameProblem { None, ChannelNumber, ReceiveFrequency, TransmitFrequency, ReceiveTone, TransmitTone };
+FrameProblem frameProblem(int frameNumber, const ChannelRecord& row);
+
+} // namespace zt41

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "channels/messagesink.h"
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+// Records every message instead of showing it; a test may act when one is shown.
+class RecordingMessages : public zt41::MessageSink {
+public:
+    struct Message {
+        QString text;
+        QString title;
+        zt41::MessageIcon icon;
+    };
+
+    void show(const QString& text, const QString& title, zt41::MessageIcon icon) override {
+        shown.append({text, title, icon});
+        if (onShow)
+            onShow(shown.last());
+    }
+
+    QStringList texts() const {
+        QStringList out;
+        for (const Message& m : shown)
+            out << m.text;
+        return out;
+    }
+
+    QList<Message> shown;
+    std::function<void(const Message&)> onShow;
+};
