@@ -10,7 +10,9 @@ namespace zt41 {
 
 namespace {
 
-bool isEmptyChannelValue(const FieldValue& v) { return !v || numericValue(*v) == 0; }
+bool isEmptyChannelValue(const FieldValue& v) {
+    return !v || numericValue(*v) == 0;
+}
 
 } // namespace
 
@@ -19,7 +21,9 @@ const QString& CellRule::outOfRangeText() {
     return text;
 }
 
-bool CellRule::inRange(double mhz) { return std::isfinite(mhz) && mhz >= 130 && mhz <= 500; }
+bool CellRule::inRange(double mhz) {
+    return std::isfinite(mhz) && mhz >= 130 && mhz <= 500;
+}
 
 QString CellRule::normalise(double mhz) {
     const auto tensOfHz = static_cast<qint64>(roundHalfEven(mhz * 100000));

@@ -32,7 +32,7 @@ struct ChannelRecord {
 using ChannelRows = std::array<ChannelRecord, kChannelCount>;
 
 // The database names of the fields, in position order.
-inline constexpr std::array<const char*, kFieldCount> kFieldNames = {"no", "rf",  "rct", "tf",
+inline constexpr std::array<const char*, kFieldCount> kFieldNames = {"no",  "rf", "rct", "tf",
                                                                      "tct", "bt", "pw"};
 
 } // namespace zt41

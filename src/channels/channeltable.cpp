@@ -15,10 +15,14 @@ namespace {
 
 std::atomic<int> connectionCounter{0};
 
-QSqlDatabase connection(const QString& name) { return QSqlDatabase::database(name, false); }
+QSqlDatabase connection(const QString& name) {
+    return QSqlDatabase::database(name, false);
+}
 
 // The SQLite driver binds a null QString as NULL; empty text must stay text.
-QString asText(const QString& s) { return s.isNull() ? QStringLiteral("") : s; }
+QString asText(const QString& s) {
+    return s.isNull() ? QStringLiteral("") : s;
+}
 
 bool looksLikeSqlite(const QString& path) {
     QFile f(path);
@@ -34,23 +38,33 @@ ChannelTable::ChannelTable(QObject* parent)
     , m_connection(QStringLiteral("zt41-channels-%1").arg(connectionCounter++)) {}
 
 ChannelTable::~ChannelTable() {
-    if (QSqlDatabase::contains(m_connection)) {
-        connection(m_connection).close();
-        QSqlDatabase::removeDatabase(m_connection);
-    }
+    closeConnection();
 }
 
 bool ChannelTable::fail(const QString& reason) {
     m_error = reason;
     m_open = false;
+    return false;
+}
+
+void ChannelTable::closeConnection() {
     if (QSqlDatabase::contains(m_connection)) {
         connection(m_connection).close();
         QSqlDatabase::removeDatabase(m_connection);
     }
-    return false;
 }
 
 bool ChannelTable::open(const QString& path) {
+    closeConnection();
+    // The connection is dropped only here, once every query on it has gone.
+    if (openFile(path))
+        return true;
+    closeConnection();
+    return false;
+}
+
+bool ChannelTable::openFile(const QString& path) {
+    m_open = false;
     m_path = QFileInfo(path).absoluteFilePath();
     m_error.clear();
     const QFileInfo info(m_path);
@@ -104,6 +118,7 @@ bool ChannelTable::createNew() {
     db.setDatabaseName(m_path);
     if (!db.open())
         return fail(db.lastError().text());
+    // A file this program has just begun to create is its own to remove.
     const auto abandon = [this, &db](const QString& reason) {
         db.close();
         QFile::remove(m_path);
@@ -149,7 +164,10 @@ bool ChannelTable::loadRows() {
     return true;
 }
 
-void ChannelTable::moveNext() { setCurrentRow(m_current + 1 < kChannelCount ? m_current + 1 : kNoRow); }
+void ChannelTable::moveNext() {
+    if (hasCurrentRow())
+        setCurrentRow(m_current + 1 < kChannelCount ? m_current + 1 : kNoRow);
+}
 
 void ChannelTable::setCurrentRow(int row) {
     if (row < 0 || row >= kChannelCount)
@@ -166,7 +184,9 @@ FieldValue ChannelTable::readField(Field f) const {
     return m_rows[m_current][f];
 }
 
-bool ChannelTable::writeField(Field f, const QString& text) { return writeFields({{f, text}}); }
+bool ChannelTable::writeField(Field f, const QString& text) {
+    return writeFields({{f, text}});
+}
 
 bool ChannelTable::writeFields(const std::vector<std::pair<Field, QString>>& changes) {
     if (!hasCurrentRow())

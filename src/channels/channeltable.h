@@ -61,6 +61,8 @@ Q_SIGNALS:
     void currentRowChanged(int row);
 
 private:
+    bool openFile(const QString& path);
+    void closeConnection();
     bool openExisting();
     bool createNew();
     bool loadRows();

@@ -11,7 +11,9 @@ namespace zt41 {
 
 namespace {
 
-bool isIgnoredBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; }
+bool isIgnoredBlank(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
 
 double integerInBase(const std::string& s, size_t pos, int base) {
     double value = 0;
@@ -31,7 +33,9 @@ double integerInBase(const std::string& s, size_t pos, int base) {
     return value;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
@@ -101,7 +105,9 @@ double numericValue(const QString& text) {
     return negative ? -value : value;
 }
 
-double numericValue(const FieldValue& value) { return value ? numericValue(*value) : 0.0; }
+double numericValue(const FieldValue& value) {
+    return value ? numericValue(*value) : 0.0;
+}
 
 double roundHalfEven(double v) {
     // nearbyint follows the default rounding mode, round-half-to-even.

@@ -21,8 +21,12 @@ double roundHalfEven(double v);
 // Fixed formats "###.00000" and "###.0": the integer part without leading
 // zeros (none at all below 1), ".", and exactly `decimals` decimals.
 QString formatFixed(double v, int decimals);
-inline QString formatFrequency(double mhz) { return formatFixed(mhz, 5); }
-inline QString formatTone(double hz) { return formatFixed(hz, 1); }
+inline QString formatFrequency(double mhz) {
+    return formatFixed(mhz, 5);
+}
+inline QString formatTone(double hz) {
+    return formatFixed(hz, 1);
+}
 
 // The shortest usual decimal form of a number: no exponent, no leading zeros
 // but a single "0" before the point, no trailing zeros, no point when no

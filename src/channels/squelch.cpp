@@ -15,7 +15,9 @@ QStringList Squelch::items() {
     return list;
 }
 
-bool Squelch::aboveLimit(const QString& text) { return roundHalfEven(numericValue(text.trimmed())) > 9; }
+bool Squelch::aboveLimit(const QString& text) {
+    return roundHalfEven(numericValue(text.trimmed())) > 9;
+}
 
 QString Squelch::check(const QString& text, MessageSink& messages) {
     if (!aboveLimit(text))

@@ -28,7 +28,9 @@ QByteArray valueBytes(const QString& text) {
     return bytes;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 } // namespace
 
@@ -220,7 +222,8 @@ ChannelFileRead readChannelFile(const QString& path) {
     return readChannelFile(file);
 }
 
-ChannelFileError saveChannelFile(const QString& path, const QString& squelch, const ChannelRows& rows) {
+ChannelFileError saveChannelFile(const QString& path, const QString& squelch,
+                                 const ChannelRows& rows) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return ChannelFileError::CannotWrite;

@@ -33,7 +33,8 @@ public:
     enum class Error { None, TooFewValues, ValueTooLong, NotText };
     static constexpr int kMaxValueLength = 1024;
 
-    explicit ChannelValueSplitter(int wanted = kChannelFileValues) : m_wanted(wanted) {}
+    explicit ChannelValueSplitter(int wanted = kChannelFileValues)
+        : m_wanted(wanted) {}
     // Returns false once enough values are read or the input is bad; feed no more then.
     bool feed(const char* data, qsizetype size);
     void finish();
@@ -62,7 +63,15 @@ bool isChannelFileNumber(const QString& value);
 // forms, anything else is kept as it is. Fails on a number too large for a double.
 bool convertChannelValues(const QStringList& values, ChannelFileContents& out);
 
-enum class ChannelFileError { None, CannotOpen, TooFewValues, ValueTooLong, NotText, BadNumber, CannotWrite };
+enum class ChannelFileError {
+    None,
+    CannotOpen,
+    TooFewValues,
+    ValueTooLong,
+    NotText,
+    BadNumber,
+    CannotWrite
+};
 
 struct ChannelFileRead {
     ChannelFileError error = ChannelFileError::None;
@@ -75,7 +84,8 @@ ChannelFileRead readChannelFile(QIODevice& device);
 
 // Writes through a temporary file renamed over the target, so a failed save
 // leaves an existing file intact.
-ChannelFileError saveChannelFile(const QString& path, const QString& squelch, const ChannelRows& rows);
+ChannelFileError saveChannelFile(const QString& path, const QString& squelch,
+                                 const ChannelRows& rows);
 
 const QString& channelFileReadErrorText();
 const QString& channelFileSaveErrorText();

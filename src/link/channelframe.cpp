@@ -20,7 +20,9 @@ QString trimBlanks(const QString& s) {
     return s.mid(from, to - from);
 }
 
-bool isEmptyValue(const FieldValue& v) { return !v || numericValue(*v) == 0; }
+bool isEmptyValue(const FieldValue& v) {
+    return !v || numericValue(*v) == 0;
+}
 
 // The count a field sends, or nothing when the field is empty.
 std::optional<double> fieldCount(const FieldValue& v, double scale, double offset) {
@@ -29,9 +31,15 @@ std::optional<double> fieldCount(const FieldValue& v, double scale, double offse
     return roundToSignificant15(numericValue(*v) * scale - offset);
 }
 
-double frequencyScale() { return 100000; }
-double receiveOffset() { return 2140000; }
-double toneScale() { return 10; }
+double frequencyScale() {
+    return 100000;
+}
+double receiveOffset() {
+    return 2140000;
+}
+double toneScale() {
+    return 10;
+}
 
 bool fits(double count, int width) {
     return std::isfinite(count) && count >= 0 && std::floor(count) < std::pow(10.0, width);
@@ -80,7 +88,8 @@ QString EncodeChannelFrame(int frameNumber, const QString& squelchText, const Ch
     QString frame = slotField(frameNumber, squelchText, row);
     frame += trimBlanks(row.text(Field::Pw)) == u"L" ? u'1' : u'0';
     frame += row[Field::Bt] == QStringLiteral("on") ? u'1' : u'0';
-    frame += pairReversed(countDigits(fieldCount(row[Field::Rf], frequencyScale(), receiveOffset()), 8));
+    frame +=
+        pairReversed(countDigits(fieldCount(row[Field::Rf], frequencyScale(), receiveOffset()), 8));
     frame += pairReversed(countDigits(fieldCount(row[Field::Tf], frequencyScale(), 0), 8));
     frame += pairReversed(countDigits(fieldCount(row[Field::Rct], toneScale(), 0), 4));
     frame += pairReversed(countDigits(fieldCount(row[Field::Tct], toneScale(), 0), 4));
@@ -91,7 +100,8 @@ QString DecodeChannelFrame(const QString& frame, int frameNumber, ChannelRecord&
     const QString squelch = frameNumber == 1 ? frame.mid(1, 1) : QString();
 
     const double rx = joinedValue(frame, {11, 9, 7, 5});
-    const QString rf = rx == 0 ? QString() : formatFrequency((rx + receiveOffset()) / frequencyScale());
+    const QString rf =
+        rx == 0 ? QString() : formatFrequency((rx + receiveOffset()) / frequencyScale());
     const double tx = joinedValue(frame, {19, 17, 15, 13});
     const QString tf = tx == 0 ? QString() : formatFrequency(tx / frequencyScale());
     const bool shift = frame.mid(3, 1) == u"1";
@@ -101,7 +111,9 @@ QString DecodeChannelFrame(const QString& frame, int frameNumber, ChannelRecord&
 
     row[Field::Rf] = rf;
     row[Field::Tf] = tf;
-    row[Field::Bt] = shift ? QStringLiteral("on") : rf.isEmpty() ? QString() : QStringLiteral("off");
+    row[Field::Bt] = shift          ? QStringLiteral("on")
+                     : rf.isEmpty() ? QString()
+                                    : QStringLiteral("off");
     row[Field::Pw] = rf.isEmpty() ? QString() : low ? QStringLiteral("L") : QStringLiteral("H");
     row[Field::Rct] = rxTone == 0 ? QString() : formatTone(rxTone / toneScale());
     row[Field::Tct] = txTone == 0 ? QString() : formatTone(txTone / toneScale());
@@ -116,7 +128,9 @@ bool isWellFormedFrame(const QString& frame) {
 FrameProblem frameProblem(int frameNumber, const ChannelRecord& row) {
     if (frameNumber != 1 && !slotNumber(row[Field::No]))
         return FrameProblem::ChannelNumber;
-    const auto bad = [](std::optional<double> count, int width) { return count && !fits(*count, width); };
+    const auto bad = [](std::optional<double> count, int width) {
+        return count && !fits(*count, width);
+    };
     if (bad(fieldCount(row[Field::Rf], frequencyScale(), receiveOffset()), 8))
         return FrameProblem::ReceiveFrequency;
     if (bad(fieldCount(row[Field::Tf], frequencyScale(), 0), 8))

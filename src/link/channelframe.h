@@ -23,7 +23,14 @@ bool isWellFormedFrame(const QString& frame);
 
 // What keeps a row from travelling in a frame: a negative count, a count with
 // more digits than its word holds, or a channel number whose slot is not 00..99.
-enum class FrameProblem { None, ChannelNumber, ReceiveFrequency, TransmitFrequency, ReceiveTone, TransmitTone };
+enum class FrameProblem {
+    None,
+    ChannelNumber,
+    ReceiveFrequency,
+    TransmitFrequency,
+    ReceiveTone,
+    TransmitTone
+};
 FrameProblem frameProblem(int frameNumber, const ChannelRecord& row);
 
 } // namespace zt41
