@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace zt41 {
+
+// Turns the port numbers 1 to 8 into devices. On Windows COMn; elsewhere a
+// fixed table, so that a number stays the same when a cable is plugged in later.
+class PortMap {
+public:
+    static PortMap platformDefault();
+    // "--ports DEV1,DEV2,...": COM1, COM2, ... in order; an empty entry or an
+    // unlisted number maps to nothing. Gives nothing, with a reason, on bad input.
+    static std::optional<PortMap> fromList(const QString& list, QString* error = nullptr);
+
+    // The device for a port number, or empty text when none is mapped.
+    QString device(int number) const;
+
+private:
+    QStringList m_devices; // index 0 is COM1
+};
+
+} // namespace zt41

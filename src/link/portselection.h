@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace zt41 {
+
+class LinkHost;
+class SerialLink;
+
+// The logic of the port selection dialog: on load every port is tried, COM8
+// first, and the ports that do not open are greyed out; OK switches to the
+// chosen port, Cancel goes back to the port in use before.
+class PortSelection {
+public:
+    struct Option {
+        bool enabled = true;
+        bool selected = false;
+        QString failure; // why the port did not open during the load
+    };
+    static constexpr int kOptions = 8;
+
+    PortSelection(SerialLink& link, LinkHost& host)
+        : m_link(link)
+        , m_host(host) {}
+
+    void load();
+    // The user selects option n (1 to 8); a greyed option cannot be selected.
+    void select(int number);
+    void ok();
+    void cancel();
+
+    const Option& option(int number) const { return m_options.at(number - 1); }
+    int selected() const;
+    int rememberedPort() const { return m_remembered; }
+
+    static const QString& invalidPortText();
+
+private:
+    void reopenRemembered();
+
+    SerialLink& m_link;
+    LinkHost& m_host;
+    std::array<Option, kOptions> m_options{};
+    int m_remembered = 0;
+};
+
+} // namespace zt41

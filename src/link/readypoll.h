@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QStringList>
+
+namespace zt41 {
+
+class LinkHost;
+class SerialLink;
+
+// Finds out that a radio is connected and listening: every tick drops what
+// arrived until a "C", and sends "C" when none came.
+class ReadyPoll {
+public:
+    static constexpr int kMaxReadsPerTick = 99999;
+
+    ReadyPoll(SerialLink& link, LinkHost& host)
+        : m_link(link)
+        , m_host(host) {}
+
+    // One tick of Timer3. Does nothing while the port is closed.
+    void tick();
+
+private:
+    SerialLink& m_link;
+    LinkHost& m_host;
+};
+
+// Tries COM1 to COM8 in order and keeps the first port that opens. Gives its
+// number, or 0 when none opened (the port then stays closed). The reasons the
+// others did not open are added to `failures`, one "COMn: reason" each.
+int probePorts(SerialLink& link, QStringList* failures = nullptr);
+
+} // namespace zt41

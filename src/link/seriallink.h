@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+namespace zt41 {
+
+// The one serial port through which the program talks to the radio, as the
+// rest of the program uses it: a port number 1 to 8 (COM1 to COM8) selected
+// while closed, open and close, one character at a time in, text out.
+class SerialLink : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    static constexpr int kFirstPort = 1;
+    static constexpr int kLastPort = 8;
+
+    // Changes the port number; ignored while the port is open.
+    virtual void selectPort(int number) = 0;
+    virtual int portNumber() const = 0;
+    // Tries to open the selected port. A port that is missing, busy or not
+    // permitted stays closed; openFailure() then says why.
+    virtual bool open() = 0;
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+    virtual QString openFailure() const = 0;
+
+    // The oldest waiting character, or empty text when nothing waits.
+    virtual QString readChar() = 0;
+    virtual qint64 waitingCount() const = 0;
+    // Drops every character that is waiting.
+    virtual void discardInput() = 0;
+    // Sends the text byte for byte; false when the port is not open or the
+    // text could not be handed to the line.
+    virtual bool send(const QByteArray& text) = 0;
+
+Q_SIGNALS:
+    void inputArrived();
+    // The other end went away; the port has been (or is being) closed.
+    void linkLost(const QString& reason);
+};
+
+} // namespace zt41

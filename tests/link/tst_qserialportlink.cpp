@@ -1,0 +1,138 @@
+#include "link/qserialportlink.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+using namespace zt41;
+
+namespace {
+
+// The far end of a pseudo-terminal stands in for the radio.
+struct PseudoRadio {
+    int master = -1;
+    int keepSlave = -1;
+    QString slavePath;
+
+    bool open() {
+        char name[256] = {};
+        if (openpty(&master, &keepSlave, name, nullptr, nullptr) != 0)
+            return false;
+        termios t{};
+        tcgetattr(keepSlave, &t);
+        cfmakeraw(&t);
+        tcsetattr(keepSlave, TCSANOW, &t);
+        slavePath = QString::fromLocal8Bit(name);
+        return true;
+    }
+    void send(const QByteArray& bytes) const {
+        QCOMPARE(::write(master, bytes.data(), bytes.size()), bytes.size());
+    }
+    QByteArray receive(int wantAtLeast) const {
+        QByteArray got;
+        for (int i = 0; i < 200 && got.size() < wantAtLeast; ++i) {
+            char buf[256];
+            const ssize_t n = ::read(master, buf, sizeof buf);
+            if (n > 0)
+                got.append(buf, n);
+            else
+                QTest::qWait(5);
+        }
+        return got;
+    }
+    void hangUp() {
+        ::close(master);
+        ::close(keepSlave);
+        master = keepSlave = -1;
+    }
+    ~PseudoRadio() {
+        if (master >= 0)
+            hangUp();
+    }
+};
+
+} // namespace
+
+class TestQSerialPortLink : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void talksOverAPseudoTerminal();
+    void staleInputIsDroppedOnOpen();
+    void unmappedAndMissingPortsStayClosed();
+    void lostLinkIsReportedOnce();
+};
+
+void TestQSerialPortLink::talksOverAPseudoTerminal() {
+    PseudoRadio radio;
+    QVERIFY(radio.open());
+    fcntl(radio.master, F_SETFL, O_NONBLOCK);
+    QSerialPortLink link(*PortMap::fromList(QStringLiteral(",") + radio.slavePath));
+    link.selectPort(2);
+    QVERIFY2(link.open(), qPrintable(link.openFailure()));
+    QVERIFY(link.isOpen());
+    link.selectPort(5); // ignored while open
+    QCOMPARE(link.portNumber(), 2);
+
+    QVERIFY(link.send("C"));
+    QCOMPARE(radio.receive(1), QByteArray("C"));
+
+    QSignalSpy arrived(&link, &SerialLink::inputArrived);
+    radio.send("CZ");
+    QTRY_COMPARE(link.waitingCount(), 2);
+    QVERIFY(arrived.count() >= 1);
+    QCOMPARE(link.readChar(), QStringLiteral("C"));
+    QCOMPARE(link.readChar(), QStringLiteral("Z"));
+    QCOMPARE(link.readChar(), QString());
+
+    radio.send("xyz");
+    QTRY_COMPARE(link.waitingCount(), 3);
+    link.discardInput();
+    QCOMPARE(link.waitingCount(), 0);
+
+    link.close();
+    QVERIFY(!link.isOpen());
+    QVERIFY(!link.send("C"));
+    QCOMPARE(link.readChar(), QString());
+    link.close(); // closing a closed port is harmless
+}
+
+void TestQSerialPortLink::staleInputIsDroppedOnOpen() {
+    PseudoRadio radio;
+    QVERIFY(radio.open());
+    radio.send("stale");
+    QSerialPortLink link(*PortMap::fromList(radio.slavePath));
+    QVERIFY(link.open());
+    QTest::qWait(50);
+    QCOMPARE(link.waitingCount(), 0);
+}
+
+void TestQSerialPortLink::unmappedAndMissingPortsStayClosed() {
+    QSerialPortLink link(*PortMap::fromList(QStringLiteral("/dev/zt41-no-such-port")));
+    link.selectPort(1);
+    QVERIFY(!link.open());
+    QVERIFY(link.openFailure().contains(QStringLiteral("/dev/zt41-no-such-port")));
+    link.selectPort(3);
+    QVERIFY(!link.open());
+    QVERIFY(link.openFailure().contains(QStringLiteral("COM3")));
+    QVERIFY(!link.send("C"));
+}
+
+void TestQSerialPortLink::lostLinkIsReportedOnce() {
+    PseudoRadio radio;
+    QVERIFY(radio.open());
+    QSerialPortLink link(*PortMap::fromList(radio.slavePath));
+    QVERIFY(link.open());
+    QSignalSpy lost(&link, &SerialLink::linkLost);
+    radio.hangUp();
+    QTRY_VERIFY(!link.isOpen());
+    QTest::qWait(100);
+    QCOMPARE(lost.count(), 1);
+    QVERIFY(!link.send("C"));
+}
+
+QTEST_GUILESS_MAIN(TestQSerialPortLink)
+#include "tst_qserialportlink.moc"

@@ -1,0 +1,234 @@
+#include "channels/channeltable.h"
+#include "fakehost.h"
+#include "fakelink.h"
+#include "link/readtransfer.h"
+#include "tablefixture.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace zt41;
+
+namespace {
+
+const QByteArray kFrame1("0311000086410000504470060325");
+
+QByteArray radioStream() {
+    QByteArray s = kFrame1;
+    s += "0100000071410000854385080000";
+    for (int k = 3; k <= 16; ++k)
+        s += QByteArray::number(k - 1).rightJustified(2, '0') + QByteArray(26, '0');
+    return s;
+}
+
+struct ReadBench {
+    TableFixture fx;
+    FakeLink link;
+    FakeHost host;
+    std::unique_ptr<ReadTransfer> read;
+    ChannelRows before{};
+
+    bool start() {
+        if (!fx.open())
+            return false;
+        link.open();
+        host.startTimer(WindowTimer::ReadyPoll);
+        for (int r = 0; r < kChannelCount; ++r)
+            fx.setRow(r, {"145.00000", "67.0", "145.00000", "67.0", "off", "H"});
+        fx.table->setCurrentRow(6);
+        before = fx.table->rows();
+        read = std::make_unique<ReadTransfer>(link, *fx.table, host);
+        return true;
+    }
+
+    void expectNothingChanged() {
+        QCOMPARE(fx.table->rows(), before);
+        QCOMPARE(host.squelch, QStringLiteral("3"));
+        QCOMPARE(host.recorded.texts(), QStringList{"读数错误！！"});
+        QCOMPARE(host.recorded.shown[0].title, QStringLiteral("错误警告 "));
+        QCOMPARE(host.recorded.shown[0].icon, MessageIcon::Information);
+        QCOMPARE(host.status(), QString());
+        QVERIFY(host.allEnabled());
+        QVERIFY(host.isRunning(WindowTimer::ReadyPoll));
+        QVERIFY(!host.isRunning(WindowTimer::StatusClear));
+        QVERIFY(!read->isReading());
+    }
+};
+
+} // namespace
+
+class TestReadTransfer : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void commandArmsTheTimer();
+    void fullRead_data();
+    void fullRead();
+    void staleInputIsDiscarded();
+    void radioStopsAfterFiveFrames();
+    void silentRadio();
+    void malformedFrameChangesNothing_data();
+    void malformedFrameChangesNothing();
+    void linkLostMidway();
+    void portClosed();
+    void deadlineRestartsPerFrame();
+};
+
+void TestReadTransfer::commandArmsTheTimer() {
+    ReadBench b;
+    QVERIFY(b.start());
+    b.read->command();
+    QVERIFY(b.host.isRunning(WindowTimer::Read));
+    QVERIFY(b.host.isRunning(WindowTimer::ReadyPoll));
+    QCOMPARE(b.host.enabled[LockedCommand::WriteChannels], false);
+    QCOMPARE(b.host.enabled[LockedCommand::Exit], false);
+    QCOMPARE(b.host.enabled[LockedCommand::Help], false);
+    QCOMPARE(b.host.enabled[LockedCommand::ReadChannels], true);
+    QVERIFY(b.link.sends.isEmpty());
+    QVERIFY(b.host.statuses.isEmpty());
+}
+
+void TestReadTransfer::fullRead_data() {
+    QTest::addColumn<int>("chunk");
+    QTest::newRow("one stream") << 448;
+    QTest::newRow("a character at a time") << 1;
+    QTest::newRow("odd pieces") << 13;
+    QTest::newRow("pieces across frames") << 40;
+}
+
+void TestReadTransfer::fullRead() {
+    QFETCH(int, chunk);
+    ReadBench b;
+    QVERIFY(b.start());
+    QSignalSpy finished(b.read.get(), &ReadTransfer::finished);
+    b.read->command();
+    b.read->tick();
+    QCOMPARE(b.link.sent(), QByteArray("5"));
+    QVERIFY(!b.host.isRunning(WindowTimer::ReadyPoll));
+    QVERIFY(!b.host.isRunning(WindowTimer::Read));
+    QVERIFY(b.read->isReading());
+    const QByteArray stream = radioStream() + "CC"; // what follows is left for the poll
+    for (qsizetype i = 0; i < stream.size(); i += chunk) {
+        if (b.read->isReading())
+            QCOMPARE(b.fx.table->rows(), b.before); // nothing is stored until all 16 are in
+        b.link.deliver(stream.mid(i, chunk));
+    }
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.at(0).at(0).toBool(), true);
+    QCOMPARE(b.link.input, QByteArray("CC"));
+    QCOMPARE(b.host.squelch, QStringLiteral("3"));
+    const QStringList row1{"440.00000", "67.0", "445.00000", "250.3", "on", "L"};
+    const QStringList row2{"438.50000", "88.5", "438.50000", "", "off", "H"};
+    for (int f = 1; f <= 6; ++f) {
+        QCOMPARE(b.fx.table->row(0).text(static_cast<Field>(f)), row1[f - 1]);
+        QCOMPARE(b.fx.table->row(1).text(static_cast<Field>(f)), row2[f - 1]);
+        QCOMPARE(b.fx.table->row(9).text(static_cast<Field>(f)), QString());
+    }
+    for (int k = 0; k < kChannelCount; ++k)
+        QCOMPARE(b.fx.table->row(k).text(Field::No), QString::number(k + 1));
+    QCOMPARE(b.fx.table->currentRow(), 0);
+    QCOMPARE(b.host.status(), status::kRead);
+    QVERIFY(b.host.isRunning(WindowTimer::StatusClear));
+    QVERIFY(b.host.isRunning(WindowTimer::ReadyPoll));
+    QVERIFY(b.host.allEnabled());
+    QVERIFY(b.host.recorded.shown.isEmpty());
+}
+
+void TestReadTransfer::staleInputIsDiscarded() {
+    ReadBench b;
+    QVERIFY(b.start());
+    b.link.input = "CCx"; // left over from the ready poll
+    QSignalSpy finished(b.read.get(), &ReadTransfer::finished);
+    b.read->tick();
+    b.link.deliver(radioStream());
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(b.fx.table->row(0).text(Field::Rf), QStringLiteral("440.00000"));
+}
+
+void TestReadTransfer::radioStopsAfterFiveFrames() {
+    ReadBench b;
+    QVERIFY(b.start());
+    QSignalSpy finished(b.read.get(), &ReadTransfer::finished);
+    b.read->command();
+    b.read->tick();
+    b.link.deliver(radioStream().left(5 * 28 + 3));
+    QCOMPARE(b.read->framesReceived(), 5);
+    QVERIFY(finished.isEmpty());
+    b.read->expire();
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.at(0).at(0).toBool(), false);
+    b.expectNothingChanged();
+}
+
+void TestReadTransfer::silentRadio() {
+    ReadBench b;
+    QVERIFY(b.start());
+    b.read->command();
+    b.read->tick();
+    b.read->expire();
+    b.expectNothingChanged();
+    b.read->expire(); // a late deadline after the end changes nothing
+    QCOMPARE(b.host.recorded.shown.size(), 1);
+}
+
+void TestReadTransfer::malformedFrameChangesNothing_data() {
+    QTest::addColumn<QByteArray>("stream");
+    QByteArray letters = radioStream();
+    letters[100] = 'x';
+    QTest::newRow("letter in frame 4") << letters;
+    QByteArray noise = "?!" + radioStream().left(446);
+    QTest::newRow("noise before the frames") << noise;
+    QByteArray high = radioStream();
+    high[447] = '\xb9';
+    QTest::newRow("non-ASCII digit in frame 16") << high;
+}
+
+void TestReadTransfer::malformedFrameChangesNothing() {
+    QFETCH(QByteArray, stream);
+    ReadBench b;
+    QVERIFY(b.start());
+    b.read->command();
+    b.read->tick();
+    b.link.deliver(stream);
+    b.expectNothingChanged();
+}
+
+void TestReadTransfer::linkLostMidway() {
+    ReadBench b;
+    QVERIFY(b.start());
+    b.read->command();
+    b.read->tick();
+    b.link.deliver(radioStream().left(100));
+    b.link.close();
+    Q_EMIT b.link.linkLost(QStringLiteral("gone"));
+    b.expectNothingChanged();
+}
+
+void TestReadTransfer::portClosed() {
+    ReadBench b;
+    QVERIFY(b.start());
+    b.link.close();
+    b.read->command();
+    b.read->tick();
+    QVERIFY(b.link.sends.isEmpty());
+    b.expectNothingChanged();
+}
+
+void TestReadTransfer::deadlineRestartsPerFrame() {
+    // Real time: the deadline counts from the end of the frame before.
+    ReadBench b;
+    QVERIFY(b.start());
+    QSignalSpy finished(b.read.get(), &ReadTransfer::finished);
+    b.read->tick();
+    const QByteArray stream = radioStream();
+    for (int k = 0; k < 2; ++k) {
+        QTest::qWait(ReadTransfer::kFrameDeadlineMs * 2 / 3);
+        b.link.deliver(stream.mid(k * 28, 28));
+    }
+    QVERIFY(finished.isEmpty());
+    QVERIFY(finished.wait(ReadTransfer::kFrameDeadlineMs * 2));
+    QCOMPARE(finished.at(0).at(0).toBool(), false);
+    b.expectNothingChanged();
+}
+
+QTEST_GUILESS_MAIN(TestReadTransfer)
+#include "tst_readtransfer.moc"

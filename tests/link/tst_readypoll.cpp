@@ -1,0 +1,158 @@
+#include "fakehost.h"
+#include "fakelink.h"
+#include "link/portmap.h"
+#include "link/readypoll.h"
+
+#include <QTest>
+
+using namespace zt41;
+
+class TestReadyPoll : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void tick_data();
+    void tick();
+    void closedPortDoesNothing();
+    void noisyLineEndsAtTheBound();
+    void probe_data();
+    void probe();
+    void defaultPortMap();
+    void portList_data();
+    void portList();
+};
+
+void TestReadyPoll::tick_data() {
+    QTest::addColumn<QByteArray>("waiting");
+    QTest::addColumn<bool>("ready");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<QByteArray>("left");
+    QTest::newRow("radio answers") << QByteArray("C") << true << QByteArray() << QByteArray();
+    QTest::newRow("two others then C") << QByteArray("x7C") << true << QByteArray() << QByteArray();
+    QTest::newRow("C then another stays waiting")
+        << QByteArray("CZ") << true << QByteArray() << QByteArray("Z");
+    QTest::newRow("lower-case c is no answer")
+        << QByteArray("c") << false << QByteArray("C") << QByteArray();
+    QTest::newRow("no radio: one C") << QByteArray() << false << QByteArray("C") << QByteArray();
+    QTest::newRow("noise only") << QByteArray("\x00\xff 5A", 5) << false << QByteArray("C")
+                                << QByteArray();
+}
+
+void TestReadyPoll::tick() {
+    QFETCH(QByteArray, waiting);
+    QFETCH(bool, ready);
+    QFETCH(QByteArray, sent);
+    QFETCH(QByteArray, left);
+    FakeLink link;
+    link.open();
+    link.input = waiting;
+    FakeHost host;
+    host.startTimer(WindowTimer::ReadyPoll);
+    ReadyPoll poll(link, host);
+    poll.tick();
+    QCOMPARE(link.sent(), sent);
+    QCOMPARE(link.input, left);
+    QCOMPARE(host.isRunning(WindowTimer::ReadyPoll), !ready);
+    QCOMPARE(host.status(), ready ? status::kReady : QStringLiteral(" "));
+}
+
+void TestReadyPoll::closedPortDoesNothing() {
+    FakeLink link;
+    FakeHost host;
+    ReadyPoll poll(link, host);
+    poll.tick();
+    poll.tick();
+    QVERIFY(link.sends.isEmpty());
+    QVERIFY(host.statuses.isEmpty());
+}
+
+void TestReadyPoll::noisyLineEndsAtTheBound() {
+    FakeLink link;
+    link.open();
+    link.input = QByteArray(ReadyPoll::kMaxReadsPerTick + 5, 'x') + 'C';
+    FakeHost host;
+    ReadyPoll poll(link, host);
+    poll.tick();
+    QCOMPARE(link.input.size(), 6);
+    QCOMPARE(link.sent(), QByteArray("C"));
+    poll.tick();
+    QCOMPARE(host.status(), status::kReady);
+}
+
+void TestReadyPoll::probe_data() {
+    QTest::addColumn<QList<int>>("present");
+    QTest::addColumn<int>("chosen");
+    QTest::newRow("COM1") << QList<int>{1, 2} << 1;
+    QTest::newRow("only COM3") << QList<int>{3} << 3;
+    QTest::newRow("only COM8") << QList<int>{8} << 8;
+    QTest::newRow("none") << QList<int>{} << 0;
+}
+
+void TestReadyPoll::probe() {
+    QFETCH(QList<int>, present);
+    QFETCH(int, chosen);
+    FakeLink link;
+    link.openable = QSet<int>(present.begin(), present.end());
+    QStringList failures;
+    QCOMPARE(probePorts(link, &failures), chosen);
+    QCOMPARE(link.isOpen(), chosen != 0);
+    QCOMPARE(failures.size(), chosen ? chosen - 1 : 8);
+    if (chosen) {
+        QCOMPARE(link.portNumber(), chosen);
+        // The poll then talks on that port.
+        FakeHost host;
+        ReadyPoll(link, host).tick();
+        QCOMPARE(link.sent(), QByteArray("C"));
+    } else {
+        QCOMPARE(failures.first(), QStringLiteral("COM1: COM1 absent"));
+    }
+}
+
+void TestReadyPoll::defaultPortMap() {
+    const PortMap map = PortMap::platformDefault();
+#ifndef Q_OS_WIN
+    QCOMPARE(map.device(1), QStringLiteral("/dev/ttyUSB0"));
+    QCOMPARE(map.device(4), QStringLiteral("/dev/ttyUSB3"));
+    QCOMPARE(map.device(5), QStringLiteral("/dev/ttyACM0"));
+    QCOMPARE(map.device(7), QStringLiteral("/dev/ttyS0"));
+    QCOMPARE(map.device(8), QStringLiteral("/dev/ttyS1"));
+#endif
+    QCOMPARE(map.device(0), QString());
+    QCOMPARE(map.device(9), QString());
+}
+
+void TestReadyPoll::portList_data() {
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<QStringList>("devices"); // COM1..COM8
+    QTest::newRow("two") << "/dev/pts/3,/dev/pts/4" << true
+                         << QStringList{"/dev/pts/3", "/dev/pts/4", "", "", "", "", "", ""};
+    QTest::newRow("gap") << ",/dev/pts/9" << true
+                         << QStringList{"", "/dev/pts/9", "", "", "", "", "", ""};
+    QTest::newRow("blanks trimmed")
+        << " /dev/a , /dev/b " << true << QStringList{"/dev/a", "/dev/b", "", "", "", "", "", ""};
+    QTest::newRow("by id") << "/dev/serial/by-id/usb-x-if00-port0" << true
+                           << QStringList{
+                                  "/dev/serial/by-id/usb-x-if00-port0", "", "", "", "", "", "", ""};
+    QTest::newRow("empty") << "" << false << QStringList();
+    QTest::newRow("only commas") << ",," << false << QStringList();
+    QTest::newRow("nine") << "a,b,c,d,e,f,g,h,i" << false << QStringList();
+    QTest::newRow("eight and a trailing comma")
+        << "a,b,c,d,e,f,g,h," << true << QStringList{"a", "b", "c", "d", "e", "f", "g", "h"};
+}
+
+void TestReadyPoll::portList() {
+    QFETCH(QString, list);
+    QFETCH(bool, valid);
+    QFETCH(QStringList, devices);
+    QString error;
+    const auto map = PortMap::fromList(list, &error);
+    QCOMPARE(map.has_value(), valid);
+    QCOMPARE(error.isEmpty(), valid);
+    if (!map)
+        return;
+    for (int n = 1; n <= 8; ++n)
+        QCOMPARE(map->device(n), devices[n - 1]);
+}
+
+QTEST_GUILESS_MAIN(TestReadyPoll)
+#include "tst_readypoll.moc"
