@@ -27,12 +27,13 @@ bool QSerialPortLink::open() {
     const QString device = m_map.device(m_number);
     if (device.isEmpty()) {
         m_openFailure = QStringLiteral("COM%1 is not mapped to a device").arg(m_number);
+        m_openFailureKind = OpenFailure::NotMapped;
         return false;
     }
     m_port.setPortName(device);
     m_lost = false;
     if (!m_port.open(QIODevice::ReadWrite)) {
-        m_openFailure = describeOpenFailure(device);
+        noteOpenFailure(device);
         return false;
     }
     const bool configured =
@@ -48,28 +49,39 @@ bool QSerialPortLink::open() {
     // Qt keeps whatever the line delivered before the port was opened.
     m_port.clear(QSerialPort::Input);
     m_openFailure.clear();
+    m_openFailureKind = OpenFailure::None;
     return true;
 }
 
-QString QSerialPortLink::describeOpenFailure(const QString& device) const {
-    switch (m_port.error()) {
-    case QSerialPort::PermissionError: {
-        const QFileInfo info(device);
-        const QString group = info.exists() ? info.group() : QString();
-        if (!info.exists())
-            return QStringLiteral("%1: no such device").arg(device);
-        if (info.isReadable() && info.isWritable())
-            return QStringLiteral("%1 is in use by another program").arg(device);
-        return group.isEmpty()
-                   ? QStringLiteral("%1: no permission to open it").arg(device)
-                   : QStringLiteral(
-                         "%1: no permission to open it; membership in group %2 grants access")
-                         .arg(device, group);
+void QSerialPortLink::noteOpenFailure(const QString& device) {
+    const QFileInfo info(device);
+    const auto note = [this](OpenFailure kind, const QString& text) {
+        m_openFailureKind = kind;
+        m_openFailure = text;
+    };
+    if (!info.exists()) {
+        note(OpenFailure::Missing, QStringLiteral("%1: no such device").arg(device));
+        return;
     }
+    switch (m_port.error()) {
+    case QSerialPort::PermissionError:
+        // Qt says "permission" for a port another program holds, too.
+        if (info.isReadable() && info.isWritable()) {
+            note(OpenFailure::Busy, QStringLiteral("%1 is in use by another program").arg(device));
+        } else if (info.group().isEmpty()) {
+            note(OpenFailure::NoPermission, QStringLiteral("%1: no permission to open it").arg(device));
+        } else {
+            note(OpenFailure::NoPermission,
+                 QStringLiteral("%1: no permission to open it; membership in group %2 grants access")
+                     .arg(device, info.group()));
+        }
+        return;
     case QSerialPort::DeviceNotFoundError:
-        return QStringLiteral("%1: no such device").arg(device);
+        note(OpenFailure::Missing, QStringLiteral("%1: no such device").arg(device));
+        return;
     default:
-        return QStringLiteral("%1: %2").arg(device, m_port.errorString());
+        note(OpenFailure::Other, QStringLiteral("%1: %2").arg(device, m_port.errorString()));
+        return;
     }
 }
 

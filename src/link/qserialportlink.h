@@ -22,6 +22,7 @@ public:
     void close() override;
     bool isOpen() const override { return m_port.isOpen(); }
     QString openFailure() const override { return m_openFailure; }
+    OpenFailure openFailureKind() const override { return m_openFailureKind; }
 
     QString readChar() override;
     qint64 waitingCount() const override { return m_port.isOpen() ? m_port.bytesAvailable() : 0; }
@@ -32,12 +33,13 @@ public:
 
 private:
     void handleError(QSerialPort::SerialPortError error);
-    QString describeOpenFailure(const QString& device) const;
+    void noteOpenFailure(const QString& device);
 
     PortMap m_map;
     QSerialPort m_port;
     int m_number = kFirstPort;
     QString m_openFailure;
+    OpenFailure m_openFailureKind = OpenFailure::None;
     bool m_lost = false;
 };
 

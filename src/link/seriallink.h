@@ -14,6 +14,10 @@ class SerialLink : public QObject {
 public:
     using QObject::QObject;
 
+    // Why a port did not open. A port that exists but is not permitted or is
+    // held by another program counts as unavailable all the same.
+    enum class OpenFailure { None, NotMapped, Missing, NoPermission, Busy, Other };
+
     static constexpr int kFirstPort = 1;
     static constexpr int kLastPort = 8;
 
@@ -26,6 +30,7 @@ public:
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
     virtual QString openFailure() const = 0;
+    virtual OpenFailure openFailureKind() const = 0;
 
     // The oldest waiting character, or empty text when nothing waits.
     virtual QString readChar() = 0;

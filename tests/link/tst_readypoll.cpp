@@ -2,6 +2,7 @@
 #include "fakelink.h"
 #include "link/portmap.h"
 #include "link/readypoll.h"
+#include "link/statusclear.h"
 
 #include <QTest>
 
@@ -14,6 +15,7 @@ private Q_SLOTS:
     void tick();
     void closedPortDoesNothing();
     void noisyLineEndsAtTheBound();
+    void statusClearOnTheEleventhTick();
     void probe_data();
     void probe();
     void defaultPortMap();
@@ -76,6 +78,24 @@ void TestReadyPoll::noisyLineEndsAtTheBound() {
     QCOMPARE(link.sent(), QByteArray("C"));
     poll.tick();
     QCOMPARE(host.status(), status::kReady);
+}
+
+void TestReadyPoll::statusClearOnTheEleventhTick() {
+    FakeHost host;
+    StatusClear clear(host);
+    for (int round = 0; round < 2; ++round) {
+        host.setStatus(status::kWritten);
+        host.startTimer(WindowTimer::StatusClear);
+        for (int i = 1; i <= 10; ++i) {
+            clear.tick();
+            host.setStatus(status::kReady); // the radio answers meanwhile; cleared all the same
+        }
+        QVERIFY(host.isRunning(WindowTimer::StatusClear));
+        clear.tick();
+        QCOMPARE(host.status(), QString());
+        QVERIFY(!host.isRunning(WindowTimer::StatusClear));
+        QCOMPARE(clear.count(), 0);
+    }
 }
 
 void TestReadyPoll::probe_data() {

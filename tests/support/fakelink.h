@@ -51,6 +51,7 @@ public:
         input.remove(0, 1);
         return QString(QChar(static_cast<uchar>(c)));
     }
+    OpenFailure openFailureKind() const override { return opened ? OpenFailure::None : OpenFailure::Missing; }
     qint64 waitingCount() const override { return opened ? input.size() : 0; }
     void discardInput() override { input.clear(); }
     bool send(const QByteArray& text) override {

@@ -1,0 +1,23 @@
+#pragma once
+
+namespace zt41 {
+
+class LinkHost;
+
+// Empties the status line on the eleventh 60 ms tick of Timer2 after it starts,
+// whatever the line says by then.
+class StatusClear {
+public:
+    static constexpr int kTicks = 10;
+
+    explicit StatusClear(LinkHost& host)
+        : m_host(host) {}
+    void tick();
+    int count() const { return m_count; }
+
+private:
+    LinkHost& m_host;
+    int m_count = 0;
+};
+
+} // namespace zt41
