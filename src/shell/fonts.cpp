@@ -1,6 +1,7 @@
 #include "fonts.h"
 
 #include <QStringList>
+#include <QWidget>
 
 namespace zt41 {
 
@@ -22,9 +23,20 @@ QFont kaiFont(qreal pointSize) {
                        pointSize);
 }
 
+void setTextColour(QWidget* widget, const QColor& colour) {
+    QPalette p = widget->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(group, QPalette::WindowText, colour);
+        p.setColor(group, QPalette::ButtonText, colour);
+        p.setColor(group, QPalette::Text, colour);
+    }
+    widget->setPalette(p);
+}
+
 QFont songFont(qreal pointSize) {
-    return chineseFont({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("AR PL SungtiL GB")},
-                       pointSize);
+    return chineseFont(
+        {QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("AR PL SungtiL GB")},
+        pointSize);
 }
 
 } // namespace zt41

@@ -1,0 +1,74 @@
+#include "channelgridmodel.h"
+
+#include "channels/channeltable.h"
+
+namespace zt41 {
+
+ChannelGridModel::ChannelGridModel(ChannelTable& table, QObject* parent)
+    : QAbstractTableModel(parent)
+    , m_table(table) {
+    connect(&m_table, &ChannelTable::fieldChanged, this, [this](int row, Field field) {
+        const QModelIndex cell = index(row, static_cast<int>(field));
+        Q_EMIT dataChanged(cell, cell);
+    });
+    connect(&m_table, &ChannelTable::rowsReplaced, this,
+            [this] { Q_EMIT dataChanged(index(0, 0), index(kChannelCount - 1, kFieldCount - 1)); });
+}
+
+const QStringList& ChannelGridModel::captions() {
+    static const QStringList list{QStringLiteral(" 信道号"),       QStringLiteral("  接收频率"),
+                                  QStringLiteral(" 收哑音      "), QStringLiteral("   发送频率"),
+                                  QStringLiteral(" 发哑音      "), QStringLiteral(" 拍频       "),
+                                  QStringLiteral(" 功率       ")};
+    return list;
+}
+
+const QList<int>& ChannelGridModel::columnWidthsInTwips() {
+    static const QList<int> widths{1065, 1695, 1140, 1785, 1050, 960, 990};
+    return widths;
+}
+
+int ChannelGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() || !m_table.isOpen() ? 0 : kChannelCount;
+}
+
+int ChannelGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kFieldCount;
+}
+
+QVariant ChannelGridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    return m_table.row(index.row()).text(static_cast<Field>(index.column()));
+}
+
+bool ChannelGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    // The rule works on the current row: the edited row is the current one.
+    m_table.setCurrentRow(index.row());
+    if (!m_table.writeField(static_cast<Field>(index.column()), value.toString()))
+        return false;
+    Q_EMIT cellEdited(index.column());
+    return true;
+}
+
+QVariant ChannelGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Horizontal)
+        return captions().value(section);
+    return {};
+}
+
+Qt::ItemFlags ChannelGridModel::flags(const QModelIndex& index) const {
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (index.column() == static_cast<int>(Field::Rf) ||
+        index.column() == static_cast<int>(Field::Tf))
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+} // namespace zt41

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QAbstractTableModel>
+
+namespace zt41 {
+
+class ChannelTable;
+
+// The channel table as the grid DataGrid1 shows it. Only the receive and
+// transmit frequency columns take typed input; a finished edit is stored at
+// once and announced with cellEdited(column), after which the cell rule runs.
+class ChannelGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit ChannelGridModel(ChannelTable& table, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    static const QStringList& captions();
+    // Column widths in twips.
+    static const QList<int>& columnWidthsInTwips();
+
+Q_SIGNALS:
+    void cellEdited(int column);
+
+private:
+    ChannelTable& m_table;
+};
+
+} // namespace zt41

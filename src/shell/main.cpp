@@ -1,0 +1,74 @@
+#include "channels/channeltable.h"
+#include "demoradio.h"
+#include "link/portmap.h"
+#include "link/qserialportlink.h"
+#include "mainwindow.h"
+#include "programicon.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QMessageBox>
+
+#include <cstdio>
+
+using namespace zt41;
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zt41"));
+    QApplication::setApplicationVersion(QStringLiteral("A 1.1"));
+    QApplication::setWindowIcon(programIcon());
+
+    // Without options the program behaves as it always has.
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("ZT41 channel programmer"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption portsOption(
+        QStringLiteral("ports"),
+        QStringLiteral("Devices for COM1, COM2, ... in this order, comma-separated."),
+        QStringLiteral("DEV1,DEV2,..."));
+    const QCommandLineOption demoOption(
+        QStringLiteral("demo"), QStringLiteral("Start the simulated radio zt41-radio on COM1."));
+    parser.addOption(portsOption);
+    parser.addOption(demoOption);
+    parser.process(app);
+
+    PortMap ports = PortMap::platformDefault();
+    if (parser.isSet(portsOption)) {
+        QString error;
+        const auto map = PortMap::fromList(parser.value(portsOption), &error);
+        if (!map) {
+            std::fprintf(stderr, "zt41: %s\n", qPrintable(error));
+            return 2;
+        }
+        ports = *map;
+    }
+
+    DemoRadio demo;
+    if (parser.isSet(demoOption)) {
+        const QString memory = QDir::temp().filePath(QStringLiteral("zt41-demo-radio.doc"));
+        const QString device =
+            demo.start(DemoRadio::defaultProgram(), {QStringLiteral("--memory"), memory});
+        if (device.isEmpty()) {
+            std::fprintf(stderr, "zt41: %s\n", qPrintable(demo.errorString()));
+            return 1;
+        }
+        ports = *PortMap::fromList(device);
+    }
+
+    ChannelTable table;
+    if (!table.open(ChannelTable::defaultFileName())) {
+        std::fprintf(stderr, "zt41: %s\n", qPrintable(table.errorString()));
+        QMessageBox::critical(nullptr, QStringLiteral("系统信息"),
+                              QStringLiteral("数据库文件无法打开！"));
+        return 1;
+    }
+
+    QSerialPortLink link(ports);
+    MainWindow window({table, link, &ports});
+    if (!window.start())
+        return 1;
+    return QApplication::exec();
+}

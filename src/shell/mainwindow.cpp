@@ -1,0 +1,369 @@
+#include "mainwindow.h"
+
+#include "channelgridmodel.h"
+#include "channels/cellrule.h"
+#include "channels/channeltable.h"
+#include "channels/pickers.h"
+#include "channels/squelch.h"
+#include "filedialogs.h"
+#include "files/channelfile.h"
+#include "files/workingdir.h"
+#include "fonts.h"
+#include "helpwindows.h"
+#include "link/readtransfer.h"
+#include "link/readypoll.h"
+#include "link/seriallink.h"
+#include "link/statusclear.h"
+#include "link/writetransfer.h"
+#include "messageboxes.h"
+#include "portdialog.h"
+#include "programicon.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTableView>
+#include <QTimer>
+
+namespace zt41 {
+
+namespace {
+
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const QRect& rect,
+                 const QFont& font, const QColor& colour) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(rect);
+    label->setFont(font);
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, colour);
+    label->setPalette(p);
+    return label;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Services services, QWidget* parent)
+    : QMainWindow(parent)
+    , m_table(services.table)
+    , m_link(services.link)
+    , m_ports(services.ports) {
+    setObjectName(QStringLiteral("启动窗体"));
+    setWindowTitle(caption());
+    setWindowIcon(programIcon());
+
+    if (services.messages) {
+        m_messages = services.messages;
+    } else {
+        m_ownMessages = std::make_unique<MessageBoxes>(this);
+        m_messages = m_ownMessages.get();
+    }
+    if (services.dialogs) {
+        m_dialogs = services.dialogs;
+    } else {
+        m_ownDialogs = std::make_unique<QtFileDialogs>();
+        m_dialogs = m_ownDialogs.get();
+    }
+
+    m_poll = std::make_unique<ReadyPoll>(m_link, *this);
+    m_write = std::make_unique<WriteTransfer>(m_link, m_table, *this);
+    m_statusClear = std::make_unique<StatusClear>(*this);
+    m_read = new ReadTransfer(m_link, m_table, *this, this);
+    m_help = new HelpWindows(this);
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(twipRect(0, 0, 11880, 8100).size());
+    setCentralWidget(client);
+    buildControls(client);
+    buildMenus();
+    buildTimers();
+    wireCursor();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildControls(QWidget* client) {
+    auto* line = new QFrame(client);
+    line->setObjectName(QStringLiteral("Line1"));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Plain);
+    line->setGeometry(0, twipsToPixels(120), twipsToPixels(11880), 1);
+
+    addLabel(client, QStringLiteral("Label1"), QStringLiteral("信道设置系统"),
+             twipRect(4200, 480, 3735, 855), kaiFont(26.25), kPureBlue);
+    m_status = addLabel(client, QStringLiteral("Label2"), QStringLiteral(" "),
+                        twipRect(8040, 600, 3615, 375), kaiFont(15.75), kPureBlue);
+    addLabel(client, QStringLiteral("Label3"), QStringLiteral("(ZT_41X)"),
+             twipRect(5160, 1080, 1695, 375), songFont(15.75), kPureBlue);
+    addLabel(client, QStringLiteral("Label4"), QStringLiteral("静噪级别："),
+             twipRect(1200, 1080, 1695, 495), kaiFont(14.25), kPureRed);
+
+    m_model = new ChannelGridModel(m_table, this);
+    m_grid = new QTableView(client);
+    m_grid->setObjectName(QStringLiteral("DataGrid1"));
+    m_grid->setGeometry(twipRect(1200, 1560, 9495, 6255));
+    m_grid->setModel(m_model);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                            QAbstractItemView::AnyKeyPressed);
+    m_grid->verticalHeader()->setDefaultSectionSize(twipsToPixels(300));
+    m_grid->verticalHeader()->setFixedWidth(twipsToPixels(240));
+    for (int c = 0; c < kFieldCount; ++c)
+        m_grid->setColumnWidth(c, twipsToPixels(ChannelGridModel::columnWidthsInTwips()[c]));
+    // The rule runs once the editor has closed, so its message box never
+    // stands in the middle of an edit.
+    connect(
+        m_model, &ChannelGridModel::cellEdited, this,
+        [this](int column) { CellRule::apply(m_table, column, *m_messages); },
+        Qt::QueuedConnection);
+
+    m_squelch = new QComboBox(client);
+    m_squelch->setObjectName(QStringLiteral("Combo1"));
+    m_squelch->setEditable(true);
+    m_squelch->setInsertPolicy(QComboBox::NoInsert);
+    m_squelch->addItems(Squelch::items());
+    m_squelch->setGeometry(twipRect(2760, 1080, 855, 360));
+    setTextColour(m_squelch, kPureRed);
+    m_squelch->setEditText(Squelch::initialText());
+    connect(m_squelch, &QComboBox::editTextChanged, this, &MainWindow::squelchTextChanged);
+
+    // The pickers sit over the grid, one at the left edge of each column they serve.
+    addPicker(client, QStringLiteral("Combo4"), Picker::BothTones, 4320, 1095);
+    addPicker(client, QStringLiteral("Combo5"), Picker::TransmitTone, 7200, 1095);
+    addPicker(client, QStringLiteral("Combo2"), Picker::Shift, 8280, 975);
+    addPicker(client, QStringLiteral("Combo3"), Picker::Power, 9240, 975);
+}
+
+QComboBox* MainWindow::addPicker(QWidget* client, const QString& name, Picker picker, int left,
+                                 int width) {
+    auto* box = new QComboBox(client);
+    box->setObjectName(name);
+    box->addItems(Pickers::items(picker));
+    box->setCurrentIndex(-1);
+    box->setGeometry(twipRect(left, 1920, width, 360));
+    setTextColour(box, kPureRed);
+    box->raise();
+    connect(box, &QComboBox::activated, this, [this, box, picker](int index) {
+        Pickers::pick(m_table, picker, box->itemText(index));
+    });
+    return box;
+}
+
+void MainWindow::buildMenus() {
+    QMenuBar* bar = menuBar();
+    QMenu* file = bar->addMenu(QStringLiteral("       文件(&F)"));
+    file->setObjectName(QStringLiteral("文件"));
+    file->menuAction()->setObjectName(QStringLiteral("文件"));
+    QAction* open = file->addAction(QStringLiteral("打开文件(&O)"), this, &MainWindow::openFile);
+    open->setObjectName(QStringLiteral("打开"));
+    QAction* save = file->addAction(QStringLiteral("保存文件(&V)"), this, &MainWindow::saveFile);
+    save->setObjectName(QStringLiteral("保存"));
+
+    m_readAction = bar->addAction(QStringLiteral("        读信道数据(&R)"), this,
+                                  [this] { m_read->command(); });
+    m_readAction->setObjectName(QStringLiteral("读信道"));
+    m_writeAction = bar->addAction(QStringLiteral("        写信道数据(&W)"), this,
+                                   [this] { m_write->command(); });
+    m_writeAction->setObjectName(QStringLiteral("写信道"));
+    QAction* port =
+        bar->addAction(QStringLiteral("     选择端口(&P)"), this, &MainWindow::openPortDialog);
+    port->setObjectName(QStringLiteral("端口"));
+    m_exitAction = bar->addAction(QStringLiteral("       退出系统(&E)"), this, &QWidget::close);
+    m_exitAction->setObjectName(QStringLiteral("退出"));
+
+    m_helpMenu = bar->addMenu(QStringLiteral("       帮助(&H)"));
+    m_helpMenu->setObjectName(QStringLiteral("帮助"));
+    m_helpMenu->menuAction()->setObjectName(QStringLiteral("帮助"));
+    QAction* instructions = m_helpMenu->addAction(QStringLiteral("操作说明(&I)"), this,
+                                                  [this] { m_help->showInstructions(); });
+    instructions->setObjectName(QStringLiteral("操作"));
+    QAction* about = m_helpMenu->addAction(QStringLiteral("关于本软件(&A)"), this,
+                                           [this] { m_help->showAbout(); });
+    about->setObjectName(QStringLiteral("关于"));
+}
+
+void MainWindow::buildTimers() {
+    const int periods[4] = {300, 60, 100, 100};
+    for (int i = 0; i < 4; ++i) {
+        auto* t = new QTimer(this);
+        t->setObjectName(QStringLiteral("Timer%1").arg(i + 1));
+        t->setInterval(periods[i]);
+        m_timers[i] = t;
+    }
+    // The write's frames go out 300 ms apart; a coarse timer would let them drift.
+    m_timers[0]->setTimerType(Qt::PreciseTimer);
+    connect(m_timers[0], &QTimer::timeout, this, [this] { m_write->tick(); });
+    connect(m_timers[1], &QTimer::timeout, this, [this] { m_statusClear->tick(); });
+    connect(m_timers[2], &QTimer::timeout, this, [this] { m_poll->tick(); });
+    connect(m_timers[3], &QTimer::timeout, this, &MainWindow::readTick);
+}
+
+void MainWindow::wireCursor() {
+    // The grid's selected row and the table's current row are one cursor.
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid())
+                    m_table.setCurrentRow(current.row());
+            });
+    connect(&m_table, &ChannelTable::currentRowChanged, this, [this](int row) {
+        if (row == ChannelTable::kNoRow) {
+            m_grid->selectionModel()->clear();
+            return;
+        }
+        const int column = qMax(0, m_grid->currentIndex().column());
+        m_grid->setCurrentIndex(m_model->index(row, column));
+    });
+}
+
+bool MainWindow::start() {
+    show();
+    m_table.moveFirst();
+    m_grid->setCurrentIndex(m_model->index(0, 0));
+    stopTimer(WindowTimer::Write);
+    m_probeFailures.clear();
+    if (probePorts(m_link, &m_probeFailures) != 0) {
+        startTimer(WindowTimer::ReadyPoll);
+        stopTimer(WindowTimer::Write);
+        stopTimer(WindowTimer::StatusClear);
+        return true;
+    }
+    m_messages->show(noPortMessage(), titles::kSystem, MessageIcon::Warning);
+    close();
+    return false;
+}
+
+QString MainWindow::noPortMessage() const {
+    QString text = QStringLiteral("无串行端口可用，系统失败，退出！ ");
+    // A port that is there but may not be opened is worth naming, with the way in.
+    QStringList reasons;
+    for (const QString& failure : m_probeFailures)
+        if (failure.contains(QStringLiteral("permission")) ||
+            failure.contains(QStringLiteral("in use")))
+            reasons << failure;
+    if (!reasons.isEmpty())
+        text += QStringLiteral("\n\n") + reasons.join(u'\n');
+    return text;
+}
+
+void MainWindow::setStatus(const QString& text) {
+    m_status->setText(text);
+}
+
+PortDialog* MainWindow::portDialog() const {
+    return m_portDialog.data();
+}
+
+QTimer* MainWindow::timer(WindowTimer t) const {
+    return m_timers[static_cast<int>(t) - 1];
+}
+
+void MainWindow::startTimer(WindowTimer t) {
+    timer(t)->start();
+}
+
+void MainWindow::stopTimer(WindowTimer t) {
+    timer(t)->stop();
+}
+
+void MainWindow::setCommandEnabled(LockedCommand command, bool enabled) {
+    switch (command) {
+    case LockedCommand::ReadChannels:
+        m_readAction->setEnabled(enabled);
+        break;
+    case LockedCommand::WriteChannels:
+        m_writeAction->setEnabled(enabled);
+        break;
+    case LockedCommand::Exit:
+        m_exitAction->setEnabled(enabled);
+        break;
+    case LockedCommand::Help:
+        m_helpMenu->menuAction()->setEnabled(enabled);
+        break;
+    }
+}
+
+QString MainWindow::squelchText() const {
+    return m_squelch->currentText();
+}
+
+void MainWindow::setSquelchText(const QString& text) {
+    if (m_squelch->currentText() == text)
+        squelchTextChanged(text); // the check runs on every setting, changed or not
+    else
+        m_squelch->setEditText(text);
+}
+
+MessageSink& MainWindow::messages() {
+    return *m_messages;
+}
+
+void MainWindow::squelchTextChanged(const QString& text) {
+    const QString shown = Squelch::check(text, *m_messages);
+    if (shown != text)
+        m_squelch->setEditText(shown);
+}
+
+void MainWindow::readTick() {
+    m_read->tick();
+    if (!m_read->isReading())
+        return;
+    // The window keeps painting while the read runs; user input waits until it is over.
+    QEventLoop loop;
+    connect(m_read, &ReadTransfer::finished, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void MainWindow::saveFile() {
+    const QString workingDir = GetCurDir(*m_messages);
+    m_table.moveFirst();
+    const QString name = m_dialogs->saveFileName(this);
+    if (name.isEmpty())
+        return;
+    saveTableToFile(m_table, squelchText(), name, *m_messages);
+    SetCurDir(workingDir, *m_messages);
+}
+
+void MainWindow::openFile() {
+    const QString workingDir = GetCurDir(*m_messages);
+    m_table.moveFirst();
+    const QString name = m_dialogs->openFileName(this);
+    if (name.isEmpty())
+        return;
+    const QString squelch = loadTableFromFile(m_table, name, *m_messages);
+    if (!squelch.isNull()) {
+        // The list is set as the value is read and once more at the end, and
+        // each setting runs the squelch check.
+        setSquelchText(squelch);
+        setSquelchText(squelch);
+    }
+    SetCurDir(workingDir, *m_messages);
+}
+
+void MainWindow::openPortDialog() {
+    if (m_portDialog) {
+        m_portDialog->raise();
+        m_portDialog->activateWindow();
+        return;
+    }
+    m_portDialog = new PortDialog(m_link, *this, m_ports, this);
+    m_portDialog->show();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (m_portDialog)
+        m_portDialog->close();
+    for (QTimer* t : m_timers)
+        t->stop();
+    m_link.close();
+    QMainWindow::closeEvent(event);
+}
+
+} // namespace zt41

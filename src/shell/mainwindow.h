@@ -1,0 +1,119 @@
+#pragma once
+
+#include "link/linkhost.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QTableView;
+class QTimer;
+
+namespace zt41 {
+
+class ChannelGridModel;
+class ChannelTable;
+class FileDialogs;
+class HelpWindows;
+class MessageSink;
+class PortDialog;
+class PortMap;
+class ReadTransfer;
+class ReadyPoll;
+class SerialLink;
+class StatusClear;
+class WriteTransfer;
+enum class Picker;
+
+// The main window 启动窗体: the grid over the channel table, the squelch list
+// and pickers, the status line, the menus and the four timers. It only wires
+// the windows to the library, where the rules live.
+class MainWindow : public QMainWindow, public LinkHost {
+    Q_OBJECT
+public:
+    struct Services {
+        ChannelTable& table;
+        SerialLink& link;
+        const PortMap* ports = nullptr;  // for the port dialog's tool tips
+        MessageSink* messages = nullptr; // message boxes over this window when null
+        FileDialogs* dialogs = nullptr;  // Qt's file dialogs when null
+    };
+
+    explicit MainWindow(Services services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Shows the window, probes the ports and starts the ready poll. When no
+    // port opens it says so and closes the window; it then gives false.
+    bool start();
+
+    // LinkHost
+    void setStatus(const QString& text) override;
+    void startTimer(WindowTimer timer) override;
+    void stopTimer(WindowTimer timer) override;
+    void setCommandEnabled(LockedCommand command, bool enabled) override;
+    QString squelchText() const override;
+    void setSquelchText(const QString& text) override;
+    MessageSink& messages() override;
+
+    QTimer* timer(WindowTimer t) const;
+    // What the timers drive, for tests that tick by hand.
+    WriteTransfer& writeTransfer() const { return *m_write; }
+    ReadTransfer& readTransfer() const { return *m_read; }
+    ReadyPoll& readyPoll() const { return *m_poll; }
+    StatusClear& statusClear() const { return *m_statusClear; }
+    // The tick of Timer4: runs the whole read before it returns.
+    void readTick();
+    PortDialog* portDialog() const;
+    HelpWindows& helpWindows() const { return *m_help; }
+
+    static QString caption() { return QStringLiteral("ZT41 [版本 A 1.1]"); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls(QWidget* client);
+    void buildMenus();
+    void buildTimers();
+    void wireCursor();
+    QComboBox* addPicker(QWidget* client, const QString& name, Picker picker, int left, int width);
+
+    void squelchTextChanged(const QString& text);
+    void saveFile();
+    void openFile();
+    void openPortDialog();
+    QString noPortMessage() const;
+
+    ChannelTable& m_table;
+    SerialLink& m_link;
+    const PortMap* m_ports;
+    std::unique_ptr<MessageSink> m_ownMessages;
+    MessageSink* m_messages;
+    std::unique_ptr<FileDialogs> m_ownDialogs;
+    FileDialogs* m_dialogs;
+
+    std::unique_ptr<ReadyPoll> m_poll;
+    std::unique_ptr<WriteTransfer> m_write;
+    std::unique_ptr<StatusClear> m_statusClear;
+    ReadTransfer* m_read = nullptr;
+    HelpWindows* m_help = nullptr;
+
+    ChannelGridModel* m_model = nullptr;
+    QTableView* m_grid = nullptr;
+    QLabel* m_status = nullptr;
+    QComboBox* m_squelch = nullptr;
+    QAction* m_readAction = nullptr;
+    QAction* m_writeAction = nullptr;
+    QAction* m_exitAction = nullptr;
+    QMenu* m_helpMenu = nullptr;
+    QTimer* m_timers[4] = {};
+    QPointer<PortDialog> m_portDialog;
+    QStringList m_probeFailures;
+};
+
+} // namespace zt41

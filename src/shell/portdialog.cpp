@@ -1,0 +1,116 @@
+#include "portdialog.h"
+
+#include "fonts.h"
+#include "link/portmap.h"
+#include "twips.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace zt41 {
+
+namespace {
+
+struct OptionPlace {
+    int left, top, width, height;
+};
+
+constexpr std::array<OptionPlace, PortSelection::kOptions> kOptionPlaces{{
+    {720, 735, 1695, 405},
+    {2640, 720, 1335, 510},
+    {720, 1320, 2055, 495},
+    {2640, 1320, 2175, 495},
+    {720, 1920, 1215, 495},
+    {2640, 1920, 1215, 495},
+    {720, 2520, 1215, 495},
+    {2640, 2520, 1215, 495},
+}};
+
+} // namespace
+
+PortDialog::PortDialog(SerialLink& link, LinkHost& host, const PortMap* devices, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
+    , m_selection(link, host) {
+    setObjectName(QStringLiteral("Dialog"));
+    setWindowTitle(QStringLiteral("选择端口"));
+    setFixedSize(twipRect(0, 0, 4290, 4140).size());
+    setModal(false);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* label = new QLabel(QStringLiteral("请选择串行口:"), this);
+    label->setObjectName(QStringLiteral("Label1"));
+    label->setGeometry(twipRect(360, 240, 2295, 375));
+    label->setFont(kaiFont(15.75));
+    setTextColour(label, kPureBlue);
+
+    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setGeometry(twipRect(720, 3360, 1095, 375));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    cancel->setGeometry(twipRect(2520, 3360, 1095, 375));
+    connect(ok, &QPushButton::clicked, this, &PortDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &PortDialog::reject);
+
+    auto* group = new QButtonGroup(this);
+    group->setExclusive(true);
+    for (int n = 1; n <= PortSelection::kOptions; ++n) {
+        auto* option = new QRadioButton(QStringLiteral(" COM%1").arg(n), this);
+        option->setObjectName(QStringLiteral("Option%1").arg(n));
+        const OptionPlace& place = kOptionPlaces[n - 1];
+        option->setGeometry(twipRect(place.left, place.top, place.width, place.height));
+        option->setFont(kaiFont(15.75));
+        setTextColour(option, kPureRed);
+        group->addButton(option, n);
+        m_options[n - 1] = option;
+    }
+    setTabOrder(ok, cancel);
+    setTabOrder(cancel, m_options[0]);
+    for (int n = 1; n < PortSelection::kOptions; ++n)
+        setTabOrder(m_options[n - 1], m_options[n]);
+
+    m_selection.load();
+    for (int n = 1; n <= PortSelection::kOptions; ++n) {
+        const PortSelection::Option& state = m_selection.option(n);
+        QRadioButton* option = m_options[n - 1];
+        option->setEnabled(state.enabled);
+        option->setChecked(state.selected);
+        QString tip = devices ? devices->device(n) : QString();
+        if (!state.enabled && !state.failure.isEmpty())
+            tip = state.failure;
+        option->setToolTip(tip);
+    }
+    connect(group, &QButtonGroup::idClicked, this, [this](int n) { m_selection.select(n); });
+    ok->setFocus();
+}
+
+void PortDialog::accept() {
+    if (m_finished)
+        return;
+    m_finished = true;
+    m_selection.ok();
+    QDialog::accept();
+}
+
+void PortDialog::reject() {
+    if (!m_finished) {
+        m_finished = true;
+        m_selection.cancel();
+    }
+    QDialog::reject();
+}
+
+void PortDialog::closeEvent(QCloseEvent* event) {
+    if (!m_finished) {
+        m_finished = true;
+        m_selection.cancel();
+    }
+    QDialog::closeEvent(event);
+}
+
+} // namespace zt41

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "link/portselection.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QRadioButton;
+
+namespace zt41 {
+
+class PortMap;
+
+// The port selection dialog 选择端口: modeless; its load runs when it is
+// created. Closing it by the window's close button counts as Cancel, so the
+// port in use is never left closed and the ready poll always restarts.
+class PortDialog : public QDialog {
+    Q_OBJECT
+public:
+    // `devices` gives each option's device path for its tool tip; may be null.
+    PortDialog(SerialLink& link, LinkHost& host, const PortMap* devices, QWidget* parent = nullptr);
+
+    const PortSelection& selection() const { return m_selection; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    void accept() override;
+
+    PortSelection m_selection;
+    std::array<QRadioButton*, PortSelection::kOptions> m_options{};
+    bool m_finished = false;
+};
+
+} // namespace zt41

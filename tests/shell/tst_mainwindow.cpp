@@ -1,0 +1,566 @@
+#include "channels/channeltable.h"
+#include "fakelink.h"
+#include "link/portmap.h"
+#include "link/readtransfer.h"
+#include "link/readypoll.h"
+#include "link/statusclear.h"
+#include "link/writetransfer.h"
+#include "recordingmessages.h"
+#include "shell/filedialogs.h"
+#include "shell/mainwindow.h"
+#include "shell/portdialog.h"
+#include "tablefixture.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+using namespace zt41;
+
+namespace {
+
+class ScriptedDialogs : public FileDialogs {
+public:
+    QString saveName;
+    QString openName;
+    int asked = 0;
+    QString saveFileName(QWidget*) override {
+        ++asked;
+        return saveName;
+    }
+    QString openFileName(QWidget*) override {
+        ++asked;
+        return openName;
+    }
+};
+
+struct Window {
+    TableFixture fx;
+    FakeLink link;
+    RecordingMessages messages;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<MainWindow> window;
+
+    bool start(QSet<int> ports = {1}) {
+        if (!fx.open())
+            return false;
+        link.openable = ports;
+        window = std::make_unique<MainWindow>(
+            MainWindow::Services{*fx.table, link, nullptr, &messages, &dialogs});
+        return window->start();
+    }
+
+    template <typename T> T* find(const QString& name) const { return window->findChild<T*>(name); }
+    QAction* action(const QString& name) const {
+        for (QAction* a : window->menuBar()->findChildren<QAction*>())
+            if (a->objectName() == name)
+                return a;
+        for (QAction* a : window->findChildren<QAction*>(name))
+            return a;
+        return nullptr;
+    }
+    QString status() const { return find<QLabel>(QStringLiteral("Label2"))->text(); }
+    QComboBox* squelch() const { return find<QComboBox>(QStringLiteral("Combo1")); }
+    QTableView* grid() const { return find<QTableView>(QStringLiteral("DataGrid1")); }
+    bool enabled(const QString& name) const { return action(name)->isEnabled(); }
+};
+
+QByteArray radioStream() {
+    QByteArray s = "0711000086410000504470060325";
+    for (int k = 2; k <= 16; ++k)
+        s += QByteArray::number(k - 1).rightJustified(2, '0') + QByteArray(26, '0');
+    return s;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void captionsAndControls();
+    void menuTree();
+    void grid();
+    void startUp();
+    void startUpWithoutPort();
+    void statusClear();
+    void squelchMessageFlow();
+    void cellRuleThroughTheEditor();
+    void picksOnTheCurrentRow();
+    void cursorIsShared();
+    void lockDuringWrite();
+    void lockDuringRead();
+    void readFailure();
+    void fileCommands();
+    void fileCommandsCancelled();
+    void portDialog();
+    void closingClosesPortAndDialog();
+};
+
+void TestMainWindow::captionsAndControls() {
+    Window w;
+    QVERIFY(w.start());
+    QCOMPARE(w.window->windowTitle(), QStringLiteral("ZT41 [版本 A 1.1]"));
+    QCOMPARE(w.window->objectName(), QStringLiteral("启动窗体"));
+    QCOMPARE(w.window->centralWidget()->size(), QSize(792, 540));
+    QVERIFY(!w.window->windowIcon().isNull());
+
+    struct Expect {
+        const char* name;
+        QString text;
+        QRect rect;
+        qreal points;
+        QColor colour;
+    };
+    const QList<Expect> labels{
+        {"Label1", QStringLiteral("信道设置系统"), QRect(280, 32, 249, 57), 26.25,
+         QColor(0, 0, 255)},
+        {"Label2", QStringLiteral(" "), QRect(536, 40, 241, 25), 15.75, QColor(0, 0, 255)},
+        {"Label3", QStringLiteral("(ZT_41X)"), QRect(344, 72, 113, 25), 15.75, QColor(0, 0, 255)},
+        {"Label4", QStringLiteral("静噪级别："), QRect(80, 72, 113, 33), 14.25, QColor(255, 0, 0)},
+    };
+    for (const Expect& e : labels) {
+        auto* label = w.find<QLabel>(QString::fromLatin1(e.name));
+        QVERIFY2(label, e.name);
+        QCOMPARE(label->text(), e.text);
+        QCOMPARE(label->geometry(), e.rect);
+        QCOMPARE(label->font().pointSizeF(), e.points);
+        QCOMPARE(label->palette().color(QPalette::WindowText), e.colour);
+    }
+    QVERIFY(w.find<QLabel>(QStringLiteral("Label3"))->font().families().first() ==
+            QStringLiteral("宋体"));
+    QVERIFY(w.find<QLabel>(QStringLiteral("Label1"))->font().families().first() ==
+            QStringLiteral("楷体_GB2312"));
+    QCOMPARE(w.find<QWidget>(QStringLiteral("Line1"))->geometry().top(), 8);
+    QCOMPARE(w.grid()->geometry(), QRect(80, 104, 633, 417));
+    QCOMPARE(w.squelch()->geometry(), QRect(184, 72, 57, 24));
+    QCOMPARE(w.squelch()->currentText(), QStringLiteral("3"));
+    QVERIFY(w.squelch()->isEditable());
+    QCOMPARE(w.squelch()->count(), 10);
+    QCOMPARE(w.squelch()->itemText(0), QStringLiteral("  0"));
+    QCOMPARE(w.squelch()->palette().color(QPalette::Text), QColor(255, 0, 0));
+
+    const QList<std::pair<const char*, QRect>> pickers{{"Combo4", QRect(288, 128, 73, 24)},
+                                                       {"Combo5", QRect(480, 128, 73, 24)},
+                                                       {"Combo2", QRect(552, 128, 65, 24)},
+                                                       {"Combo3", QRect(616, 128, 65, 24)}};
+    for (const auto& [name, rect] : pickers) {
+        auto* box = w.find<QComboBox>(QString::fromLatin1(name));
+        QVERIFY2(box, name);
+        QCOMPARE(box->geometry(), rect);
+        QVERIFY(!box->isEditable());
+        QCOMPARE(box->currentIndex(), -1);
+        QVERIFY(box->isVisible());
+    }
+    QCOMPARE(w.find<QComboBox>(QStringLiteral("Combo4"))->itemText(0), QStringLiteral("   "));
+    QCOMPARE(w.find<QComboBox>(QStringLiteral("Combo5"))->count(), 40);
+    QCOMPARE(w.find<QComboBox>(QStringLiteral("Combo2"))->itemText(2), QStringLiteral("  "));
+
+    const QList<std::pair<WindowTimer, int>> timers{{WindowTimer::Write, 300},
+                                                    {WindowTimer::StatusClear, 60},
+                                                    {WindowTimer::ReadyPoll, 100},
+                                                    {WindowTimer::Read, 100}};
+    for (const auto& [t, ms] : timers) {
+        QCOMPARE(w.window->timer(t)->interval(), ms);
+        QCOMPARE(w.window->timer(t)->objectName(),
+                 QStringLiteral("Timer%1").arg(static_cast<int>(t)));
+    }
+    QCOMPARE(w.window->timer(WindowTimer::Write)->timerType(), Qt::PreciseTimer);
+}
+
+void TestMainWindow::menuTree() {
+    Window w;
+    QVERIFY(w.start());
+    const QList<QAction*> top = w.window->menuBar()->actions();
+    QStringList captions, names;
+    for (QAction* a : top) {
+        captions << a->text();
+        names << a->objectName();
+    }
+    QCOMPARE(captions,
+             (QStringList{"       文件(&F)", "        读信道数据(&R)", "        写信道数据(&W)",
+                          "     选择端口(&P)", "       退出系统(&E)", "       帮助(&H)"}));
+    QCOMPARE(names, (QStringList{"文件", "读信道", "写信道", "端口", "退出", "帮助"}));
+    const QStringList keys{"Alt+F", "Alt+R", "Alt+W", "Alt+P", "Alt+E", "Alt+H"};
+    for (int i = 0; i < top.size(); ++i)
+        QCOMPARE(QKeySequence::mnemonic(top[i]->text()).toString(), keys[i]);
+    QMenu* file = top[0]->menu();
+    QMenu* help = top[5]->menu();
+    QVERIFY(file && help);
+    QCOMPARE(file->actions().size(), 2);
+    QCOMPARE(file->actions()[0]->text(), QStringLiteral("打开文件(&O)"));
+    QCOMPARE(file->actions()[0]->objectName(), QStringLiteral("打开"));
+    QCOMPARE(file->actions()[1]->text(), QStringLiteral("保存文件(&V)"));
+    QCOMPARE(file->actions()[1]->objectName(), QStringLiteral("保存"));
+    QCOMPARE(help->actions()[0]->text(), QStringLiteral("操作说明(&I)"));
+    QCOMPARE(help->actions()[0]->objectName(), QStringLiteral("操作"));
+    QCOMPARE(help->actions()[1]->text(), QStringLiteral("关于本软件(&A)"));
+    QCOMPARE(help->actions()[1]->objectName(), QStringLiteral("关于"));
+    for (QAction* a : top)
+        QVERIFY(a->isEnabled() && a->isVisible());
+}
+
+void TestMainWindow::grid() {
+    Window w;
+    QVERIFY(w.start());
+    QAbstractItemModel* model = w.grid()->model();
+    QCOMPARE(model->rowCount(), 16);
+    QCOMPARE(model->columnCount(), 7);
+    const QStringList captions{" 信道号",       "  接收频率",   " 收哑音      ", "   发送频率",
+                               " 发哑音      ", " 拍频       ", " 功率       "};
+    const QList<int> widths{71, 113, 76, 119, 70, 64, 66};
+    for (int c = 0; c < 7; ++c) {
+        QCOMPARE(model->headerData(c, Qt::Horizontal).toString(), captions[c]);
+        QCOMPARE(w.grid()->columnWidth(c), widths[c]);
+        const bool editable = model->flags(model->index(0, c)) & Qt::ItemIsEditable;
+        QCOMPARE(editable, c == 1 || c == 3);
+    }
+    QCOMPARE(model->index(15, 0).data().toString(), QStringLiteral("16"));
+    QVERIFY(!model->setData(model->index(0, 2), QStringLiteral("67.0"), Qt::EditRole));
+}
+
+void TestMainWindow::startUp() {
+    Window w;
+    QVERIFY(w.start({3, 4}));
+    QVERIFY(w.window->isVisible());
+    QCOMPARE(w.link.portNumber(), 3);
+    QVERIFY(w.link.isOpen());
+    QVERIFY(w.window->timer(WindowTimer::ReadyPoll)->isActive());
+    QVERIFY(!w.window->timer(WindowTimer::Write)->isActive());
+    QVERIFY(!w.window->timer(WindowTimer::StatusClear)->isActive());
+    QVERIFY(!w.window->timer(WindowTimer::Read)->isActive());
+    QCOMPARE(w.status(), QStringLiteral(" "));
+    QCOMPARE(w.fx.table->currentRow(), 0);
+    QCOMPARE(w.grid()->currentIndex().row(), 0);
+    QVERIFY(w.messages.shown.isEmpty());
+
+    w.window->readyPoll().tick();
+    QCOMPARE(w.link.sent(), QByteArray("C"));
+    w.link.deliver("C");
+    w.window->readyPoll().tick();
+    QCOMPARE(w.status(), QStringLiteral("对讲机就绪..."));
+    QVERIFY(!w.window->timer(WindowTimer::ReadyPoll)->isActive());
+}
+
+void TestMainWindow::startUpWithoutPort() {
+    Window w;
+    bool visibleAtMessage = false;
+    w.messages.onShow = [&](const RecordingMessages::Message&) {
+        visibleAtMessage = w.window->isVisible();
+    };
+    QVERIFY(!w.start({}));
+    QCOMPARE(w.messages.shown.size(), 1);
+    QVERIFY(
+        w.messages.shown[0].text.startsWith(QStringLiteral("无串行端口可用，系统失败，退出！ ")));
+    QCOMPARE(w.messages.shown[0].title, QStringLiteral("系统信息"));
+    QCOMPARE(w.messages.shown[0].icon, MessageIcon::Warning);
+    QVERIFY(visibleAtMessage);
+    QVERIFY(!w.window->isVisible());
+    for (WindowTimer t :
+         {WindowTimer::Write, WindowTimer::StatusClear, WindowTimer::ReadyPoll, WindowTimer::Read})
+        QVERIFY(!w.window->timer(t)->isActive());
+}
+
+void TestMainWindow::statusClear() {
+    Window w;
+    QVERIFY(w.start());
+    w.window->setStatus(QStringLiteral("数据传送完毕..."));
+    w.window->startTimer(WindowTimer::StatusClear);
+    for (int i = 0; i < 10; ++i)
+        w.window->statusClear().tick();
+    QCOMPARE(w.status(), QStringLiteral("数据传送完毕..."));
+    w.window->statusClear().tick();
+    QCOMPARE(w.status(), QString());
+    QVERIFY(!w.window->timer(WindowTimer::StatusClear)->isActive());
+}
+
+void TestMainWindow::squelchMessageFlow() {
+    Window w;
+    QVERIFY(w.start());
+    QComboBox* box = w.squelch();
+    box->lineEdit()->selectAll();
+    QTest::keyClicks(box->lineEdit(), QStringLiteral("12"));
+    QCOMPARE(w.messages.texts(), QStringList{"静燥级别不可大于 9 ！！！"});
+    QCOMPARE(w.messages.shown[0].title, QStringLiteral("错误警告"));
+    QCOMPARE(box->currentText(), QStringLiteral("3"));
+
+    box->setCurrentIndex(9); // picking "  9"
+    QCOMPARE(box->currentText(), QStringLiteral("  9"));
+    box->setEditText(QStringLiteral("8.5"));
+    box->setEditText(QStringLiteral("-1"));
+    box->setEditText(QStringLiteral("abc"));
+    QCOMPARE(w.messages.shown.size(), 1);
+    w.window->setSquelchText(QStringLiteral("9.5"));
+    QCOMPARE(w.messages.shown.size(), 2);
+    QCOMPARE(w.window->squelchText(), QStringLiteral("3"));
+}
+
+void TestMainWindow::cellRuleThroughTheEditor() {
+    Window w;
+    QVERIFY(w.start());
+    QTableView* grid = w.grid();
+    const QModelIndex cell = grid->model()->index(2, 1);
+    grid->setCurrentIndex(cell);
+    grid->edit(cell);
+    auto* editor = grid->viewport()->findChild<QLineEdit*>();
+    QVERIFY(editor);
+    editor->setText(QStringLiteral("145.0125"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(w.fx.table->row(2).text(Field::Tf), QStringLiteral("145.01250"));
+    QCOMPARE(w.fx.table->row(2).text(Field::Rf), QStringLiteral("145.01250"));
+    QCOMPARE(grid->model()->index(2, 5).data().toString(), QStringLiteral("off"));
+    QCOMPARE(grid->model()->index(2, 6).data().toString(), QStringLiteral("H"));
+
+    const QModelIndex tx = grid->model()->index(2, 3);
+    grid->setCurrentIndex(tx);
+    grid->edit(tx);
+    editor = grid->viewport()->findChild<QLineEdit*>();
+    QVERIFY(editor);
+    editor->setText(QStringLiteral("600"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(w.messages.shown.size(), 1);
+    QCOMPARE(w.messages.shown[0].text, QStringLiteral("数据超出范围 ！！"));
+    QCOMPARE(w.fx.table->row(2).text(Field::Tf), QString());
+    QCOMPARE(w.fx.table->row(2).text(Field::Rf), QStringLiteral("145.01250"));
+}
+
+void TestMainWindow::picksOnTheCurrentRow() {
+    Window w;
+    QVERIFY(w.start());
+    w.grid()->setCurrentIndex(w.grid()->model()->index(4, 0));
+    auto* tones = w.find<QComboBox>(QStringLiteral("Combo4"));
+    const int item = tones->findText(QStringLiteral("88.5"));
+    tones->setCurrentIndex(item);
+    Q_EMIT tones->activated(item);
+    QCOMPARE(w.fx.table->row(4).text(Field::Rct), QStringLiteral("88.5"));
+    QCOMPARE(w.fx.table->row(4).text(Field::Tct), QStringLiteral("88.5"));
+    QCOMPARE(w.grid()->model()->index(4, 4).data().toString(), QStringLiteral("88.5"));
+    auto* power = w.find<QComboBox>(QStringLiteral("Combo3"));
+    Q_EMIT power->activated(1);
+    QCOMPARE(w.fx.table->row(4).text(Field::Pw), QStringLiteral("L"));
+    // Another row current: the picker keeps showing its choice.
+    w.grid()->setCurrentIndex(w.grid()->model()->index(5, 0));
+    QCOMPARE(tones->currentText(), QStringLiteral("88.5"));
+    // No row current after a save: a pick writes nothing.
+    w.fx.table->setCurrentRow(ChannelTable::kNoRow);
+    const ChannelRows before = w.fx.table->rows();
+    Q_EMIT power->activated(0);
+    QCOMPARE(w.fx.table->rows(), before);
+}
+
+void TestMainWindow::cursorIsShared() {
+    Window w;
+    QVERIFY(w.start());
+    w.grid()->setCurrentIndex(w.grid()->model()->index(7, 3));
+    QCOMPARE(w.fx.table->currentRow(), 7);
+    w.fx.table->setCurrentRow(11);
+    QCOMPARE(w.grid()->currentIndex().row(), 11);
+    QCOMPARE(w.grid()->currentIndex().column(), 3);
+    w.fx.table->setCurrentRow(ChannelTable::kNoRow);
+    QVERIFY(!w.grid()->selectionModel()->hasSelection());
+}
+
+void TestMainWindow::lockDuringWrite() {
+    Window w;
+    QVERIFY(w.start());
+    w.action(QStringLiteral("写信道"))->trigger();
+    QCOMPARE(w.status(), QStringLiteral("正在传送数据,,,,,,,"));
+    QVERIFY(!w.enabled(QStringLiteral("读信道")));
+    QVERIFY(!w.enabled(QStringLiteral("退出")));
+    QVERIFY(!w.enabled(QStringLiteral("帮助")));
+    QVERIFY(w.enabled(QStringLiteral("写信道")));
+    QVERIFY(w.enabled(QStringLiteral("文件")));
+    QVERIFY(w.enabled(QStringLiteral("端口")));
+    QVERIFY(w.window->timer(WindowTimer::Write)->isActive());
+    QVERIFY(!w.window->timer(WindowTimer::ReadyPoll)->isActive());
+    for (int i = 0; i < 17; ++i)
+        w.window->writeTransfer().tick();
+    QCOMPARE(w.link.sends.size(), 17);
+    QCOMPARE(w.status(), QStringLiteral("数据传送完毕..."));
+    for (const char* name : {"读信道", "写信道", "退出", "帮助"})
+        QVERIFY(w.enabled(QString::fromUtf8(name)));
+    QVERIFY(!w.window->timer(WindowTimer::Write)->isActive());
+    QVERIFY(w.window->timer(WindowTimer::ReadyPoll)->isActive());
+    QVERIFY(w.window->timer(WindowTimer::StatusClear)->isActive());
+    QCOMPARE(w.grid()->currentIndex().row(), 0);
+}
+
+void TestMainWindow::lockDuringRead() {
+    Window w;
+    QVERIFY(w.start());
+    w.action(QStringLiteral("读信道"))->trigger();
+    QVERIFY(!w.enabled(QStringLiteral("写信道")));
+    QVERIFY(!w.enabled(QStringLiteral("退出")));
+    QVERIFY(!w.enabled(QStringLiteral("帮助")));
+    QVERIFY(w.enabled(QStringLiteral("读信道")));
+    QVERIFY(w.window->timer(WindowTimer::Read)->isActive());
+    QCOMPARE(w.status(), QStringLiteral(" "));
+    // The radio answers once the read is under way; the tick returns when it is over.
+    QTimer::singleShot(0, w.window.get(), [&] { w.link.deliver(radioStream()); });
+    w.window->readTick();
+    QVERIFY(!w.window->readTransfer().isReading());
+    QCOMPARE(w.link.sent().right(1), QByteArray("5"));
+    QCOMPARE(w.status(), QStringLiteral("读出信道数据完毕！"));
+    QCOMPARE(w.window->squelchText(), QStringLiteral("7"));
+    QCOMPARE(w.grid()->model()->index(0, 1).data().toString(), QStringLiteral("440.00000"));
+    for (const char* name : {"读信道", "写信道", "退出", "帮助"})
+        QVERIFY(w.enabled(QString::fromUtf8(name)));
+    QVERIFY(!w.window->timer(WindowTimer::Read)->isActive());
+    QVERIFY(w.window->timer(WindowTimer::ReadyPoll)->isActive());
+    QVERIFY(w.window->timer(WindowTimer::StatusClear)->isActive());
+}
+
+void TestMainWindow::readFailure() {
+    Window w;
+    QVERIFY(w.start());
+    const ChannelRows before = w.fx.table->rows();
+    w.action(QStringLiteral("读信道"))->trigger();
+    QTimer::singleShot(0, w.window.get(), [&] {
+        w.link.deliver(radioStream().left(140));
+        w.window->readTransfer().expire();
+    });
+    w.window->readTick();
+    QCOMPARE(w.messages.texts(), QStringList{"读数错误！！"});
+    QCOMPARE(w.fx.table->rows(), before);
+    QCOMPARE(w.status(), QString());
+    QVERIFY(w.enabled(QStringLiteral("写信道")));
+    QVERIFY(w.window->timer(WindowTimer::ReadyPoll)->isActive());
+}
+
+void TestMainWindow::fileCommands() {
+    Window w;
+    QVERIFY(w.start());
+    const QString home = QDir::currentPath();
+    w.fx.setRow(0, {"145.01250", "67.0", "145.01250", "67.0", "off", "H"});
+    w.window->setSquelchText(QStringLiteral("  3"));
+    w.dialogs.saveName = w.fx.dir.filePath(QStringLiteral("saved"));
+    w.action(QStringLiteral("保存"))->trigger();
+    QFile saved(w.dialogs.saveName);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QVERIFY(saved.readAll().startsWith("  3,145.01250,67.0,145.01250,67.0,off,H,"));
+    QVERIFY(!w.fx.table->hasCurrentRow());
+    QCOMPARE(QDir::currentPath(), home);
+
+    QFile load(w.fx.dir.filePath(QStringLiteral("load.doc")));
+    QVERIFY(load.open(QIODevice::WriteOnly));
+    load.write("12,438.5,88.5,438.5,,on,L," + QByteArray(90, ','));
+    load.close();
+    w.dialogs.openName = load.fileName();
+    w.action(QStringLiteral("打开"))->trigger();
+    QCOMPARE(w.fx.table->row(0).text(Field::Rf), QStringLiteral("438.50000"));
+    QCOMPARE(w.fx.table->row(0).text(Field::Rct), QStringLiteral("88.5"));
+    QCOMPARE(w.fx.table->currentRow(), 0);
+    // "12" is shown, warned about, shown again and warned about again.
+    QCOMPARE(w.messages.texts(),
+             (QStringList{"静燥级别不可大于 9 ！！！", "静燥级别不可大于 9 ！！！"}));
+    QCOMPARE(w.window->squelchText(), QStringLiteral("3"));
+    QCOMPARE(QDir::currentPath(), home);
+
+    w.dialogs.openName = w.fx.dir.filePath(QStringLiteral("missing.doc"));
+    const ChannelRows before = w.fx.table->rows();
+    w.action(QStringLiteral("打开"))->trigger();
+    QCOMPARE(w.messages.texts().last(), QStringLiteral("文件读取错误！！"));
+    QCOMPARE(w.fx.table->rows(), before);
+}
+
+void TestMainWindow::fileCommandsCancelled() {
+    Window w;
+    QVERIFY(w.start());
+    w.fx.table->setCurrentRow(6);
+    const ChannelRows before = w.fx.table->rows();
+    w.action(QStringLiteral("保存"))->trigger();
+    QCOMPARE(w.fx.table->currentRow(), 0);
+    w.fx.table->setCurrentRow(6);
+    w.action(QStringLiteral("打开"))->trigger();
+    QCOMPARE(w.dialogs.asked, 2);
+    QCOMPARE(w.fx.table->currentRow(), 0);
+    QCOMPARE(w.fx.table->rows(), before);
+    QCOMPARE(w.window->squelchText(), QStringLiteral("3"));
+    QVERIFY(w.messages.shown.isEmpty());
+}
+
+void TestMainWindow::portDialog() {
+    Window w;
+    QVERIFY(w.start({1, 2}));
+    w.link.close();
+    w.link.selectPort(2);
+    w.link.open();
+    w.action(QStringLiteral("端口"))->trigger();
+    PortDialog* dialog = w.window->portDialog();
+    QVERIFY(dialog);
+    QVERIFY(dialog->isVisible());
+    QVERIFY(!dialog->isModal());
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("选择端口"));
+    QCOMPARE(dialog->size(), QSize(286, 276));
+    QVERIFY(!w.window->timer(WindowTimer::ReadyPoll)->isActive());
+    QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+             QStringLiteral("请选择串行口:"));
+    for (int n = 1; n <= 8; ++n) {
+        auto* option = dialog->findChild<QRadioButton*>(QStringLiteral("Option%1").arg(n));
+        QVERIFY(option);
+        QCOMPARE(option->text(), QStringLiteral(" COM%1").arg(n));
+        QCOMPARE(option->isEnabled(), n <= 2);
+        QCOMPARE(option->isChecked(), n == 2);
+        // Red while it can be chosen; greyed out when the port did not open.
+        QCOMPARE(option->palette().color(QPalette::Active, QPalette::WindowText),
+                 QColor(255, 0, 0));
+        QCOMPARE(option->palette().color(QPalette::WindowText) == QColor(255, 0, 0), n <= 2);
+    }
+    QCOMPARE(dialog->findChild<QRadioButton*>(QStringLiteral("Option5"))->toolTip(),
+             QStringLiteral("COM5 absent"));
+    QCOMPARE(dialog->findChild<QPushButton*>(QStringLiteral("OKButton"))->text(),
+             QStringLiteral("确定"));
+    QCOMPARE(dialog->findChild<QPushButton*>(QStringLiteral("CancelButton"))->text(),
+             QStringLiteral("取消"));
+
+    // Chosen again: the same dialog, its options as they were.
+    dialog->findChild<QRadioButton*>(QStringLiteral("Option1"))->click();
+    w.action(QStringLiteral("端口"))->trigger();
+    QCOMPARE(w.window->portDialog(), dialog);
+    QVERIFY(dialog->findChild<QRadioButton*>(QStringLiteral("Option1"))->isChecked());
+
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("OKButton")), Qt::LeftButton);
+    QTRY_VERIFY(!w.window->portDialog());
+    QCOMPARE(w.link.portNumber(), 1);
+    QVERIFY(w.link.isOpen());
+    QVERIFY(w.window->timer(WindowTimer::ReadyPoll)->isActive());
+
+    // Closed by its close button: as Cancel, the port in use is restored.
+    w.action(QStringLiteral("端口"))->trigger();
+    dialog = w.window->portDialog();
+    dialog->findChild<QRadioButton*>(QStringLiteral("Option2"))->click();
+    dialog->close();
+    QTRY_VERIFY(!w.window->portDialog());
+    QCOMPARE(w.link.portNumber(), 1);
+    QVERIFY(w.link.isOpen());
+    QVERIFY(w.window->timer(WindowTimer::ReadyPoll)->isActive());
+    QVERIFY(w.messages.shown.isEmpty());
+}
+
+void TestMainWindow::closingClosesPortAndDialog() {
+    Window w;
+    QVERIFY(w.start());
+    w.action(QStringLiteral("端口"))->trigger();
+    QPointer<PortDialog> dialog = w.window->portDialog();
+    QVERIFY(dialog);
+    w.action(QStringLiteral("退出"))->trigger();
+    QVERIFY(!w.window->isVisible());
+    QTRY_VERIFY(!dialog);
+    QVERIFY(!w.link.isOpen());
+    for (WindowTimer t :
+         {WindowTimer::Write, WindowTimer::StatusClear, WindowTimer::ReadyPoll, WindowTimer::Read})
+        QVERIFY(!w.window->timer(t)->isActive());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,79 @@
+// Starts the program's windows against the simulated radio and saves PNG
+// screenshots of the main window, the port dialog and the help and About
+// windows. Run headless with QT_QPA_PLATFORM=offscreen.
+#include "channels/channeltable.h"
+#include "demoradio.h"
+#include "helpwindows.h"
+#include "link/portmap.h"
+#include "link/qserialportlink.h"
+#include "mainwindow.h"
+#include "portdialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+
+using namespace zt41;
+
+namespace {
+
+bool save(QWidget* w, const QDir& dir, const QString& name) {
+    const QString path = dir.filePath(name);
+    if (!w || !w->grab().save(path)) {
+        std::fprintf(stderr, "could not save %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
+    QDir().mkpath(out.path());
+
+    DemoRadio radio;
+    const QString device = radio.start(DemoRadio::defaultProgram(), {QStringLiteral("--fast")});
+    if (device.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(radio.errorString()));
+        return 1;
+    }
+    QTemporaryDir work;
+    QDir::setCurrent(work.path());
+    ChannelTable table;
+    if (!table.open(ChannelTable::defaultFileName()))
+        return 1;
+    // A few channels, as a user would have them.
+    const QList<QStringList> rows{{"145.01250", "67.0", "145.01250", "67.0", "off", "H"},
+                                  {"435.50000", "88.5", "435.50000", "88.5", "on", "L"},
+                                  {"438.50000", "", "430.50000", "100.0", "off", "H"}};
+    for (int r = 0; r < rows.size(); ++r) {
+        table.setCurrentRow(r);
+        for (int f = 1; f <= 6; ++f)
+            table.writeField(static_cast<Field>(f), rows[r][f - 1]);
+    }
+    const PortMap ports = *PortMap::fromList(device);
+    QSerialPortLink link(ports);
+    MainWindow window({table, link, &ports});
+    if (!window.start())
+        return 1;
+    // Let the ready poll meet the radio.
+    QTest::qWait(400);
+
+    bool ok = save(&window, out, QStringLiteral("main-window.png"));
+    window.findChild<QAction*>(QStringLiteral("端口"))->trigger();
+    QTest::qWait(100);
+    ok = save(window.portDialog(), out, QStringLiteral("port-dialog.png")) && ok;
+    window.portDialog()->close();
+    ok = save(window.helpWindows().showInstructions(), out, QStringLiteral("instructions.png")) &&
+         ok;
+    ok = save(window.helpWindows().showAbout(), out, QStringLiteral("about.png")) && ok;
+    return ok ? 0 : 1;
+}
