@@ -36,7 +36,9 @@ bool save(QWidget* w, const QDir& dir, const QString& name) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
+    // Absolute now: the working directory moves to a scratch folder below.
+    const QDir out(QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"))
+                       .absolutePath());
     QDir().mkpath(out.path());
 
     DemoRadio radio;

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+
+namespace zt41 {
+
+// The program's one icon image: a handheld radio, 32 x 32 in 24-bit colour.
+// Every window shows this same image.
+QImage programImage();
+QPixmap programPixmap();
+QIcon programIcon();
+
+} // namespace zt41
