@@ -81,13 +81,9 @@ bool ChannelValueSplitter::feed(const char* data, qsizetype size) {
             }
             break;
         case State::Unquoted:
-            if (c == ',') {
-                emitValue();
-                m_state = State::AfterComma;
-            } else if (c == '\r' || c == '\n') {
-                emitValue();
-                endLine(c);
-            } else if (isBlank(c)) {
+            if (endsValue(c))
+                break;
+            if (isBlank(c)) {
                 ++m_pendingBlanks;
             } else {
                 m_value += QByteArray(m_pendingBlanks, ' ');
@@ -102,13 +98,8 @@ bool ChannelValueSplitter::feed(const char* data, qsizetype size) {
                 m_value += c;
             break;
         case State::AfterQuote:
-            if (c == ',') {
-                emitValue();
-                m_state = State::AfterComma;
-            } else if (c == '\r' || c == '\n') {
-                emitValue();
-                endLine(c);
-            }
+            // Anything between the closing quote and the value's end is dropped.
+            endsValue(c);
             break;
         }
         // Blanks inside a value count too, so that a runaway value is caught early.
@@ -116,6 +107,20 @@ bool ChannelValueSplitter::feed(const char* data, qsizetype size) {
             m_error = Error::ValueTooLong;
     }
     return m_error == Error::None && m_values.size() < m_wanted;
+}
+
+bool ChannelValueSplitter::endsValue(char c) {
+    if (c == ',') {
+        emitValue();
+        m_state = State::AfterComma;
+        return true;
+    }
+    if (c == '\r' || c == '\n') {
+        emitValue();
+        endLine(c);
+        return true;
+    }
+    return false;
 }
 
 void ChannelValueSplitter::endLine(char c) {

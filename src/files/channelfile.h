@@ -46,6 +46,8 @@ private:
     enum class State { BeforeValue, AfterComma, AfterCarriageReturn, Unquoted, Quoted, AfterQuote };
     void emitValue();
     void endLine(char c);
+    // A comma or a line end ends the value being read.
+    bool endsValue(char c);
 
     int m_wanted;
     State m_state = State::BeforeValue;
