@@ -59,6 +59,10 @@ void ReadTransfer::collect() {
         const QString c = m_link.readChar();
         if (c.isEmpty())
             break;
+        // The radio may still answer a "C" the ready poll sent just before "5";
+        // that answer comes ahead of the frames, which are digits only.
+        if (m_frames.isEmpty() && m_frame.isEmpty() && c == u"C")
+            continue;
         m_frame += c;
         if (m_frame.size() == kFrameLength) {
             m_frames << m_frame;

@@ -64,6 +64,7 @@ private Q_SLOTS:
     void fullRead_data();
     void fullRead();
     void staleInputIsDiscarded();
+    void lateReadyAnswerIsSkipped();
     void radioStopsAfterFiveFrames();
     void silentRadio();
     void malformedFrameChangesNothing_data();
@@ -141,6 +142,18 @@ void TestReadTransfer::staleInputIsDiscarded() {
     b.read->tick();
     b.link.deliver(radioStream());
     QCOMPARE(finished.count(), 1);
+    QCOMPARE(b.fx.table->row(0).text(Field::Rf), QStringLiteral("440.00000"));
+}
+
+void TestReadTransfer::lateReadyAnswerIsSkipped() {
+    ReadBench b;
+    QVERIFY(b.start());
+    QSignalSpy finished(b.read.get(), &ReadTransfer::finished);
+    b.read->tick();
+    b.link.deliver("C"); // the answer to the poll's last "C", after "5" went out
+    b.link.deliver("C" + radioStream());
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.at(0).at(0).toBool(), true);
     QCOMPARE(b.fx.table->row(0).text(Field::Rf), QStringLiteral("440.00000"));
 }
 
