@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 . scripts/deps.sh
 zt41_install_deps
 
-runs=${RUNS:-9}
+runs=${RUNS:-15}
 build=build/bench
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZT41_TESTS=OFF -DZT41_BENCH=ON >/dev/null
 cmake --build "$build" -j "$(nproc)" --target bench-bare-window bench-program-start zt41-radio >/dev/null
@@ -29,23 +29,26 @@ done
 device=$(head -n 1 "$work/radio.out")
 
 export QT_QPA_PLATFORM=offscreen
-measure() { # program args... -> "ms kb" per run
-    for _ in $(seq "$runs"); do
-        (cd "$work" && ZT41_BENCH_T0=$(date +%s%N) exec "$@") | awk '{print $2, $4}'
-    done
+once() { # program args... -> "ms kb"
+    (cd "$work" && ZT41_BENCH_T0=$(date +%s%N) exec "$@") | awk '{print $2, $4}'
 }
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
-# One run of each first, so that both start from warm caches.
-measure "$PWD/$build/bin/bench-bare-window" >/dev/null
-measure "$PWD/$build/bin/bench-program-start" "$device" >/dev/null
-
-bare=$(measure "$PWD/$build/bin/bench-bare-window")
-prog=$(measure "$PWD/$build/bin/bench-program-start" "$device")
-bare_ms=$(echo "$bare" | awk '{print $1}' | median)
-bare_kb=$(echo "$bare" | awk '{print $2}' | median)
-prog_ms=$(echo "$prog" | awk '{print $1}' | median)
-prog_kb=$(echo "$prog" | awk '{print $2}' | median)
+bare_prog=("$PWD/$build/bin/bench-bare-window")
+zt41_prog=("$PWD/$build/bin/bench-program-start" "$device")
+# A first run of each warms the caches; then the two take turns, so that
+# whatever else the machine does falls on both alike.
+once "${bare_prog[@]}" >/dev/null
+once "${zt41_prog[@]}" >/dev/null
+: >"$work/bare" >"$work/zt41"
+for _ in $(seq "$runs"); do
+    once "${bare_prog[@]}" >>"$work/bare"
+    once "${zt41_prog[@]}" >>"$work/zt41"
+done
+bare_ms=$(awk '{print $1}' "$work/bare" | median)
+bare_kb=$(awk '{print $2}' "$work/bare" | median)
+prog_ms=$(awk '{print $1}' "$work/zt41" | median)
+prog_kb=$(awk '{print $2}' "$work/zt41" | median)
 
 awk -v bm="$bare_ms" -v bk="$bare_kb" -v pm="$prog_ms" -v pk="$prog_kb" -v n="$runs" 'BEGIN {
     printf "medians of %d runs, offscreen platform\n", n

@@ -22,6 +22,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFrame>
 #include <QHeaderView>
@@ -225,6 +226,9 @@ void MainWindow::wireCursor() {
 
 bool MainWindow::start() {
     show();
+    // Painted now, so that the window stands on the screen while the ports
+    // are probed; no user input is taken before start-up is over.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     m_table.moveFirst();
     m_grid->setCurrentIndex(m_model->index(0, 0));
     stopTimer(WindowTimer::Write);
