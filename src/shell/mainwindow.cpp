@@ -58,6 +58,9 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     setObjectName(QStringLiteral("启动窗体"));
     setWindowTitle(caption());
     setWindowIcon(programIcon());
+    // The data source and the serial port keep the names the rest of the system knows them by.
+    m_table.setObjectName(QStringLiteral("Adodc1"));
+    m_link.setObjectName(QStringLiteral("MSComm1"));
 
     if (services.messages) {
         m_messages = services.messages;

@@ -90,6 +90,7 @@ class TestMainWindow : public QObject {
 private Q_SLOTS:
     void captionsAndControls();
     void menuTree();
+    void keyboardAccess();
     void grid();
     void startUp();
     void startUpWithoutPort();
@@ -208,6 +209,27 @@ void TestMainWindow::menuTree() {
     QCOMPARE(help->actions()[1]->objectName(), QStringLiteral("关于"));
     for (QAction* a : top)
         QVERIFY(a->isEnabled() && a->isVisible());
+}
+
+void TestMainWindow::keyboardAccess() {
+    Window w;
+    QVERIFY(w.start());
+    QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+    QCOMPARE(w.fx.table->objectName(), QStringLiteral("Adodc1"));
+    QCOMPARE(w.link.objectName(), QStringLiteral("MSComm1"));
+    QTest::keyClick(w.window.get(), Qt::Key_R, Qt::AltModifier);
+    QVERIFY(w.window->timer(WindowTimer::Read)->isActive());
+    QVERIFY(!w.enabled(QStringLiteral("写信道")));
+    w.window->timer(WindowTimer::Read)->stop();
+    w.window->setCommandEnabled(LockedCommand::WriteChannels, true);
+
+    // Alt+F opens the file menu, and O there opens a channel file.
+    w.dialogs.openName = QString();
+    QTest::keyClick(w.window.get(), Qt::Key_F, Qt::AltModifier);
+    QMenu* file = w.window->findChild<QMenu*>(QStringLiteral("文件"));
+    QTRY_VERIFY(file->isVisible());
+    QTest::keyClick(file, Qt::Key_O);
+    QTRY_COMPARE(w.dialogs.asked, 1);
 }
 
 void TestMainWindow::grid() {
