@@ -83,12 +83,15 @@ MainWindow::MainWindow(Services services, QWidget* parent)
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(twipRect(0, 0, 11880, 8100).size());
+    // The client area starts at its designed size; the window may be resized,
+    // minimised and maximised, and the controls keep their places.
+    client->setMinimumSize(twipRect(0, 0, 11880, 8100).size());
     setCentralWidget(client);
     buildControls(client);
     buildMenus();
     buildTimers();
     wireCursor();
+    adjustSize();
 }
 
 MainWindow::~MainWindow() = default;

@@ -114,6 +114,12 @@ void TestMainWindow::captionsAndControls() {
     QCOMPARE(w.window->windowTitle(), QStringLiteral("ZT41 [版本 A 1.1]"));
     QCOMPARE(w.window->objectName(), QStringLiteral("启动窗体"));
     QCOMPARE(w.window->centralWidget()->size(), QSize(792, 540));
+    // An ordinary frame: the window grows, the controls stay where they are.
+    QVERIFY(w.window->maximumWidth() > 792);
+    w.window->resize(w.window->width() + 200, w.window->height() + 100);
+    QTRY_COMPARE(w.window->centralWidget()->width(), 992);
+    QCOMPARE(w.grid()->geometry(), QRect(80, 104, 633, 417));
+    w.window->resize(w.window->width() - 200, w.window->height() - 100);
     QVERIFY(!w.window->windowIcon().isNull());
 
     struct Expect {
