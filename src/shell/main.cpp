@@ -3,12 +3,12 @@
 #include "link/portmap.h"
 #include "link/qserialportlink.h"
 #include "mainwindow.h"
+#include "messageboxes.h"
 #include "programicon.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QMessageBox>
 
 #include <cstdio>
 
@@ -59,10 +59,9 @@ int main(int argc, char* argv[]) {
     }
 
     ChannelTable table;
-    if (!table.open(ChannelTable::defaultFileName())) {
+    MessageBoxes boxes(nullptr); // no window exists yet
+    if (!openChannelDatabase(table, ChannelTable::defaultFileName(), boxes)) {
         std::fprintf(stderr, "zt41: %s\n", qPrintable(table.errorString()));
-        QMessageBox::critical(nullptr, QStringLiteral("系统信息"),
-                              QStringLiteral("数据库文件无法打开！"));
         return 1;
     }
 

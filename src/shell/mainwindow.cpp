@@ -50,6 +50,13 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, cons
 
 } // namespace
 
+bool openChannelDatabase(ChannelTable& table, const QString& path, MessageSink& messages) {
+    if (table.open(path))
+        return true;
+    messages.show(QStringLiteral("数据库文件无法打开！"), titles::kSystem, MessageIcon::Critical);
+    return false;
+}
+
 MainWindow::MainWindow(Services services, QWidget* parent)
     : QMainWindow(parent)
     , m_table(services.table)

@@ -30,6 +30,11 @@ class StatusClear;
 class WriteTransfer;
 enum class Picker;
 
+// Opens the channel database the program works on. A file that is not a
+// channel database, or cannot be written, is left as it is: the user is told
+// "数据库文件无法打开！" and false is returned, and the program then ends.
+bool openChannelDatabase(ChannelTable& table, const QString& path, MessageSink& messages);
+
 // The main window 启动窗体: the grid over the channel table, the squelch list
 // and pickers, the status line, the menus and the four timers. It only wires
 // the windows to the library, where the rules live.

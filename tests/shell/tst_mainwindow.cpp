@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -94,6 +96,7 @@ private Q_SLOTS:
     void grid();
     void startUp();
     void startUpWithoutPort();
+    void databaseThatCannotBeOpened();
     void statusClear();
     void squelchMessageFlow();
     void cellRuleThroughTheEditor();
@@ -297,6 +300,26 @@ void TestMainWindow::startUpWithoutPort() {
     for (WindowTimer t :
          {WindowTimer::Write, WindowTimer::StatusClear, WindowTimer::ReadyPoll, WindowTimer::Read})
         QVERIFY(!w.window->timer(t)->isActive());
+}
+
+void TestMainWindow::databaseThatCannotBeOpened() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ZT41XE.mdb"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("a spreadsheet, not channels");
+    file.close();
+    ChannelTable table;
+    RecordingMessages messages;
+    QVERIFY(!openChannelDatabase(table, path, messages));
+    QCOMPARE(messages.texts(), QStringList{"数据库文件无法打开！"});
+    QCOMPARE(messages.shown[0].title, QStringLiteral("系统信息"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("a spreadsheet, not channels"));
+
+    const QString fresh = dir.filePath(QStringLiteral("new.mdb"));
+    QVERIFY(openChannelDatabase(table, fresh, messages));
+    QCOMPARE(messages.shown.size(), 1);
 }
 
 void TestMainWindow::statusClear() {
