@@ -32,6 +32,8 @@ public:
     void expire();
 
     bool isReading() const { return m_reading; }
+    // The deadline of the frame being collected, for tests that check when it is set.
+    QTimer& frameDeadline() { return m_deadline; }
     int framesReceived() const { return static_cast<int>(m_frames.size()); }
 
     static const QString& timeoutText();
