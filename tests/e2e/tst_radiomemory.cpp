@@ -1,21 +1,16 @@
+#include "channelrows.h"
 #include "memoryfile.h"
 
+#include "channelrows.h"
 #include <QFile>
 #include <QTemporaryDir>
+
 #include <QTest>
 
 using namespace zt41;
 using namespace zt41::sim;
 
 namespace {
-
-ChannelRecord makeRow(int no, const QStringList& six) {
-    ChannelRecord row;
-    row[Field::No] = QString::number(no);
-    for (int f = 1; f <= 6; ++f)
-        row.fields[f] = six.value(f - 1);
-    return row;
-}
 
 // Frames as the program sends them for a varied set of channels.
 RadioFrames programFrames() {

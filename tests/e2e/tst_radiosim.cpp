@@ -1,13 +1,16 @@
+#include "channelrows.h"
 #include "link/channelframe.h"
 
 #include "serialclient.h"
 #include "simulatorprocess.h"
 
+#include "channelrows.h"
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+
 #include <QTest>
 
 #include <memory>
@@ -24,14 +27,6 @@ constexpr auto kAnswerWait = 5s;
 constexpr auto kQuietWait = 250ms;
 
 constexpr int kFrameBytes = kChannelCount * kFrameLength;
-
-ChannelRecord makeRow(int no, const QStringList& six) {
-    ChannelRecord row;
-    row[Field::No] = QString::number(no);
-    for (int f = 1; f <= 6; ++f)
-        row.fields[f] = six.value(f - 1);
-    return row;
-}
 
 // What the program sends for a small table, squelch 6.
 QByteArray programWrite() {

@@ -1,21 +1,10 @@
+#include "channelrows.h"
 #include "link/channelframe.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
 using namespace zt41;
-
-namespace {
-
-ChannelRecord makeRow(const QString& no, const QStringList& six) {
-    ChannelRecord r;
-    r[Field::No] = no;
-    for (int f = 1; f <= 6; ++f)
-        r.fields[f] = six.value(f - 1);
-    return r;
-}
-
-} // namespace
 
 class TestChannelFrame : public QObject {
     Q_OBJECT
