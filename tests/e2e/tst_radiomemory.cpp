@@ -1,10 +1,8 @@
 #include "channelrows.h"
 #include "memoryfile.h"
 
-#include "channelrows.h"
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <QTest>
 
 using namespace zt41;

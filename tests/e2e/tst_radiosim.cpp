@@ -4,13 +4,11 @@
 #include "serialclient.h"
 #include "simulatorprocess.h"
 
-#include "channelrows.h"
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-
 #include <QTest>
 
 #include <memory>
