@@ -32,52 +32,72 @@ QString CellRule::normalise(double mhz) {
     return formatFrequency(static_cast<double>(tensOfHz / 500 * 500) / 100000);
 }
 
+CellRule::Outcome CellRule::evaluate(const ChannelRecord& row, int column) {
+    if (column == static_cast<int>(Field::Rf))
+        return receive(row);
+    if (column == static_cast<int>(Field::Tf))
+        return transmit(row);
+    return {};
+}
+
+bool CellRule::applyEdit(ChannelTable& table, int rowIndex, int column, const QString& typed,
+                         bool* outOfRange) {
+    if (outOfRange)
+        *outOfRange = false;
+    if (rowIndex < 0 || rowIndex >= kChannelCount || column < 0 || column >= kFieldCount)
+        return false;
+    ChannelRecord edited = table.row(rowIndex);
+    const Field field = static_cast<Field>(column);
+    edited[field] = typed;
+    Outcome outcome = evaluate(edited, column);
+    // The typed text goes first, so a field the rule leaves alone keeps it.
+    outcome.writes.insert(outcome.writes.begin(), {field, typed});
+    if (!table.writeFieldsAt(rowIndex, outcome.writes))
+        return false;
+    if (outOfRange)
+        *outOfRange = outcome.outOfRange;
+    return true;
+}
+
 void CellRule::apply(ChannelTable& table, int column, MessageSink& messages) {
     if (!table.hasCurrentRow())
         return;
-    if (column == static_cast<int>(Field::Rf))
-        applyReceive(table, messages);
-    else if (column == static_cast<int>(Field::Tf))
-        applyTransmit(table, messages);
+    const Outcome outcome = evaluate(table.row(table.currentRow()), column);
+    if (outcome.outOfRange)
+        messages.show(outOfRangeText(), titles::kDataError, MessageIcon::Information);
+    if (!outcome.writes.empty())
+        table.writeFields(outcome.writes);
 }
 
-void CellRule::applyReceive(ChannelTable& table, MessageSink& messages) {
-    const FieldValue rf = table.readField(Field::Rf);
-    if (isEmptyChannelValue(rf)) {
-        table.writeFields({{Field::Rf, QString()},
-                           {Field::Rct, QString()},
-                           {Field::Tf, QString()},
-                           {Field::Tct, QString()},
-                           {Field::Bt, QString()},
-                           {Field::Pw, QString()}});
-        return;
-    }
+CellRule::Outcome CellRule::receive(const ChannelRecord& row) {
+    const FieldValue& rf = row[Field::Rf];
+    if (isEmptyChannelValue(rf))
+        return {{{Field::Rf, QString()},
+                 {Field::Rct, QString()},
+                 {Field::Tf, QString()},
+                 {Field::Tct, QString()},
+                 {Field::Bt, QString()},
+                 {Field::Pw, QString()}},
+                false};
     const double v = numericValue(*rf);
-    if (!inRange(v)) {
-        messages.show(outOfRangeText(), titles::kDataError, MessageIcon::Information);
-        table.writeField(Field::Rf, QString());
-        return;
-    }
+    if (!inRange(v))
+        return {{{Field::Rf, QString()}}, true};
     const QString t = normalise(v);
-    table.writeFields({{Field::Rf, t},
-                       {Field::Tf, t},
-                       {Field::Bt, QStringLiteral("off")},
-                       {Field::Pw, QStringLiteral("H")}});
+    return {{{Field::Rf, t},
+             {Field::Tf, t},
+             {Field::Bt, QStringLiteral("off")},
+             {Field::Pw, QStringLiteral("H")}},
+            false};
 }
 
-void CellRule::applyTransmit(ChannelTable& table, MessageSink& messages) {
-    const FieldValue tf = table.readField(Field::Tf);
-    if (isEmptyChannelValue(table.readField(Field::Rf)) || isEmptyChannelValue(tf)) {
-        table.writeField(Field::Tf, QString());
-        return;
-    }
+CellRule::Outcome CellRule::transmit(const ChannelRecord& row) {
+    const FieldValue& tf = row[Field::Tf];
+    if (isEmptyChannelValue(row[Field::Rf]) || isEmptyChannelValue(tf))
+        return {{{Field::Tf, QString()}}, false};
     const double v = numericValue(*tf);
-    if (!inRange(v)) {
-        messages.show(outOfRangeText(), titles::kDataError, MessageIcon::Information);
-        table.writeField(Field::Tf, QString());
-        return;
-    }
-    table.writeField(Field::Tf, normalise(v));
+    if (!inRange(v))
+        return {{{Field::Tf, QString()}}, true};
+    return {{{Field::Tf, normalise(v)}}, false};
 }
 
 } // namespace zt41

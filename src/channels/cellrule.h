@@ -1,6 +1,11 @@
 #pragma once
 
+#include "channelrecord.h"
+
 #include <QString>
+
+#include <utility>
+#include <vector>
 
 namespace zt41 {
 
@@ -13,6 +18,26 @@ class MessageSink;
 // a receive frequency also fills in the row's defaults. Other columns do nothing.
 class CellRule {
 public:
+    // What finishing an edit leaves in the row: the typed text and the rule's
+    // writes, in the order they are made, and whether the out-of-range message is due.
+    struct Outcome {
+        std::vector<std::pair<Field, QString>> writes;
+        bool outOfRange = false;
+    };
+
+    // The rule on a row as it stands after `column` was edited.
+    static Outcome evaluate(const ChannelRecord& row, int column);
+
+    // The user finished typing `typed` into `column` of row `rowIndex`: the
+    // typed text and the rule's result are stored together, in one
+    // transaction, so nothing ever reads the raw text the rule is about to
+    // replace. The row acted on is the edited one, wherever the cursor has
+    // moved since. Gives false when the table refused the write (nothing is
+    // stored then); `outOfRange` says whether the message is due.
+    static bool applyEdit(ChannelTable& table, int rowIndex, int column, const QString& typed,
+                          bool* outOfRange);
+
+    // The rule on the current row, its message shown before anything is written.
     static void apply(ChannelTable& table, int column, MessageSink& messages);
 
     // 130 and 500 themselves are in range; an infinite value never is.
@@ -24,8 +49,8 @@ public:
     static const QString& outOfRangeText();
 
 private:
-    static void applyReceive(ChannelTable& table, MessageSink& messages);
-    static void applyTransmit(ChannelTable& table, MessageSink& messages);
+    static Outcome receive(const ChannelRecord& row);
+    static Outcome transmit(const ChannelRecord& row);
 };
 
 } // namespace zt41

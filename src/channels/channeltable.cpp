@@ -200,6 +200,12 @@ bool ChannelTable::writeFieldAt(int row, Field f, const QString& text) {
     return store(row, {{f, text}});
 }
 
+bool ChannelTable::writeFieldsAt(int row, const std::vector<std::pair<Field, QString>>& changes) {
+    if (row < 0 || row >= kChannelCount)
+        return false;
+    return store(row, changes);
+}
+
 bool ChannelTable::store(int row, const std::vector<std::pair<Field, QString>>& changes) {
     if (!m_open || changes.empty())
         return m_open;

@@ -50,6 +50,8 @@ public:
     const ChannelRecord& row(int index) const { return m_rows.at(index); }
     const ChannelRows& rows() const { return m_rows; }
     bool writeFieldAt(int row, Field f, const QString& text);
+    // Several fields of any row, in the order given, in one transaction.
+    bool writeFieldsAt(int row, const std::vector<std::pair<Field, QString>>& changes);
 
     // Replaces the six data fields (rf to pw) of all 16 rows in one transaction;
     // on failure nothing changes.

@@ -3,6 +3,7 @@
 #include "channels/channeltable.h"
 #include "channels/messagesink.h"
 #include "channels/numbers.h"
+#include "filetarget.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -222,13 +223,15 @@ ChannelFileRead readChannelFile(QIODevice& device) {
 
 ChannelFileRead readChannelFile(const QString& path) {
     QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+    if (!isReadableFileTarget(path) || !file.open(QIODevice::ReadOnly))
         return {ChannelFileError::CannotOpen, {}};
     return readChannelFile(file);
 }
 
 ChannelFileError saveChannelFile(const QString& path, const QString& squelch,
                                  const ChannelRows& rows) {
+    if (!isWritableFileTarget(path))
+        return ChannelFileError::CannotWrite;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return ChannelFileError::CannotWrite;
@@ -252,7 +255,10 @@ const QString& channelFileSaveErrorText() {
 
 bool saveTableToFile(ChannelTable& table, const QString& squelch, const QString& path,
                      MessageSink& messages) {
-    if (saveChannelFile(path, squelch, table.rows()) != ChannelFileError::None) {
+    // Saved under the database's own name, the text file would replace the
+    // table the program is working on.
+    if (isSameFile(path, table.filePath()) ||
+        saveChannelFile(path, squelch, table.rows()) != ChannelFileError::None) {
         messages.show(channelFileSaveErrorText(), titles::kDataError, MessageIcon::Information);
         return false;
     }

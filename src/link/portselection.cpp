@@ -61,6 +61,8 @@ void PortSelection::ok() {
         m_link.open();
         if (!m_link.isOpen()) {
             m_options[n - 1].selected = false;
+            if (m_deselected)
+                m_deselected(n);
             reopenRemembered();
             m_host.messages().show(invalidPortText(), titles::kSystem, MessageIcon::Critical);
         }

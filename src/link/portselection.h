@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 namespace zt41 {
 
@@ -37,6 +38,10 @@ public:
 
     static const QString& invalidPortText();
 
+    // Called when OK deselects the chosen option that did not open, before
+    // the message about it is shown, so the dialog can show it deselected.
+    void onDeselect(std::function<void(int)> deselected) { m_deselected = std::move(deselected); }
+
 private:
     void reopenRemembered();
 
@@ -44,6 +49,7 @@ private:
     LinkHost& m_host;
     std::array<Option, kOptions> m_options{};
     int m_remembered = 0;
+    std::function<void(int)> m_deselected;
 };
 
 } // namespace zt41

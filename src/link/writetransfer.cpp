@@ -35,6 +35,7 @@ void WriteTransfer::command() {
     }
     m_running = true;
     m_step = 0;
+    m_port = m_link.portNumber();
     m_host.startTimer(WindowTimer::Write);
     m_host.setCommandEnabled(LockedCommand::ReadChannels, false);
     m_host.setCommandEnabled(LockedCommand::Exit, false);
@@ -61,6 +62,12 @@ void WriteTransfer::tick() {
     if (!m_running)
         return;
     if (m_step < kLastFrameStep) {
+        // Frames sent on another port than the "A" reach a radio that is not
+        // listening for them: that is no successful write.
+        if (!m_link.isOpen() || m_link.portNumber() != m_port) {
+            fail(sendErrorText());
+            return;
+        }
         const int frameNumber = m_step / kStepPerTick + 1;
         // Frame k always carries row k, wherever the user has moved the cursor meanwhile;
         // the row is read now, so edits made during the write still go out.

@@ -43,6 +43,7 @@ private:
     LinkHost& m_host;
     int m_step = 0;
     bool m_running = false;
+    int m_port = 0; // "A" and all 16 frames go out on this one port
 };
 
 } // namespace zt41

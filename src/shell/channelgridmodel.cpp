@@ -1,5 +1,6 @@
 #include "channelgridmodel.h"
 
+#include "channels/cellrule.h"
 #include "channels/channeltable.h"
 
 namespace zt41 {
@@ -45,11 +46,19 @@ QVariant ChannelGridModel::data(const QModelIndex& index, int role) const {
 bool ChannelGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
         return false;
-    // The rule works on the current row: the edited row is the current one.
-    m_table.setCurrentRow(index.row());
-    if (!m_table.writeField(static_cast<Field>(index.column()), value.toString()))
+    // The edit may end with a click on another row or an arrow key, which
+    // moves the cursor before the text arrives here: the rule acts on the
+    // edited row, never on the row the user moved to.
+    bool outOfRangeDue = false;
+    if (!CellRule::applyEdit(m_table, index.row(), index.column(), value.toString(),
+                             &outOfRangeDue)) {
+        Q_EMIT dataChanged(index, index);
+        Q_EMIT storeFailed();
         return false;
-    Q_EMIT cellEdited(index.column());
+    }
+    Q_EMIT cellEdited(index.row(), index.column());
+    if (outOfRangeDue)
+        Q_EMIT outOfRange();
     return true;
 }
 

@@ -7,8 +7,10 @@ namespace zt41 {
 class ChannelTable;
 
 // The channel table as the grid DataGrid1 shows it. Only the receive and
-// transmit frequency columns take typed input; a finished edit is stored at
-// once and announced with cellEdited(column), after which the cell rule runs.
+// transmit frequency columns take typed input. A finished edit runs the cell
+// rule on the edited row, and the typed text and the rule's result are stored
+// in one step; outOfRange() then asks for the message, which the window shows
+// once the editor has closed.
 class ChannelGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -26,7 +28,10 @@ public:
     static const QList<int>& columnWidthsInTwips();
 
 Q_SIGNALS:
-    void cellEdited(int column);
+    void cellEdited(int row, int column);
+    void outOfRange();
+    // The table refused to store an edit; the cell shows what is stored.
+    void storeFailed();
 
 private:
     ChannelTable& m_table;

@@ -1,7 +1,9 @@
 #include "channels/channeltable.h"
+#include "channels/databaselock.h"
 #include "demoradio.h"
 #include "link/portmap.h"
 #include "link/qserialportlink.h"
+#include "link/signalwatcher.h"
 #include "mainwindow.h"
 #include "messageboxes.h"
 #include "programicon.h"
@@ -46,11 +48,16 @@ int main(int argc, char* argv[]) {
         ports = *map;
     }
 
+    // SIGTERM, SIGINT and SIGHUP end the program as its close button does:
+    // the demo radio is stopped, the port and the database are closed.
+    SignalWatcher signalWatcher;
+    QString signalError;
+    if (!signalWatcher.install(signalError))
+        std::fprintf(stderr, "zt41: %s\n", qPrintable(signalError));
+
     DemoRadio demo;
     if (parser.isSet(demoOption)) {
-        const QString memory = QDir::temp().filePath(QStringLiteral("zt41-demo-radio.doc"));
-        const QString device =
-            demo.start(DemoRadio::defaultProgram(), {QStringLiteral("--memory"), memory});
+        const QString device = demo.start(DemoRadio::defaultProgram());
         if (device.isEmpty()) {
             std::fprintf(stderr, "zt41: %s\n", qPrintable(demo.errorString()));
             return 1;
@@ -59,14 +66,19 @@ int main(int argc, char* argv[]) {
     }
 
     ChannelTable table;
+    DatabaseLock lock;
     MessageBoxes boxes(nullptr); // no window exists yet
-    if (!openChannelDatabase(table, ChannelTable::defaultFileName(), boxes)) {
+    if (!openChannelDatabase(table, ChannelTable::defaultFileName(), boxes, &lock)) {
         std::fprintf(stderr, "zt41: %s\n", qPrintable(table.errorString()));
         return 1;
     }
 
     QSerialPortLink link(ports);
     MainWindow window({table, link, &ports});
+    QObject::connect(&signalWatcher, &SignalWatcher::terminationRequested, &app, [&window] {
+        window.close();
+        QCoreApplication::quit(); // also when a help window or a message box is still open
+    });
     if (!window.start())
         return 1;
     return QApplication::exec();

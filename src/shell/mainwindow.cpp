@@ -1,8 +1,10 @@
 #include "mainwindow.h"
 
+#include "channelgriddelegate.h"
 #include "channelgridmodel.h"
 #include "channels/cellrule.h"
 #include "channels/channeltable.h"
+#include "channels/databaselock.h"
 #include "channels/pickers.h"
 #include "channels/squelch.h"
 #include "filedialogs.h"
@@ -16,6 +18,7 @@
 #include "link/statusclear.h"
 #include "link/writetransfer.h"
 #include "messageboxes.h"
+#include "pickerbox.h"
 #include "portdialog.h"
 #include "programicon.h"
 #include "twips.h"
@@ -50,10 +53,27 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, cons
 
 } // namespace
 
-bool openChannelDatabase(ChannelTable& table, const QString& path, MessageSink& messages) {
+bool openChannelDatabase(ChannelTable& table, const QString& path, MessageSink& messages,
+                         DatabaseLock* lock) {
+    const QString cannotOpen = QStringLiteral("数据库文件无法打开！");
+    if (lock) {
+        switch (lock->acquire(path)) {
+        case DatabaseLock::Result::Locked:
+            break;
+        case DatabaseLock::Result::HeldByAnother:
+            messages.show(cannotOpen + u'\n' + texts::kDatabaseInUse, titles::kSystem,
+                          MessageIcon::Critical);
+            return false;
+        case DatabaseLock::Result::Failed:
+            messages.show(cannotOpen, titles::kSystem, MessageIcon::Critical);
+            return false;
+        }
+    }
     if (table.open(path))
         return true;
-    messages.show(QStringLiteral("数据库文件无法打开！"), titles::kSystem, MessageIcon::Critical);
+    if (lock)
+        lock->release();
+    messages.show(cannotOpen, titles::kSystem, MessageIcon::Critical);
     return false;
 }
 
@@ -124,6 +144,8 @@ void MainWindow::buildControls(QWidget* client) {
     m_grid->setObjectName(QStringLiteral("DataGrid1"));
     m_grid->setGeometry(twipRect(1200, 1560, 9495, 6255));
     m_grid->setModel(m_model);
+    m_delegate = new ChannelGridDelegate(m_grid);
+    m_grid->setItemDelegate(m_delegate);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -132,12 +154,16 @@ void MainWindow::buildControls(QWidget* client) {
     m_grid->verticalHeader()->setFixedWidth(twipsToPixels(240));
     for (int c = 0; c < kFieldCount; ++c)
         m_grid->setColumnWidth(c, twipsToPixels(ChannelGridModel::columnWidthsInTwips()[c]));
-    // The rule runs once the editor has closed, so its message box never
-    // stands in the middle of an edit.
-    connect(
-        m_model, &ChannelGridModel::cellEdited, this,
-        [this](int column) { CellRule::apply(m_table, column, *m_messages); },
-        Qt::QueuedConnection);
+    // The rule itself has run and stored its result with the edit; its
+    // message waits until the editor has closed, so it never stands in the
+    // middle of an edit.
+    const auto due = [this](const QString& text) {
+        m_dueMessages << text;
+        QMetaObject::invokeMethod(this, &MainWindow::showDueMessages, Qt::QueuedConnection);
+    };
+    connect(m_model, &ChannelGridModel::outOfRange, this,
+            [due] { due(CellRule::outOfRangeText()); });
+    connect(m_model, &ChannelGridModel::storeFailed, this, [due] { due(texts::kStoreFailed); });
 
     m_squelch = new QComboBox(client);
     m_squelch->setObjectName(QStringLiteral("Combo1"));
@@ -146,7 +172,10 @@ void MainWindow::buildControls(QWidget* client) {
     m_squelch->addItems(Squelch::items());
     m_squelch->setGeometry(twipRect(2760, 1080, 855, 360));
     setTextColour(m_squelch, kPureRed);
+    // Inline completion would turn a typed blank into "  0".
+    m_squelch->setCompleter(nullptr);
     m_squelch->setEditText(Squelch::initialText());
+    m_squelchValue = Squelch::initialText();
     connect(m_squelch, &QComboBox::editTextChanged, this, &MainWindow::squelchTextChanged);
 
     // The pickers sit over the grid, one at the left edge of each column they serve.
@@ -158,7 +187,7 @@ void MainWindow::buildControls(QWidget* client) {
 
 QComboBox* MainWindow::addPicker(QWidget* client, const QString& name, Picker picker, int left,
                                  int width) {
-    auto* box = new QComboBox(client);
+    auto* box = new PickerBox(client);
     box->setObjectName(name);
     box->addItems(Pickers::items(picker));
     box->setCurrentIndex(-1);
@@ -166,7 +195,8 @@ QComboBox* MainWindow::addPicker(QWidget* client, const QString& name, Picker pi
     setTextColour(box, kPureRed);
     box->raise();
     connect(box, &QComboBox::activated, this, [this, box, picker](int index) {
-        Pickers::pick(m_table, picker, box->itemText(index));
+        if (m_table.hasCurrentRow() && !Pickers::pick(m_table, picker, box->itemText(index)))
+            m_messages->show(texts::kStoreFailed, titles::kDataError, MessageIcon::Information);
     });
     return box;
 }
@@ -181,11 +211,11 @@ void MainWindow::buildMenus() {
     QAction* save = file->addAction(QStringLiteral("保存文件(&V)"), this, &MainWindow::saveFile);
     save->setObjectName(QStringLiteral("保存"));
 
-    m_readAction = bar->addAction(QStringLiteral("        读信道数据(&R)"), this,
-                                  [this] { m_read->command(); });
+    m_readAction =
+        bar->addAction(QStringLiteral("        读信道数据(&R)"), this, &MainWindow::readCommand);
     m_readAction->setObjectName(QStringLiteral("读信道"));
-    m_writeAction = bar->addAction(QStringLiteral("        写信道数据(&W)"), this,
-                                   [this] { m_write->command(); });
+    m_writeAction =
+        bar->addAction(QStringLiteral("        写信道数据(&W)"), this, &MainWindow::writeCommand);
     m_writeAction->setObjectName(QStringLiteral("写信道"));
     QAction* port =
         bar->addAction(QStringLiteral("     选择端口(&P)"), this, &MainWindow::openPortDialog);
@@ -227,14 +257,52 @@ void MainWindow::wireCursor() {
                 if (current.isValid())
                     m_table.setCurrentRow(current.row());
             });
-    connect(&m_table, &ChannelTable::currentRowChanged, this, [this](int row) {
-        if (row == ChannelTable::kNoRow) {
-            m_grid->selectionModel()->clear();
-            return;
-        }
-        const int column = qMax(0, m_grid->currentIndex().column());
-        m_grid->setCurrentIndex(m_model->index(row, column));
-    });
+    connect(&m_table, &ChannelTable::currentRowChanged, this, &MainWindow::followCursor);
+    // Once the user has ended an edit, the grid shows the cursor again
+    // wherever a write has walked it meanwhile.
+    connect(
+        m_delegate, &ChannelGridDelegate::editorClosed, this,
+        [this] { followCursor(m_table.currentRow()); }, Qt::QueuedConnection);
+}
+
+void MainWindow::followCursor(int row) {
+    // Moving the grid would commit and close an editor the user is typing
+    // into; the grid catches up when the edit is over.
+    if (m_delegate->hasOpenEditor())
+        return;
+    if (row == ChannelTable::kNoRow) {
+        m_grid->selectionModel()->clear();
+        return;
+    }
+    if (m_grid->currentIndex().row() == row)
+        return;
+    const int column = qMax(0, m_grid->currentIndex().column());
+    m_grid->setCurrentIndex(m_model->index(row, column));
+}
+
+void MainWindow::commitPendingEdit() {
+    m_delegate->commitOpenEditor();
+}
+
+void MainWindow::showDueMessages() {
+    while (!m_dueMessages.isEmpty()) {
+        const QString text = m_dueMessages.takeFirst();
+        m_messages->show(text, titles::kDataError, MessageIcon::Information);
+    }
+}
+
+bool MainWindow::transferRunning() const {
+    return m_write->isRunning() || m_read->isReading() || m_timers[3]->isActive();
+}
+
+void MainWindow::writeCommand() {
+    commitPendingEdit();
+    m_write->command();
+}
+
+void MainWindow::readCommand() {
+    commitPendingEdit();
+    m_read->command();
 }
 
 bool MainWindow::start() {
@@ -308,7 +376,7 @@ void MainWindow::setCommandEnabled(LockedCommand command, bool enabled) {
 }
 
 QString MainWindow::squelchText() const {
-    return m_squelch->currentText();
+    return m_squelchValue;
 }
 
 void MainWindow::setSquelchText(const QString& text) {
@@ -323,8 +391,16 @@ MessageSink& MainWindow::messages() {
 }
 
 void MainWindow::squelchTextChanged(const QString& text) {
+    if (!Squelch::aboveLimit(text)) {
+        m_squelchValue = text;
+        return;
+    }
+    // The level is replaced before the message is shown: the write's ticks go
+    // on behind the message box and must already send what the list ends with.
+    m_squelchValue = Squelch::initialText();
     const QString shown = Squelch::check(text, *m_messages);
-    if (shown != text)
+    // Something else (a read) may have set the list while the message stood.
+    if (m_squelch->currentText() == text)
         m_squelch->setEditText(shown);
 }
 
@@ -339,6 +415,7 @@ void MainWindow::readTick() {
 }
 
 void MainWindow::saveFile() {
+    commitPendingEdit();
     const QString workingDir = GetCurDir(*m_messages);
     m_table.moveFirst();
     const QString name = m_dialogs->saveFileName(this);
@@ -349,6 +426,7 @@ void MainWindow::saveFile() {
 }
 
 void MainWindow::openFile() {
+    commitPendingEdit();
     const QString workingDir = GetCurDir(*m_messages);
     m_table.moveFirst();
     const QString name = m_dialogs->openFileName(this);
@@ -370,11 +448,22 @@ void MainWindow::openPortDialog() {
         m_portDialog->activateWindow();
         return;
     }
+    // Its load tries every port, which would move a running transfer to another
+    // one and put the poll's "C" among the frames.
+    if (transferRunning()) {
+        m_messages->show(texts::kPortBusy, titles::kSystem, MessageIcon::Information);
+        return;
+    }
     m_portDialog = new PortDialog(m_link, *this, m_ports, this);
+    m_portDialog->setBusyCheck([this] { return !m_closing && transferRunning(); }, m_messages);
     m_portDialog->show();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // An edit still open is stored and checked before the window goes.
+    commitPendingEdit();
+    showDueMessages();
+    m_closing = true;
     if (m_portDialog)
         m_portDialog->close();
     for (QTimer* t : m_timers)

@@ -16,8 +16,10 @@ class QTimer;
 
 namespace zt41 {
 
+class ChannelGridDelegate;
 class ChannelGridModel;
 class ChannelTable;
+class DatabaseLock;
 class FileDialogs;
 class HelpWindows;
 class MessageSink;
@@ -33,7 +35,10 @@ enum class Picker;
 // Opens the channel database the program works on. A file that is not a
 // channel database, or cannot be written, is left as it is: the user is told
 // "数据库文件无法打开！" and false is returned, and the program then ends.
-bool openChannelDatabase(ChannelTable& table, const QString& path, MessageSink& messages);
+// With a lock, a database that another copy of the program holds is refused
+// the same way, with a second line saying so.
+bool openChannelDatabase(ChannelTable& table, const QString& path, MessageSink& messages,
+                         DatabaseLock* lock = nullptr);
 
 // The main window 启动窗体: the grid over the channel table, the squelch list
 // and pickers, the status line, the menus and the four timers. It only wires
@@ -73,6 +78,11 @@ public:
     StatusClear& statusClear() const { return *m_statusClear; }
     // The tick of Timer4: runs the whole read before it returns.
     void readTick();
+    // A write or a read is under way (a read from its command on).
+    bool transferRunning() const;
+    // Ends an edit still open in the grid, as leaving the cell would: a menu
+    // command acts on what the window shows.
+    void commitPendingEdit();
     PortDialog* portDialog() const;
     HelpWindows& helpWindows() const { return *m_help; }
 
@@ -89,6 +99,10 @@ private:
     QComboBox* addPicker(QWidget* client, const QString& name, Picker picker, int left, int width);
 
     void squelchTextChanged(const QString& text);
+    void showDueMessages();
+    void followCursor(int row);
+    void writeCommand();
+    void readCommand();
     void saveFile();
     void openFile();
     void openPortDialog();
@@ -109,6 +123,13 @@ private:
     HelpWindows* m_help = nullptr;
 
     ChannelGridModel* m_model = nullptr;
+    ChannelGridDelegate* m_delegate = nullptr;
+    // Messages of finished edits, shown once the editor has closed.
+    QStringList m_dueMessages;
+    // The squelch level the transfers read: the list's text once the squelch
+    // check has accepted it, so a tick never sees a level about to be replaced.
+    QString m_squelchValue;
+    bool m_closing = false;
     QTableView* m_grid = nullptr;
     QLabel* m_status = nullptr;
     QComboBox* m_squelch = nullptr;

@@ -2,6 +2,7 @@
 
 #include "fonts.h"
 #include "link/portmap.h"
+#include "messageboxes.h"
 #include "twips.h"
 
 #include <QButtonGroup>
@@ -74,6 +75,12 @@ PortDialog::PortDialog(SerialLink& link, LinkHost& host, const PortMap* devices,
     for (int n = 1; n < PortSelection::kOptions; ++n)
         setTabOrder(m_options[n - 1], m_options[n]);
 
+    m_selection.onDeselect([group, this](int n) {
+        // The group keeps one option checked; let go of it for the moment.
+        group->setExclusive(false);
+        m_options[n - 1]->setChecked(false);
+        group->setExclusive(true);
+    });
     m_selection.load();
     for (int n = 1; n <= PortSelection::kOptions; ++n) {
         const PortSelection::Option& state = m_selection.option(n);
@@ -89,8 +96,21 @@ PortDialog::PortDialog(SerialLink& link, LinkHost& host, const PortMap* devices,
     ok->setFocus();
 }
 
+void PortDialog::setBusyCheck(std::function<bool()> busy, MessageSink* messages) {
+    m_busy = std::move(busy);
+    m_messages = messages;
+}
+
+bool PortDialog::refusedWhileBusy() {
+    if (m_finished || !m_busy || !m_busy())
+        return false;
+    if (m_messages)
+        m_messages->show(texts::kPortBusy, titles::kSystem, MessageIcon::Information);
+    return true;
+}
+
 void PortDialog::accept() {
-    if (m_finished)
+    if (m_finished || refusedWhileBusy())
         return;
     m_finished = true;
     m_selection.ok();
@@ -98,6 +118,8 @@ void PortDialog::accept() {
 }
 
 void PortDialog::reject() {
+    if (refusedWhileBusy())
+        return;
     if (!m_finished) {
         m_finished = true;
         m_selection.cancel();
@@ -106,6 +128,10 @@ void PortDialog::reject() {
 }
 
 void PortDialog::closeEvent(QCloseEvent* event) {
+    if (refusedWhileBusy()) {
+        event->ignore();
+        return;
+    }
     if (!m_finished) {
         m_finished = true;
         m_selection.cancel();

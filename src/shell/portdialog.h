@@ -5,11 +5,13 @@
 #include <QDialog>
 
 #include <array>
+#include <functional>
 
 class QRadioButton;
 
 namespace zt41 {
 
+class MessageSink;
 class PortMap;
 
 // The port selection dialog 选择端口: modeless; its load runs when it is
@@ -23,16 +25,23 @@ public:
 
     const PortSelection& selection() const { return m_selection; }
 
+    // While `busy` says a transfer runs, OK, Cancel and the close button leave
+    // the port and the poll alone: they say so and the dialog stays open.
+    void setBusyCheck(std::function<bool()> busy, MessageSink* messages);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
 
 private:
     void accept() override;
+    bool refusedWhileBusy();
 
     PortSelection m_selection;
     std::array<QRadioButton*, PortSelection::kOptions> m_options{};
     bool m_finished = false;
+    std::function<bool()> m_busy;
+    MessageSink* m_messages = nullptr;
 };
 
 } // namespace zt41

@@ -365,7 +365,8 @@ void TestMainWindow::cellRuleThroughTheEditor() {
     grid->edit(cell);
     auto* editor = grid->viewport()->findChild<QLineEdit*>();
     QVERIFY(editor);
-    editor->setText(QStringLiteral("145.0125"));
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("145.0125"));
     QTest::keyClick(editor, Qt::Key_Return);
     QTRY_COMPARE(w.fx.table->row(2).text(Field::Tf), QStringLiteral("145.01250"));
     QCOMPARE(w.fx.table->row(2).text(Field::Rf), QStringLiteral("145.01250"));
@@ -377,7 +378,8 @@ void TestMainWindow::cellRuleThroughTheEditor() {
     grid->edit(tx);
     editor = grid->viewport()->findChild<QLineEdit*>();
     QVERIFY(editor);
-    editor->setText(QStringLiteral("600"));
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("600"));
     QTest::keyClick(editor, Qt::Key_Return);
     QTRY_COMPARE(w.messages.shown.size(), 1);
     QCOMPARE(w.messages.shown[0].text, QStringLiteral("数据超出范围 ！！"));

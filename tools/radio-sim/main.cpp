@@ -1,13 +1,13 @@
 // zt41-radio: a ZT41 radio on a pseudo-terminal, for trying the programmer
 // without the hardware. See --help for the options.
 
+#include "link/signalwatcher.h"
 #include "memoryfile.h"
 #include "pacedsender.h"
 #include "portlink.h"
 #include "pseudoterminal.h"
 #include "radiomodel.h"
 #include "radiostation.h"
-#include "signalwatcher.h"
 #include "simoptions.h"
 #include "trafficlog.h"
 
@@ -20,6 +20,7 @@
 #include <unistd.h>
 
 using namespace zt41::sim;
+using zt41::SignalWatcher;
 
 namespace {
 

@@ -5,11 +5,11 @@
 
 #include <memory>
 
-namespace zt41::sim {
+namespace zt41 {
 
-// Turns SIGTERM and SIGINT into a Qt signal delivered by the event loop, so
-// that shutting down (removing the port link, saving the memory) runs as
-// ordinary code rather than inside a signal handler. Only one may exist.
+// Turns SIGTERM, SIGINT and SIGHUP into a Qt signal delivered by the event
+// loop, so that shutting down (closing the port, stopping a child, saving)
+// runs as ordinary code rather than inside a signal handler. Only one may exist.
 class SignalWatcher : public QObject {
     Q_OBJECT
 public:
@@ -18,7 +18,7 @@ public:
 
     bool install(QString& error);
 
-signals:
+Q_SIGNALS:
     void terminationRequested(int signalNumber);
 
 private:
@@ -27,4 +27,4 @@ private:
     std::unique_ptr<QSocketNotifier> m_notifier;
 };
 
-} // namespace zt41::sim
+} // namespace zt41

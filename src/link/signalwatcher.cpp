@@ -7,14 +7,14 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace zt41::sim {
+namespace zt41 {
 
 namespace {
 
 // The self-pipe: the handler may only do async-signal-safe things, and a
 // write to a pipe is one of them.
 int g_pipe[2] = {-1, -1};
-constexpr std::array kWatched = {SIGTERM, SIGINT};
+constexpr std::array kWatched = {SIGTERM, SIGINT, SIGHUP};
 
 void onSignal(int signalNumber) {
     const int savedErrno = errno;
@@ -64,7 +64,7 @@ bool SignalWatcher::install(QString& error) {
 void SignalWatcher::drain() {
     unsigned char byte = 0;
     while (::read(g_pipe[0], &byte, 1) == 1)
-        emit terminationRequested(byte);
+        Q_EMIT terminationRequested(byte);
 }
 
-} // namespace zt41::sim
+} // namespace zt41

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QComboBox>
+
+namespace zt41 {
+
+// A picker list over the grid (Combo2 to Combo5). Only a real choice writes
+// into the current row: a click on an item, or a key that chooses while the
+// list is open. The wheel turning over the closed list, or an arrow or letter
+// key on it, would otherwise count as a choice and silently change the row.
+class PickerBox : public QComboBox {
+    Q_OBJECT
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+} // namespace zt41
