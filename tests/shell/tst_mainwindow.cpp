@@ -10,6 +10,7 @@
 #include "shell/mainwindow.h"
 #include "shell/portdialog.h"
 #include "tablefixture.h"
+#include "windowfixture.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -31,52 +32,6 @@
 using namespace zt41;
 
 namespace {
-
-class ScriptedDialogs : public FileDialogs {
-public:
-    QString saveName;
-    QString openName;
-    int asked = 0;
-    QString saveFileName(QWidget*) override {
-        ++asked;
-        return saveName;
-    }
-    QString openFileName(QWidget*) override {
-        ++asked;
-        return openName;
-    }
-};
-
-struct Window {
-    TableFixture fx;
-    FakeLink link;
-    RecordingMessages messages;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<MainWindow> window;
-
-    bool start(QSet<int> ports = {1}) {
-        if (!fx.open())
-            return false;
-        link.openable = ports;
-        window = std::make_unique<MainWindow>(
-            MainWindow::Services{*fx.table, link, nullptr, &messages, &dialogs});
-        return window->start();
-    }
-
-    template <typename T> T* find(const QString& name) const { return window->findChild<T*>(name); }
-    QAction* action(const QString& name) const {
-        for (QAction* a : window->menuBar()->findChildren<QAction*>())
-            if (a->objectName() == name)
-                return a;
-        for (QAction* a : window->findChildren<QAction*>(name))
-            return a;
-        return nullptr;
-    }
-    QString status() const { return find<QLabel>(QStringLiteral("Label2"))->text(); }
-    QComboBox* squelch() const { return find<QComboBox>(QStringLiteral("Combo1")); }
-    QTableView* grid() const { return find<QTableView>(QStringLiteral("DataGrid1")); }
-    bool enabled(const QString& name) const { return action(name)->isEnabled(); }
-};
 
 QByteArray radioStream() {
     QByteArray s = "0711000086410000504470060325";

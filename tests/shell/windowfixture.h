@@ -1,0 +1,67 @@
+#pragma once
+
+// The real main window over a channel database of its own, a scripted serial
+// link, recorded messages and scripted file dialogs.
+#include "fakelink.h"
+#include "recordingmessages.h"
+#include "shell/filedialogs.h"
+#include "shell/mainwindow.h"
+#include "tablefixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTableView>
+
+#include <memory>
+
+namespace {
+
+class ScriptedDialogs : public zt41::FileDialogs {
+public:
+    QString saveName;
+    QString openName;
+    int asked = 0;
+    QString saveFileName(QWidget*) override {
+        ++asked;
+        return saveName;
+    }
+    QString openFileName(QWidget*) override {
+        ++asked;
+        return openName;
+    }
+};
+
+struct Window {
+    TableFixture fx;
+    FakeLink link;
+    RecordingMessages messages;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<zt41::MainWindow> window;
+
+    bool start(QSet<int> ports = {1}) {
+        if (!fx.open())
+            return false;
+        link.openable = ports;
+        window = std::make_unique<zt41::MainWindow>(
+            zt41::MainWindow::Services{*fx.table, link, nullptr, &messages, &dialogs});
+        return window->start();
+    }
+
+    template <typename T> T* find(const QString& name) const { return window->findChild<T*>(name); }
+    QAction* action(const QString& name) const {
+        for (QAction* a : window->menuBar()->findChildren<QAction*>())
+            if (a->objectName() == name)
+                return a;
+        for (QAction* a : window->findChildren<QAction*>(name))
+            return a;
+        return nullptr;
+    }
+    QString status() const { return find<QLabel>(QStringLiteral("Label2"))->text(); }
+    QComboBox* squelch() const { return find<QComboBox>(QStringLiteral("Combo1")); }
+    QTableView* grid() const { return find<QTableView>(QStringLiteral("DataGrid1")); }
+    bool enabled(const QString& name) const { return action(name)->isEnabled(); }
+};
+
+} // namespace
