@@ -16,6 +16,25 @@
 
 using namespace zt41;
 
+namespace {
+
+// A message of the start-up, before any window exists, also goes to the
+// terminal the program was started from: it is written before the box waits
+// for the user.
+class StartUpMessages : public MessageSink {
+public:
+    void show(const QString& text, const QString& title, MessageIcon icon) override {
+        std::fprintf(stderr, "zt41: %s\n", qPrintable(QString(text).replace(u'\n', u' ')));
+        std::fflush(stderr);
+        m_boxes.show(text, title, icon);
+    }
+
+private:
+    MessageBoxes m_boxes{nullptr};
+};
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zt41"));
@@ -67,9 +86,10 @@ int main(int argc, char* argv[]) {
 
     ChannelTable table;
     DatabaseLock lock;
-    MessageBoxes boxes(nullptr); // no window exists yet
-    if (!openChannelDatabase(table, ChannelTable::defaultFileName(), boxes, &lock)) {
-        std::fprintf(stderr, "zt41: %s\n", qPrintable(table.errorString()));
+    StartUpMessages startUp;
+    if (!openChannelDatabase(table, ChannelTable::defaultFileName(), startUp, &lock)) {
+        if (!table.errorString().isEmpty())
+            std::fprintf(stderr, "zt41: %s\n", qPrintable(table.errorString()));
         return 1;
     }
 
