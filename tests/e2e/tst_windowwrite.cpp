@@ -1,0 +1,118 @@
+// A write through the real window to zt41-radio while the user goes on
+// working: types into a cell, types a rejected squelch level, presses OK in
+// the port dialog. The radio ends up holding exactly what the window shows.
+#include "channels/channeltable.h"
+#include "link/portmap.h"
+#include "link/qserialportlink.h"
+#include "linktraffic.h"
+#include "recordingmessages.h"
+#include "shell/mainwindow.h"
+#include "shell/messageboxes.h"
+#include "shell/portdialog.h"
+#include "simulatorprocess.h"
+#include "tablefixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+using namespace zt41;
+
+class TestWindowWrite : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void userWorksOnDuringAWrite();
+};
+
+void TestWindowWrite::userWorksOnDuringAWrite() {
+    QTemporaryDir dir;
+    const QString logPath = dir.filePath(QStringLiteral("traffic.log"));
+    SimulatorProcess radio;
+    QVERIFY(radio.start({QStringLiteral("--fast"), QStringLiteral("--log"), logPath}));
+    TableFixture fx;
+    QVERIFY(fx.open());
+    fx.setRow(0, {"145.01250", "67.0", "145.01250", "67.0", "off", "H"});
+    fx.setRow(12, {"430.00000", "", "430.00000", "", "on", "L"});
+
+    const PortMap ports = *PortMap::fromList(radio.portPath());
+    QSerialPortLink link(ports);
+    RecordingMessages messages;
+    // Each message stands for a while, as it does until the user reads it;
+    // the window's timers run on meanwhile.
+    messages.onShow = [](const RecordingMessages::Message&) {
+        QTest::qWait(700);
+    };
+    MainWindow window({*fx.table, link, &ports, &messages, nullptr});
+    QVERIFY(window.start());
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* status = window.findChild<QLabel*>(QStringLiteral("Label2"));
+    QTRY_COMPARE(status->text(), QStringLiteral("对讲机就绪..."));
+
+    window.findChild<QAction*>(QStringLiteral("端口"))->trigger();
+    QPointer<PortDialog> dialog = window.portDialog();
+    QVERIFY(dialog);
+    window.activateWindow(); // the user goes back to the main window
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    window.findChild<QAction*>(QStringLiteral("写信道"))->trigger();
+    QLineEdit* squelch = window.findChild<QComboBox*>(QStringLiteral("Combo1"))->lineEdit();
+    QTest::mouseClick(squelch, Qt::LeftButton);
+    squelch->selectAll();
+    QTest::keyClicks(squelch, QStringLiteral("12")); // rejected; the message stands 0.7 s
+
+    auto* grid = window.findChild<QTableView*>(QStringLiteral("DataGrid1"));
+    grid->setFocus();
+    grid->setCurrentIndex(grid->model()->index(12, 1));
+    QTest::keyClicks(grid, QStringLiteral("4"));
+    QLineEdit* editor = nullptr;
+    for (QLineEdit* e : grid->viewport()->findChildren<QLineEdit*>())
+        if (e->isVisible())
+            editor = e;
+    QVERIFY(editor);
+    QTest::keyClicks(editor, QStringLiteral("35.5"));
+    QTest::qWait(900); // the write walks on; the edit stays open
+    QCOMPARE(editor->text(), QStringLiteral("435.5"));
+    QTest::mouseClick(squelch, Qt::LeftButton); // ends the edit
+    QTRY_COMPARE(fx.table->row(12).text(Field::Rf), QStringLiteral("435.50000"));
+
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("OKButton")), Qt::LeftButton);
+    QVERIFY(dialog && dialog->isVisible());
+    QTRY_COMPARE_WITH_TIMEOUT(status->text(), QStringLiteral("数据传送完毕..."), 8000);
+    QCOMPARE(messages.texts(), (QStringList{"静燥级别不可大于 9 ！！！", texts::kPortBusy}));
+    QCOMPARE(window.squelchText(), QStringLiteral("3"));
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("OKButton")), Qt::LeftButton);
+    QTRY_VERIFY(!dialog);
+
+    // On the line: "A" and 16 frames of digits, nothing between them.
+    const std::optional<TrafficLog> log = readTrafficLog(logPath);
+    QVERIFY(log);
+    const QByteArray received = trafficBytes(*log, true);
+    const qsizetype a = received.indexOf('A');
+    QVERIFY(a >= 0);
+    const QByteArray frames = received.mid(a + 1, 16 * 28);
+    QCOMPARE(frames.size(), 16 * 28);
+    for (char c : frames)
+        QVERIFY2(c >= '0' && c <= '9', frames.constData());
+    QCOMPARE(frames.left(2), QByteArray("03"));
+    QCOMPARE(frames.mid(12 * 28, 28), QByteArray("1200000041410000554300000000"));
+
+    // Read back, the radio gives the window what it shows.
+    const ChannelRows shown = fx.table->rows();
+    messages.onShow = nullptr;
+    QTRY_VERIFY(window.findChild<QAction*>(QStringLiteral("读信道"))->isEnabled());
+    window.findChild<QAction*>(QStringLiteral("读信道"))->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(status->text(), QStringLiteral("读出信道数据完毕！"), 5000);
+    QCOMPARE(fx.table->row(12).text(Field::Rf), QStringLiteral("435.50000"));
+    QCOMPARE(fx.table->row(12).text(Field::Bt), QStringLiteral("off"));
+    QCOMPARE(fx.table->row(0), shown[0]);
+    QCOMPARE(window.squelchText(), QStringLiteral("3"));
+}
+
+QTEST_MAIN(TestWindowWrite)
+#include "tst_windowwrite.moc"
