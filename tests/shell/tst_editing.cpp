@@ -152,6 +152,7 @@ private Q_SLOTS:
     void typedBlankStaysABlank();
     void closingDuringAWriteEndsIt();
     void commandsWorkWithHelpWindowsOpen();
+    void exitWithAboutOpenEndsWhenItCloses();
 };
 
 void TestEditing::editLandsOnTheEditedRow_data() {
@@ -534,6 +535,35 @@ void TestEditing::commandsWorkWithHelpWindowsOpen() {
     for (QWidget* top : QApplication::topLevelWidgets())
         if (top->objectName().startsWith(QStringLiteral("frmAbout")))
             top->close();
+}
+
+void TestEditing::exitWithAboutOpenEndsWhenItCloses() {
+    Window w;
+    QVERIFY(w.start());
+    w.action(QStringLiteral("关于"))->trigger();
+    QPointer<QWidget> about;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == QStringLiteral("frmAbout") && top->isVisible())
+            about = top;
+    QVERIFY(about);
+    bool runningAfterExit = false;
+    bool timedOut = false;
+    QTimer::singleShot(0, w.window.get(), [&] {
+        w.action(QStringLiteral("退出"))->trigger();
+        QTimer::singleShot(200, about.data(), [&] {
+            runningAfterExit = !w.window->isVisible() && about->isVisible();
+            about->close();
+        });
+    });
+    QTimer::singleShot(5000, qApp, [&] {
+        timedOut = true;
+        QCoreApplication::quit();
+    });
+    QApplication::setQuitOnLastWindowClosed(true);
+    QCOMPARE(QApplication::exec(), 0); // ends when the last window has closed
+    QVERIFY(runningAfterExit);
+    QVERIFY(!timedOut);
+    QVERIFY(!w.link.isOpen());
 }
 
 QTEST_MAIN(TestEditing)
