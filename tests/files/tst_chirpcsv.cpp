@@ -525,6 +525,9 @@ void TestChirpCsv::refusals_data() {
         << ChirpRefusal::NoFrequencyColumn;
     QTest::newRow("a spreadsheet without a Frequency column")
         << QByteArray("Location,Name,RX\n1,A,145.5\n") << ChirpRefusal::NoFrequencyColumn;
+    QTest::newRow("semicolons from a spreadsheet set to a decimal comma")
+        << QByteArray("Location;Name;Frequency\r\n1;A;145,500000\r\n")
+        << ChirpRefusal::NoFrequencyColumn;
     QTest::newRow("the header alone") << kHeader + "\r\n" << ChirpRefusal::NoUsableRow;
     QTest::newRow("every row out of range") << kHeader + "\n0,A,50.000000\n1,B,900.000000\n"
                                             << ChirpRefusal::NoUsableRow;
@@ -628,6 +631,10 @@ void TestChirpCsv::exportRows_data() {
     QTest::newRow("plus 5 MHz, same tone both ways")
         << "442.50000,141.3,447.50000,141.3,off,H"
         << "1,CH01,442.500000,+,5.000000,TSQL,141.3,141.3,023,NN,023,Tone->Tone,FM,5.00,,5.0W,,,,,";
+    QTest::newRow("tone squelch, low power, beat shift on")
+        << "439.42500,67.0,439.42500,67.0,on,L"
+        << "1,CH01,439.425000,,0.000000,TSQL,67.0,67.0,023,NN,023,Tone->Tone,FM,5.00,,1.0W,bt=on,,,"
+           ",";
     QTest::newRow("minus 7.6 MHz, receive tone only")
         << "439.00000,110.9,431.40000,,off,H"
         << "1,CH01,439.000000,-,7.600000,Cross,88.5,110.9,023,NN,023,->Tone,FM,5.00,,5.0W,,,,,";
