@@ -9,7 +9,6 @@
 namespace zt41 {
 
 class ChannelTable;
-class MessageSink;
 
 // Channel lists in CHIRP's CSV form, the exchange format of hobby radio
 // programmers. Columns are found by their header names, in any order; unknown
@@ -69,7 +68,7 @@ ChirpImport parseChirpCsv(const QByteArray& bytes);
 ChirpImport readChirpCsv(const QString& path);
 
 // One row per channel with a receive frequency, Location 1..16, Name "CH01"...,
-// CRLF line ends as CHIRP writes them.
+// CRLF line ends, which every spreadsheet reads.
 QByteArray encodeChirpCsv(const ChannelRows& rows);
 // Written through QSaveFile: a failed export leaves an existing file intact.
 ChirpRefusal saveChirpCsv(const QString& path, const ChannelRows& rows);
@@ -79,18 +78,6 @@ ChirpRefusal saveChirpCsv(const QString& path, const ChannelRows& rows);
 // on a refusal the table is untouched.
 ChirpImport importChirpCsv(ChannelTable& table, const QString& path);
 ChirpRefusal exportChirpCsv(const ChannelTable& table, const QString& path);
-
-// Words for the values above, in the window's Chinese or the tool's English.
-enum class ChirpLanguage { Chinese, English };
-QString chirpRefusalText(ChirpRefusal refusal, ChirpLanguage language);
-QString chirpWarningText(const ChirpWarning& warning, ChirpLanguage language);
-// All warnings of an import as one message: a heading line, then one line each.
-QString chirpWarningsMessage(const QList<ChirpWarning>& warnings, ChirpLanguage language);
-
-// The window's commands in one call each: the outcome shown through `messages`
-// in Chinese (a refusal as an error, the warnings of an import as one list).
-bool importTableFromChirpCsv(ChannelTable& table, const QString& path, MessageSink& messages);
-bool exportTableToChirpCsv(const ChannelTable& table, const QString& path, MessageSink& messages);
 
 // Whether a file name chosen in a dialog means CHIRP CSV (".csv", any case).
 bool isChirpCsvFileName(const QString& path);

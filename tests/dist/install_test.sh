@@ -8,7 +8,9 @@ set -euo pipefail
 build=$1 with_radio=$2 with_cli=$3
 dest=$(mktemp -d)
 radio_pid=
+zt41_pid=
 cleanup() {
+    [ -n "$zt41_pid" ] && kill "$zt41_pid" 2>/dev/null
     [ -n "$radio_pid" ] && kill "$radio_pid" 2>/dev/null
     rm -rf "$dest"
 }
@@ -26,7 +28,7 @@ expected=(
     share/metainfo/org.zt41.programmer.metainfo.xml
     share/man/man1/zt41.1
     lib/udev/rules.d/70-zt41-serial.rules
-    share/doc/zt41/README.md
+    share/doc/zt41-programmer/README.md
 )
 for s in "${sizes[@]}"; do expected+=("share/icons/hicolor/${s}x${s}/apps/zt41.png"); done
 [ "$with_radio" = 1 ] && expected+=(bin/zt41-radio share/man/man1/zt41-radio.1)
@@ -88,6 +90,26 @@ if [ "$with_radio" = 1 ]; then
     else
         fail "zt41-radio gave no device: $(cat "$out")"
     fi
+
+    # Started as the desktop entry starts it (here on the simulated radio's
+    # port), the program keeps its database in $XDG_DATA_HOME/zt41, created on
+    # first start, and leaves the working directory alone.
+    exec_line=$(sed -n 's/^Exec=zt41 //p' "$desktop")
+    mkdir -p "$dest/cwd"
+    (cd "$dest/cwd" && XDG_DATA_HOME=$dest/xdg QT_QPA_PLATFORM=offscreen \
+        ASAN_OPTIONS=detect_leaks=0 exec "$root/bin/zt41" $exec_line --ports "$device") \
+        >"$dest/zt41.out" 2>&1 &
+    zt41_pid=$!
+    for _ in $(seq 100); do
+        [ -f "$dest/xdg/zt41/ZT41XE.mdb" ] && break
+        sleep 0.1
+    done
+    kill -TERM "$zt41_pid" 2>/dev/null || true
+    wait "$zt41_pid" 2>/dev/null || true
+    zt41_pid=
+    [ -f "$dest/xdg/zt41/ZT41XE.mdb" ] || fail "no database in the data folder: $(cat "$dest/zt41.out")"
+    [ -z "$(ls -A "$dest/cwd")" ] || fail "the desktop start wrote into the working directory: $(ls -A "$dest/cwd")"
+
     kill -TERM "$radio_pid"
     status=0
     wait "$radio_pid" || status=$?

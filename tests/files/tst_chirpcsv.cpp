@@ -1,5 +1,6 @@
 #include "channels/channeltable.h"
 #include "files/chirpcsv.h"
+#include "files/chirpwords.h"
 #include "link/channelframe.h"
 #include "recordingmessages.h"
 #include "tablefixture.h"
