@@ -141,8 +141,11 @@ std::optional<ChirpWarningKind> checkFrequency(double mhz, QString& text) {
     if (!CellRule::inRange(mhz))
         return ChirpWarningKind::OutOfRange;
     text = CellRule::normalise(mhz);
-    if (text != formatFrequency(mhz))
-        return ChirpWarningKind::OffStep; // the cell rule would lower it: never silently
+    // What the cell rule would lower is refused, never silently changed; so is a
+    // value that only its last-digit rounding (145.137505 to 145.13751) moves off the steps.
+    const qint64 tensOfHz = std::llround(numericValue(text) * kUnitsPerMhz);
+    if (text != formatFrequency(mhz) || (tensOfHz % 500 != 0 && tensOfHz % 625 != 0))
+        return ChirpWarningKind::OffStep;
     return std::nullopt;
 }
 

@@ -1,4 +1,6 @@
+#include "channels/cellrule.h"
 #include "channels/channeltable.h"
+#include "channels/tones.h"
 #include "files/chirpcsv.h"
 #include "files/chirpwords.h"
 #include "link/channelframe.h"
@@ -8,7 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMetaEnum>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -129,6 +131,8 @@ private Q_SLOTS:
     void fixtureFiles();
     void placement_data();
     void placement();
+    void receiveFrequency_data();
+    void receiveFrequency();
     void transmitFrequency_data();
     void transmitFrequency();
     void toneModes_data();
@@ -150,6 +154,8 @@ private Q_SLOTS:
     void roundTripKeepsWhatTheRadioGets();
     void failedExportKeepsTheOldFile();
     void everyWarningHasWordsInBothLanguages();
+    void damagedFilesGiveOnlyValidChannels_data();
+    void damagedFilesGiveOnlyValidChannels();
     void csvFileNames_data();
     void csvFileNames();
 };
@@ -276,6 +282,48 @@ void TestChirpCsv::placement() {
     for (const ChannelRecord& row : result.rows)
         got << row.text(Field::Rf);
     QCOMPARE(got, frequencies);
+    QCOMPARE(warningTexts(result.warnings), warnings);
+}
+
+void TestChirpCsv::receiveFrequency_data() {
+    QTest::addColumn<QString>("frequency");
+    QTest::addColumn<QString>("rf");
+    QTest::addColumn<QStringList>("warnings");
+
+    QTest::newRow("6.25 kHz step") << "145.006250"
+                                   << "145.00625" << QStringList();
+    QTest::newRow("lowest") << "130"
+                            << "130.00000" << QStringList();
+    QTest::newRow("highest") << "500.000000"
+                             << "500.00000" << QStringList();
+    QTest::newRow("with an exponent") << "1.4500625e2"
+                                      << "145.00625" << QStringList();
+    QTest::newRow("blanks around it") << "  145.5 "
+                                      << "145.50000" << QStringList();
+    QTest::newRow("just above the band")
+        << "500.000010"
+        << "" << QStringList{"2 1 Frequency OutOfRange 500.000010"};
+    QTest::newRow("zero") << "0.000000"
+                          << "" << QStringList{"2 1 Frequency OutOfRange 0.000000"};
+    QTest::newRow("the 5 kHz step below is not taken")
+        << "145.007500"
+        << "" << QStringList{"2 1 Frequency OffStep 145.007500"};
+    QTest::newRow("on the step in 10 Hz but off it once written")
+        << "145.137505"
+        << "" << QStringList{"2 1 Frequency OffStep 145.137505"};
+    QTest::newRow("a decimal comma") << "\"145,5\""
+                                     << "" << QStringList{"2 1 Frequency NotANumber 145,5"};
+}
+
+void TestChirpCsv::receiveFrequency() {
+    QFETCH(QString, frequency);
+    QFETCH(QString, rf);
+    QFETCH(QStringList, warnings);
+
+    // A file whose only row fails is refused, and says why.
+    const ChirpImport result = parseChirpCsv("Location,Frequency\n1," + frequency.toUtf8());
+    QCOMPARE(result.refusal, rf.isEmpty() ? ChirpRefusal::NoUsableRow : ChirpRefusal::None);
+    QCOMPARE(result.rows[0].text(Field::Rf), rf);
     QCOMPARE(warningTexts(result.warnings), warnings);
 }
 
@@ -789,6 +837,66 @@ void TestChirpCsv::everyWarningHasWordsInBothLanguages() {
     english.removeDuplicates();
     QCOMPARE(chinese.size(), kinds.size());
     QCOMPARE(english.size(), kinds.size());
+}
+
+void TestChirpCsv::damagedFilesGiveOnlyValidChannels_data() {
+    QTest::addColumn<QString>("file");
+    for (const char* file : {"repeaters.csv", "dtcs.csv", "quoted.csv", "windows.csv", "many.csv"})
+        QTest::newRow(file) << QString::fromLatin1(file);
+}
+
+// Whatever a damaged or hand-edited file holds, what reaches the table is a
+// valid channel or an empty one: nothing out of range, off the steps or off
+// the tone set slips through, and nothing crashes.
+void TestChirpCsv::damagedFilesGiveOnlyValidChannels() {
+    QFETCH(QString, file);
+    QFile f(dataFile(file));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray original = f.readAll();
+    const QByteArray noise = QByteArrayLiteral(",\"\r\n+-.0123456789eE ;\t\xEF\xBB\xBF");
+    QRandomGenerator random(4711);
+
+    const auto validFrequency = [](const QString& text) {
+        bool ok = false;
+        const double mhz = text.toDouble(&ok);
+        return ok && CellRule::inRange(mhz) && CellRule::normalise(mhz) == text;
+    };
+    for (int round = 0; round < 400; ++round) {
+        QByteArray bytes = original;
+        if (round < 100) {
+            bytes.truncate(random.bounded(int(original.size()) + 1));
+        } else {
+            for (int edits = random.bounded(1, 8); edits > 0; --edits) {
+                const int at = random.bounded(int(bytes.size()) + 1);
+                const char c = noise[random.bounded(int(noise.size()))];
+                if (random.bounded(2) == 0 && at < bytes.size())
+                    bytes[at] = c;
+                else
+                    bytes.insert(at, c);
+            }
+        }
+        const ChirpImport result = parseChirpCsv(bytes);
+        if (result.refusal != ChirpRefusal::None)
+            continue;
+        QVERIFY(result.channels >= 1);
+        for (const ChannelRecord& row : result.rows) {
+            const QString channel = channelText(row);
+            if (channel.isEmpty())
+                continue;
+            QVERIFY2(validFrequency(row.text(Field::Rf)), qPrintable(channel));
+            QVERIFY2(row.text(Field::Tf).isEmpty() || validFrequency(row.text(Field::Tf)),
+                     qPrintable(channel));
+            for (Field tone : {Field::Rct, Field::Tct})
+                QVERIFY2(row.text(tone).isEmpty() || toneSet().contains(row.text(tone)),
+                         qPrintable(channel));
+            QVERIFY2(row.text(Field::Bt) == u"on" || row.text(Field::Bt) == u"off",
+                     qPrintable(channel));
+            QVERIFY2(QStringList({"H", "L", ""}).contains(row.text(Field::Pw)),
+                     qPrintable(channel));
+        }
+        for (const ChirpWarning& w : result.warnings)
+            QVERIFY(w.kind == ChirpWarningKind::RowsLeftOut || (w.line >= 2 && w.channel >= 1));
+    }
 }
 
 void TestChirpCsv::csvFileNames_data() {
