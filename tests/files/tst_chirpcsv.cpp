@@ -146,6 +146,7 @@ private Q_SLOTS:
     void refusedImportLeavesTheTable_data();
     void refusedImportLeavesTheTable();
     void importWithWarningsShowsThemOnce();
+    void databaseThatRefusesTheRows();
     void exportRows_data();
     void exportRows();
     void exportSkipsEmptyChannels();
@@ -665,6 +666,15 @@ void TestChirpCsv::importWithWarningsShowsThemOnce() {
     messages.shown.clear();
     QVERIFY(importTableFromChirpCsv(*fx.table, dataFile("repeaters.csv"), messages));
     QVERIFY(messages.shown.isEmpty());
+}
+
+void TestChirpCsv::databaseThatRefusesTheRows() {
+    ChannelTable table; // never opened: every write fails
+    QCOMPARE(importChirpCsv(table, dataFile("repeaters.csv")).refusal, ChirpRefusal::CannotStore);
+    RecordingMessages messages;
+    QVERIFY(!importTableFromChirpCsv(table, dataFile("repeaters.csv"), messages));
+    QCOMPARE(messages.texts(),
+             QStringList{QStringLiteral("CSV 文件无法导入：信道数据库无法写入。")});
 }
 
 void TestChirpCsv::exportRows_data() {
