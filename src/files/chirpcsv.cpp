@@ -359,9 +359,11 @@ QByteArray csvValue(const QString& text) {
 
 ChirpImport parseChirpCsv(const QByteArray& bytes) {
     ChirpImport result;
-    for (ChannelRecord& row : result.rows)
+    for (int k = 0; k < kChannelCount; ++k) {
+        result.rows[k][Field::No] = QString::number(k + 1);
         for (int f = 1; f < kFieldCount; ++f)
-            row.fields[f] = QString();
+            result.rows[k].fields[f] = QString();
+    }
 
     if (bytes.size() > kMaxFileSize) {
         result.refusal = ChirpRefusal::TooLarge;
@@ -417,6 +419,7 @@ ChirpImport parseChirpCsv(const QByteArray& bytes) {
                                      ChirpWarningKind::BadLocation,
                                      columns.value(*rows[i].record, QStringLiteral("Location"))};
         ChannelRecord row = RowReader(columns, *rows[i].record, channel, warnings).read();
+        row[Field::No] = QString::number(channel);
         if (!row.text(Field::Rf).isEmpty())
             ++result.channels;
         result.rows[channel - 1] = row;

@@ -58,7 +58,7 @@ struct ChirpWarning {
 
 struct ChirpImport {
     ChirpRefusal refusal = ChirpRefusal::None;
-    ChannelRows rows{};           // the six data fields of all 16 channels (`no` left null)
+    ChannelRows rows{};           // all 16 channels, `no` numbered 1..16 as frames need it
     QList<ChirpWarning> warnings; // in channel order, the left-out rows last
     int channels = 0;             // channels that received a receive frequency
 };
