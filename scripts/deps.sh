@@ -7,6 +7,8 @@ zt41_packages=(
     build-essential cmake ninja-build
     qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite qt6-qpa-plugins
     fonts-arphic-gkai00mp fonts-arphic-gbsn00lp fonts-wqy-microhei
+    # checks of the installed files and the Debian package
+    desktop-file-utils appstream dpkg-dev groff-base
 )
 
 zt41_install_deps() {

@@ -3,6 +3,7 @@
 #include "channels/messagesink.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace zt41 {
 
@@ -18,6 +19,31 @@ bool SetCurDir(const QString& path, MessageSink& messages) {
         messages.show(QStringLiteral("ERROR"), titles::kApplication, MessageIcon::None);
         return false;
     }
+    return true;
+}
+
+QString dataHomeFolder() {
+    QString base = qEnvironmentVariable("XDG_DATA_HOME");
+    // Relative values are invalid and ignored, as the XDG base directory rules say.
+    if (base.isEmpty() || QDir::isRelativePath(base))
+        base = QDir::homePath() + QStringLiteral("/.local/share");
+    return QDir::cleanPath(base + QStringLiteral("/zt41"));
+}
+
+bool enterDataHome(QString* error) {
+    const QString folder = dataHomeFolder();
+    const auto fail = [&](const QString& why) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(folder, why);
+        return false;
+    };
+    const QFileInfo info(folder);
+    if (info.exists() && !info.isDir())
+        return fail(QStringLiteral("exists and is not a folder"));
+    if (!QDir().mkpath(folder))
+        return fail(QStringLiteral("cannot be created"));
+    if (!QDir::setCurrent(folder))
+        return fail(QStringLiteral("cannot be entered"));
     return true;
 }
 

@@ -13,4 +13,12 @@ QString GetCurDir(MessageSink& messages);
 // On failure (an empty path included) shows "ERROR" and gives false.
 bool SetCurDir(const QString& path, MessageSink& messages);
 
+// The folder a start from the desktop works in, so that the channel database
+// does not land in the home folder: $XDG_DATA_HOME/zt41, or
+// ~/.local/share/zt41 when XDG_DATA_HOME is unset, empty or not absolute.
+QString dataHomeFolder();
+// Creates that folder when it is missing and makes it the working directory.
+// On failure the working directory stays as it was and `error` says why.
+bool enterDataHome(QString* error = nullptr);
+
 } // namespace zt41

@@ -1,6 +1,7 @@
 #include "channels/channeltable.h"
 #include "channels/databaselock.h"
 #include "demoradio.h"
+#include "files/workingdir.h"
 #include "link/portmap.h"
 #include "link/qserialportlink.h"
 #include "link/signalwatcher.h"
@@ -52,9 +53,22 @@ int main(int argc, char* argv[]) {
         QStringLiteral("DEV1,DEV2,..."));
     const QCommandLineOption demoOption(
         QStringLiteral("demo"), QStringLiteral("Start the simulated radio zt41-radio on COM1."));
+    const QCommandLineOption dataHomeOption(
+        QStringLiteral("data-home"),
+        QStringLiteral("Work in $XDG_DATA_HOME/zt41 (created when missing) instead of the "
+                       "current folder; the desktop entry starts the program so."));
     parser.addOption(portsOption);
     parser.addOption(demoOption);
+    parser.addOption(dataHomeOption);
     parser.process(app);
+
+    if (parser.isSet(dataHomeOption)) {
+        QString error;
+        if (!enterDataHome(&error)) {
+            std::fprintf(stderr, "zt41: %s\n", qPrintable(error));
+            return 1;
+        }
+    }
 
     PortMap ports = PortMap::platformDefault();
     if (parser.isSet(portsOption)) {

@@ -46,15 +46,21 @@ void drawRadio(QPainter& painter) {
 } // namespace
 
 QImage programImage() {
+    return programImage(kIconSize);
+}
+
+QImage programImage(int size) {
     // Painted at 32 bits, where the raster engine is fastest and most exact, and
-    // only then reduced to 24-bit colour.
-    QImage canvas(kIconSize, kIconSize, QImage::Format_RGB32);
+    // only then reduced to 24-bit colour. The drawing is laid out on a 32 x 32
+    // grid and scaled, so every size shows the same picture.
+    QImage canvas(size, size, QImage::Format_RGB32);
     {
         QPainter painter(&canvas);
+        painter.scale(static_cast<qreal>(size) / kIconSize, static_cast<qreal>(size) / kIconSize);
         QLinearGradient sky(0, 0, 0, kIconSize);
         sky.setColorAt(0, QColor(40, 120, 220));
         sky.setColorAt(1, QColor(10, 50, 130));
-        painter.fillRect(canvas.rect(), sky);
+        painter.fillRect(QRectF(0, 0, kIconSize, kIconSize), sky);
         drawRadio(painter);
     }
     return canvas.convertToFormat(QImage::Format_RGB888);

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "channels/channelrecord.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace zt41 {
+
+class ChannelTable;
+
+// Channel lists in CHIRP's CSV form, the exchange format of hobby radio
+// programmers. Columns are found by their header names, in any order; unknown
+// ones are ignored. The radio has no names, modes or DTCS, so only frequencies,
+// CTCSS tones and power travel; the beat-frequency shift rides in Comment as
+// "bt=on".
+
+// Why a file cannot be imported, or a list not exported. Nothing is changed then.
+enum class ChirpRefusal {
+    None,
+    CannotOpen,        // missing, a folder, unreadable
+    TooLarge,          // far larger than any channel list
+    NotText,           // NUL bytes: a binary file
+    UnclosedQuote,     // a quoted value runs to the end of the file
+    NoHeader,          // empty, or only blank lines
+    NoFrequencyColumn, // the first line names no Frequency column
+    NoUsableRow,       // no row gives a channel with a receive frequency
+    CannotStore,       // the channel database refused the rows
+    CannotWrite,       // export: the file could not be written
+};
+
+enum class ChirpWarningKind {
+    NotANumber,          // a frequency or offset that is not a number
+    OutOfRange,          // a receive or transmit frequency outside 130..500 MHz
+    OffStep,             // neither a 5 kHz nor a 6.25 kHz multiple
+    UnknownDuplex,       // Duplex other than "", "+", "-", "split", "off"
+    ToneNotInSet,        // not one of the radio's 39 CTCSS tones
+    UnsupportedToneMode, // DTCS and the other modes the radio cannot do
+    UnknownPower,        // neither a wattage nor a word starting with H or L
+    NotFm,               // Mode other than FM: the channel is taken as FM
+    BadLocation,         // Location is not a whole number: the row goes last
+    RowsLeftOut,         // more rows than channels; `text` holds how many
+};
+
+// One thing an import could not take as it stood. The value in question was
+// left empty (or, for NotFm and BadLocation, taken as described) and never
+// silently changed.
+struct ChirpWarning {
+    int line = 0;    // line of the file where the row starts (the header is line 1); 0 for the file
+    int channel = 0; // channel 1..16 the row went into; 0 when it was left out
+    QString column;  // the CSV column the value came from ("Frequency", "Offset", "cToneFreq", ...)
+    ChirpWarningKind kind = ChirpWarningKind::NotANumber;
+    QString text; // the value as the file has it (for an offset: the transmit frequency it gave)
+
+    bool operator==(const ChirpWarning&) const = default;
+};
+
+struct ChirpImport {
+    ChirpRefusal refusal = ChirpRefusal::None;
+    ChannelRows rows{};           // all 16 channels, `no` numbered 1..16 as frames need it
+    QList<ChirpWarning> warnings; // in channel order, the left-out rows last
+    int channels = 0;             // channels that received a receive frequency
+};
+
+// Parses the bytes of a CSV file (UTF-8, an optional byte-order mark, any line ends).
+ChirpImport parseChirpCsv(const QByteArray& bytes);
+ChirpImport readChirpCsv(const QString& path);
+
+// One row per channel with a receive frequency, Location 1..16, Name "CH01"...,
+// CRLF line ends, which every spreadsheet reads.
+QByteArray encodeChirpCsv(const ChannelRows& rows);
+// Written through QSaveFile: a failed export leaves an existing file intact.
+ChirpRefusal saveChirpCsv(const QString& path, const ChannelRows& rows);
+
+// The table commands, for the window and the tool alike.
+// Import: all 16 rows replaced in one transaction, first row current after;
+// on a refusal the table is untouched.
+ChirpImport importChirpCsv(ChannelTable& table, const QString& path);
+ChirpRefusal exportChirpCsv(const ChannelTable& table, const QString& path);
+
+// Whether a file name chosen in a dialog means CHIRP CSV (".csv", any case).
+bool isChirpCsvFileName(const QString& path);
+
+} // namespace zt41

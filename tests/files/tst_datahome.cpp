@@ -1,0 +1,123 @@
+#include "files/workingdir.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace zt41;
+
+// Starts from the desktop work in the user's data folder; the environment and
+// the working directory are the process's own, so each case sets both back.
+class TestDataHome : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void folder_data();
+    void folder();
+    void entersAndCreatesTheFolder_data();
+    void entersAndCreatesTheFolder();
+    void refusesWhatCannotBeAFolder();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_start;
+    QByteArray m_home;
+    QByteArray m_xdg;
+    bool m_hadXdg = false;
+};
+
+void TestDataHome::init() {
+    QVERIFY(m_dir.isValid());
+    m_start = QDir::currentPath();
+    m_home = qgetenv("HOME");
+    m_hadXdg = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+    m_xdg = qgetenv("XDG_DATA_HOME");
+    qputenv("HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("home"))));
+}
+
+void TestDataHome::cleanup() {
+    QDir::setCurrent(m_start);
+    qputenv("HOME", m_home);
+    if (m_hadXdg)
+        qputenv("XDG_DATA_HOME", m_xdg);
+    else
+        qunsetenv("XDG_DATA_HOME");
+}
+
+void TestDataHome::folder_data() {
+    QTest::addColumn<QString>("xdg"); // "<unset>" for no variable at all
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("XDG_DATA_HOME set") << "/srv/data"
+                                       << "/srv/data/zt41";
+    QTest::newRow("trailing slash") << "/srv/data/"
+                                    << "/srv/data/zt41";
+    QTest::newRow("unset: ~/.local/share") << "<unset>"
+                                           << "home/.local/share/zt41";
+    QTest::newRow("empty: ~/.local/share") << ""
+                                           << "home/.local/share/zt41";
+    QTest::newRow("relative is ignored") << "data"
+                                         << "home/.local/share/zt41";
+}
+
+void TestDataHome::folder() {
+    QFETCH(QString, xdg);
+    QFETCH(QString, expected);
+
+    if (xdg == u"<unset>")
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", xdg.toUtf8());
+    const QString want = expected.startsWith(u'/') ? expected : m_dir.filePath(expected);
+    QCOMPARE(dataHomeFolder(), want);
+}
+
+void TestDataHome::entersAndCreatesTheFolder_data() {
+    QTest::addColumn<bool>("exists");
+
+    QTest::newRow("first start creates the folder and its parents") << false;
+    QTest::newRow("a later start keeps what the folder holds") << true;
+}
+
+void TestDataHome::entersAndCreatesTheFolder() {
+    QFETCH(bool, exists);
+
+    const QString xdg = m_dir.filePath(QStringLiteral("a/b/share"));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(xdg));
+    const QString folder = xdg + QStringLiteral("/zt41");
+    const QString database = folder + QStringLiteral("/ZT41XE.mdb");
+    if (exists) {
+        QVERIFY(QDir().mkpath(folder));
+        QFile f(database);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("kept");
+    }
+
+    QString error;
+    QVERIFY2(enterDataHome(&error), qPrintable(error));
+    QCOMPARE(QDir::currentPath(), folder);
+    QCOMPARE(QFile::exists(database), exists);
+    // The database is found by its bare name from here.
+    QCOMPARE(QFile::exists(QStringLiteral("ZT41XE.mdb")), exists);
+}
+
+void TestDataHome::refusesWhatCannotBeAFolder() {
+    const QString xdg = m_dir.filePath(QStringLiteral("share"));
+    QVERIFY(QDir().mkpath(xdg));
+    QFile blocker(xdg + QStringLiteral("/zt41"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    qputenv("XDG_DATA_HOME", QFile::encodeName(xdg));
+
+    QString error;
+    QVERIFY(!enterDataHome(&error));
+    QVERIFY2(error.contains(xdg + QStringLiteral("/zt41")), qPrintable(error));
+    QCOMPARE(QDir::currentPath(), m_start);
+    QVERIFY(QFileInfo(blocker.fileName()).isFile());
+}
+
+QTEST_GUILESS_MAIN(TestDataHome)
+#include "tst_datahome.moc"
