@@ -111,7 +111,11 @@ int main(int argc, char* argv[]) {
     MainWindow window({table, link, &ports});
     QObject::connect(&signalWatcher, &SignalWatcher::terminationRequested, &app, [&window] {
         window.close();
-        QCoreApplication::quit(); // also when a help window or a message box is still open
+        // Ends every event loop now running (a message box, the read) and, for a
+        // signal taken while the window was still starting, the main loop as
+        // soon as it begins.
+        QCoreApplication::quit();
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     });
     if (!window.start())
         return 1;
