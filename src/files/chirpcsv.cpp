@@ -5,6 +5,7 @@
 #include "channels/channeltable.h"
 #include "channels/numbers.h"
 #include "channels/tones.h"
+#include "filetarget.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -439,7 +440,7 @@ ChirpImport parseChirpCsv(const QByteArray& bytes) {
 ChirpImport readChirpCsv(const QString& path) {
     ChirpImport result;
     QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+    if (!isReadableFileTarget(path) || !file.open(QIODevice::ReadOnly)) {
         result.refusal = ChirpRefusal::CannotOpen;
         return result;
     }
@@ -535,6 +536,8 @@ QByteArray encodeChirpCsv(const ChannelRows& rows) {
 }
 
 ChirpRefusal saveChirpCsv(const QString& path, const ChannelRows& rows) {
+    if (!isWritableFileTarget(path))
+        return ChirpRefusal::CannotWrite;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return ChirpRefusal::CannotWrite;

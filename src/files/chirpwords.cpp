@@ -1,7 +1,9 @@
 #include "chirpwords.h"
 
 #include "channelfile.h"
+#include "channels/channeltable.h"
 #include "channels/messagesink.h"
+#include "filetarget.h"
 
 namespace zt41 {
 
@@ -165,7 +167,8 @@ bool importTableFromChirpCsv(ChannelTable& table, const QString& path, MessageSi
 }
 
 bool exportTableToChirpCsv(const ChannelTable& table, const QString& path, MessageSink& messages) {
-    if (exportChirpCsv(table, path) != ChirpRefusal::None) {
+    // Never over the channel database itself, under whatever name.
+    if (isSameFile(path, table.filePath()) || exportChirpCsv(table, path) != ChirpRefusal::None) {
         messages.show(channelFileSaveErrorText(), titles::kDataError, MessageIcon::Information);
         return false;
     }

@@ -11,7 +11,8 @@ QString ask(QWidget* parent, QFileDialog::AcceptMode mode) {
     dialog.setObjectName(QStringLiteral("CommonDialog1"));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(FileDialogs::filter());
+    dialog.setNameFilters({FileDialogs::filter(), FileDialogs::csvFilter()});
+    dialog.selectNameFilter(FileDialogs::filter());
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();

@@ -9,6 +9,8 @@
 #include "channels/squelch.h"
 #include "filedialogs.h"
 #include "files/channelfile.h"
+#include "files/chirpcsv.h"
+#include "files/chirpwords.h"
 #include "files/workingdir.h"
 #include "fonts.h"
 #include "helpwindows.h"
@@ -421,7 +423,10 @@ void MainWindow::saveFile() {
     const QString name = m_dialogs->saveFileName(this);
     if (name.isEmpty())
         return;
-    saveTableToFile(m_table, squelchText(), name, *m_messages);
+    if (isChirpCsvFileName(name))
+        exportTableToChirpCsv(m_table, name, *m_messages);
+    else
+        saveTableToFile(m_table, squelchText(), name, *m_messages);
     SetCurDir(workingDir, *m_messages);
 }
 
@@ -432,6 +437,12 @@ void MainWindow::openFile() {
     const QString name = m_dialogs->openFileName(this);
     if (name.isEmpty())
         return;
+    if (isChirpCsvFileName(name)) {
+        // A channel list carries no squelch level: the list keeps its own.
+        importTableFromChirpCsv(m_table, name, *m_messages);
+        SetCurDir(workingDir, *m_messages);
+        return;
+    }
     const QString squelch = loadTableFromFile(m_table, name, *m_messages);
     if (!squelch.isNull()) {
         // The list is set as the value is read and once more at the end, and

@@ -10,6 +10,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QListView>
 #include <QPointer>
@@ -153,6 +154,9 @@ private Q_SLOTS:
     void closingDuringAWriteEndsIt();
     void commandsWorkWithHelpWindowsOpen();
     void exitWithAboutOpenEndsWhenItCloses();
+    void csvThroughTheFileCommands();
+    void fileDialogsOfferCsvSecond_data();
+    void fileDialogsOfferCsvSecond();
 };
 
 void TestEditing::editLandsOnTheEditedRow_data() {
@@ -564,6 +568,81 @@ void TestEditing::exitWithAboutOpenEndsWhenItCloses() {
     QVERIFY(runningAfterExit);
     QVERIFY(!timedOut);
     QVERIFY(!w.link.isOpen());
+}
+
+void TestEditing::csvThroughTheFileCommands() {
+    Window w;
+    QVERIFY(w.start());
+    w.fx.setRow(0, {"145.01250", "67.0", "145.01250", "67.0", "off", "H"});
+    w.fx.setRow(3, {"435.50000", "", "430.00000", "88.5", "on", "L"});
+    w.window->setSquelchText(QStringLiteral("5"));
+    const ChannelRows written = w.fx.table->rows();
+    w.dialogs.saveName = w.fx.dir.filePath(QStringLiteral("list.csv"));
+    w.action(QStringLiteral("保存"))->trigger();
+    QFile csv(w.dialogs.saveName);
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QByteArray text = csv.readAll();
+    QVERIFY(text.startsWith("Location,Name,Frequency,Duplex,Offset,Tone,"));
+    QCOMPARE(text.count('\n'), 3); // the header and two channels
+    csv.close();
+
+    ChannelRows empty = written;
+    for (ChannelRecord& r : empty)
+        for (int f = 1; f <= 6; ++f)
+            r.fields[f] = QString();
+    QVERIFY(w.fx.table->replaceDataFields(empty));
+    w.window->setSquelchText(QStringLiteral("7"));
+    w.dialogs.openName = w.dialogs.saveName;
+    w.action(QStringLiteral("打开"))->trigger();
+    QCOMPARE(w.fx.table->rows(), written);
+    QCOMPARE(w.window->squelchText(), QStringLiteral("7")); // CSV carries no squelch level
+    QVERIFY(w.messages.shown.isEmpty());
+
+    // A list with channels the radio cannot take: imported with one message listing them.
+    w.dialogs.openName = QStringLiteral(ZT41_TEST_DATA "/dtcs.csv");
+    w.action(QStringLiteral("打开"))->trigger();
+    QCOMPARE(w.messages.shown.size(), 1);
+    QVERIFY(w.messages.shown[0].text.count(u'\n') >= 2);
+    QVERIFY(w.fx.table->rows() != written);
+
+    // Never over the database, whatever the extension says.
+    const QByteArray database = [&] {
+        QFile f(w.fx.path());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    const QString link = w.fx.dir.filePath(QStringLiteral("db.csv"));
+    QVERIFY(QFile::link(w.fx.path(), link));
+    w.dialogs.saveName = link;
+    w.action(QStringLiteral("保存"))->trigger();
+    QCOMPARE(w.messages.texts().last(), QStringLiteral("文件保存错误！！"));
+    QFile f(w.fx.path());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), database);
+}
+
+void TestEditing::fileDialogsOfferCsvSecond_data() {
+    QTest::addColumn<bool>("saving");
+    QTest::newRow("save dialog") << true;
+    QTest::newRow("open dialog") << false;
+}
+
+void TestEditing::fileDialogsOfferCsvSecond() {
+    QFETCH(bool, saving);
+    QStringList filters;
+    QString chosen;
+    QTimer::singleShot(0, qApp, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        filters = dialog->nameFilters();
+        chosen = dialog->selectedNameFilter();
+        dialog->reject();
+    });
+    QtFileDialogs dialogs;
+    const QString name = saving ? dialogs.saveFileName(nullptr) : dialogs.openFileName(nullptr);
+    QVERIFY(name.isEmpty()); // cancelled
+    QCOMPARE(filters, (QStringList{"text(*.doc)", "CHIRP CSV(*.csv)"}));
+    QCOMPARE(chosen, QStringLiteral("text(*.doc)"));
 }
 
 QTEST_MAIN(TestEditing)
