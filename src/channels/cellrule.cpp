@@ -27,8 +27,11 @@ bool CellRule::inRange(double mhz) {
 
 QString CellRule::normalise(double mhz) {
     const auto tensOfHz = static_cast<qint64>(roundHalfEven(mhz * 100000));
+    // On a step, the text is written from the step's own count: formatting
+    // the typed value could round the other way at a half (145.137505 is on
+    // the 6.25 kHz step 145.13750, yet reads "145.13751"), off every step.
     if (tensOfHz % 625 == 0 || tensOfHz % 500 == 0)
-        return formatFrequency(mhz);
+        return formatFrequency(static_cast<double>(tensOfHz) / 100000);
     return formatFrequency(static_cast<double>(tensOfHz / 500 * 500) / 100000);
 }
 

@@ -50,6 +50,8 @@ void TestCellRule::receiveFrequency_data() {
                                               << "145.01250";
     QTest::newRow("blanks between digits") << "1 45.01 25"
                                            << "145.01250";
+    QTest::newRow("a half below 10 Hz stays on its step") << "145.137505"
+                                                          << "145.13750";
     QTest::newRow("sub-10 Hz digits rounded away") << "145.012504"
                                                    << "145.01250";
 }
