@@ -21,8 +21,7 @@ public:
     bool open() override;
     void close() override;
     bool isOpen() const override { return m_port.isOpen(); }
-    QString openFailure() const override { return m_openFailure; }
-    OpenFailure openFailureKind() const override { return m_openFailureKind; }
+    PortOpenFailure openFailure() const override { return m_openFailure; }
 
     QString readChar() override;
     qint64 waitingCount() const override { return m_port.isOpen() ? m_port.bytesAvailable() : 0; }
@@ -38,8 +37,7 @@ private:
     PortMap m_map;
     QSerialPort m_port;
     int m_number = kFirstPort;
-    QString m_openFailure;
-    OpenFailure m_openFailureKind = OpenFailure::None;
+    PortOpenFailure m_openFailure;
     bool m_lost = false;
 };
 

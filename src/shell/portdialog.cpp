@@ -1,7 +1,9 @@
 #include "portdialog.h"
 
+#include "channels/messagesink.h"
 #include "fonts.h"
 #include "link/portmap.h"
+#include "linkwords.h"
 #include "twips.h"
 
 #include <QButtonGroup>
@@ -31,10 +33,12 @@ constexpr std::array<OptionPlace, PortSelection::kOptions> kOptionPlaces{{
 
 } // namespace
 
-PortDialog::PortDialog(SerialLink& link, LinkHost& host, const PortMap* devices, QWidget* parent)
+PortDialog::PortDialog(SerialLink& link, LinkSession& session, MessageSink& messages,
+                       const PortMap* devices, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
-    , m_selection(link, host) {
+    , m_selection(link, session)
+    , m_messages(messages) {
     setObjectName(QStringLiteral("Dialog"));
     setWindowTitle(QStringLiteral("选择端口"));
     setFixedSize(twipRect(0, 0, 4290, 4140).size());
@@ -81,8 +85,8 @@ PortDialog::PortDialog(SerialLink& link, LinkHost& host, const PortMap* devices,
         option->setEnabled(state.enabled);
         option->setChecked(state.selected);
         QString tip = devices ? devices->device(n) : QString();
-        if (!state.enabled && !state.failure.isEmpty())
-            tip = state.failure;
+        if (!state.enabled && state.failure.isFailure())
+            tip = describeOpenFailure(state.failure);
         option->setToolTip(tip);
     }
     connect(group, &QButtonGroup::idClicked, this, [this](int n) { m_selection.select(n); });
@@ -93,7 +97,10 @@ void PortDialog::accept() {
     if (m_finished)
         return;
     m_finished = true;
-    m_selection.ok();
+    m_selection.ok([this] {
+        const WindowMessage message = invalidPortMessage();
+        m_messages.show(message.text, message.title, message.icon);
+    });
     QDialog::accept();
 }
 

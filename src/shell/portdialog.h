@@ -10,6 +10,7 @@ class QRadioButton;
 
 namespace zt41 {
 
+class MessageSink;
 class PortMap;
 
 // The port selection dialog 选择端口: modeless; its load runs when it is
@@ -19,7 +20,8 @@ class PortDialog : public QDialog {
     Q_OBJECT
 public:
     // `devices` gives each option's device path for its tool tip; may be null.
-    PortDialog(SerialLink& link, LinkHost& host, const PortMap* devices, QWidget* parent = nullptr);
+    PortDialog(SerialLink& link, LinkSession& session, MessageSink& messages,
+               const PortMap* devices, QWidget* parent = nullptr);
 
     const PortSelection& selection() const { return m_selection; }
 
@@ -31,6 +33,7 @@ private:
     void accept() override;
 
     PortSelection m_selection;
+    MessageSink& m_messages;
     std::array<QRadioButton*, PortSelection::kOptions> m_options{};
     bool m_finished = false;
 };
