@@ -41,10 +41,10 @@ void TableRows::numberFirstRow() {
 }
 
 bool FixedRows::store(const ChannelRows& rows, const QString& squelch) {
+    m_received = rows;
     for (int r = 0; r < kChannelCount; ++r)
-        for (int f = 1; f < kFieldCount; ++f)
-            m_rows[r].fields[f] = rows[r].fields[f];
-    m_squelch = squelch;
+        m_received[r][Field::No] = m_rows[r][Field::No];
+    m_receivedSquelch = squelch;
     return true;
 }
 

@@ -52,7 +52,9 @@ private:
     SquelchSetter m_set;
 };
 
-// A fixed set of 16 rows and a squelch text, held by value.
+// A fixed set of 16 rows and a squelch text that a write sends, held by
+// value. What a read brings is kept apart, so a read (a backup, a check
+// afterwards) never changes what the next write sends.
 class FixedRows : public RowStore {
 public:
     FixedRows() = default;
@@ -63,11 +65,17 @@ public:
     QString squelchText() const override { return m_squelch; }
     ChannelRecord row(int index) const override { return m_rows.at(index); }
     ChannelRows rows() const override { return m_rows; }
+    // Keeps the rows read, with the numbers of the rows to send.
     bool store(const ChannelRows& rows, const QString& squelch) override;
+
+    const ChannelRows& receivedRows() const { return m_received; }
+    const QString& receivedSquelch() const { return m_receivedSquelch; }
 
 private:
     ChannelRows m_rows{};
     QString m_squelch;
+    ChannelRows m_received{};
+    QString m_receivedSquelch;
 };
 
 } // namespace zt41
