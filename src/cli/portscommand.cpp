@@ -111,7 +111,7 @@ int portsCommand(const QStringList& arguments) {
         e.session = std::make_unique<LinkSession>(*e.link, *e.rows);
         QObject::connect(e.session.get(), &LinkSession::readyChanged,
                          [&e](bool ready) { e.answered = e.answered || ready; });
-        e.session->startPoll();
+        e.session->startPollNow();
     }
     if (parser.isSet(probe)) {
         // Every port is asked at once; a radio answers the first "C" within a tenth of a second.

@@ -108,7 +108,7 @@ void RadioJob::start() {
         m_afterReady = m_options.backup ? Step::Backup : Step::Writing;
         break;
     }
-    m_session->startPoll();
+    m_session->startPollNow();
     waitForRadio();
 }
 

@@ -50,6 +50,11 @@ void LinkSession::startPoll() {
     startTimer(WindowTimer::ReadyPoll);
 }
 
+void LinkSession::startPollNow() {
+    startPoll();
+    m_poll->tick();
+}
+
 void LinkSession::stopPoll() {
     stopTimer(WindowTimer::ReadyPoll);
 }

@@ -43,6 +43,9 @@ public:
     // Starts and stops the ready poll (Timer3).
     void startPoll();
     void stopPoll();
+    // Starts the poll with a tick at once rather than a period later, for a
+    // front end that wants the radio's answer as soon as it can have it.
+    void startPollNow();
     // Starts the poll now when no transfer holds the port; otherwise leaves it
     // to the end of the transfer, which always starts it.
     void restartPollWhenIdle();

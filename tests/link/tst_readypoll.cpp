@@ -33,6 +33,8 @@ class TestReadyPoll : public QObject {
 private Q_SLOTS:
     void tick_data();
     void tick();
+    void startPollNowTicksAtOnce_data();
+    void startPollNowTicksAtOnce();
     void closedPortDoesNothing();
     void noisyLineEndsAtTheBound();
     void statusClearOnTheEleventhTick();
@@ -76,6 +78,25 @@ void TestReadyPoll::tick() {
     QCOMPARE(b.statuses, ready ? QList<LinkStatus>{LinkStatus::Ready} : QList<LinkStatus>{});
     QCOMPARE(b.session.isReady(), ready);
     QCOMPARE(readyChanged.size(), ready ? 1 : 0);
+}
+
+void TestReadyPoll::startPollNowTicksAtOnce_data() {
+    QTest::addColumn<QByteArray>("waiting");
+    QTest::addColumn<bool>("running"); // the poll goes on after its first tick
+    QTest::newRow("no answer yet: C sent, poll runs") << QByteArray() << true;
+    QTest::newRow("an answer waiting: ready at once") << QByteArray("C") << false;
+}
+
+void TestReadyPoll::startPollNowTicksAtOnce() {
+    QFETCH(QByteArray, waiting);
+    QFETCH(bool, running);
+    PollBench b;
+    b.link.open();
+    b.link.input = waiting;
+    b.session.startPollNow();
+    QCOMPARE(b.link.sent(), running ? QByteArray("C") : QByteArray());
+    QCOMPARE(b.isRunning(WindowTimer::ReadyPoll), running);
+    QCOMPARE(b.session.isReady(), !running);
 }
 
 void TestReadyPoll::closedPortDoesNothing() {
