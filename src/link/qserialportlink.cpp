@@ -2,6 +2,10 @@
 
 #include <QFileInfo>
 
+#ifdef Q_OS_UNIX
+#include <termios.h>
+#endif
+
 namespace zt41 {
 
 QSerialPortLink::QSerialPortLink(PortMap map, QObject* parent)
@@ -50,6 +54,8 @@ bool QSerialPortLink::open() {
     }
     // Qt keeps whatever the line delivered before the port was opened.
     m_port.clear(QSerialPort::Input);
+    m_wakeThreshold = 0;
+    setWakeThreshold(1);
     m_openFailure.kind = PortOpenFailure::Kind::None;
     return true;
 }
@@ -79,6 +85,23 @@ void QSerialPortLink::noteOpenFailure(const QString& device) {
         f.detail = m_port.errorString();
         return;
     }
+}
+
+void QSerialPortLink::setWakeThreshold(int bytes) {
+    bytes = qBound(1, bytes, 255);
+    if (!m_port.isOpen() || bytes == m_wakeThreshold)
+        return;
+    m_wakeThreshold = bytes;
+#ifdef Q_OS_UNIX
+    // With no inter-character time, the terminal reports the port readable
+    // only once VMIN characters wait; reads still take whatever is there.
+    termios settings{};
+    if (::tcgetattr(m_port.handle(), &settings) != 0)
+        return;
+    settings.c_cc[VMIN] = static_cast<cc_t>(bytes);
+    settings.c_cc[VTIME] = 0;
+    ::tcsetattr(m_port.handle(), TCSANOW, &settings);
+#endif
 }
 
 void QSerialPortLink::close() {

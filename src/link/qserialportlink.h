@@ -27,6 +27,7 @@ public:
     qint64 waitingCount() const override { return m_port.isOpen() ? m_port.bytesAvailable() : 0; }
     void discardInput() override;
     bool send(const QByteArray& text) override;
+    void setWakeThreshold(int bytes) override;
 
     const PortMap& portMap() const { return m_map; }
 
@@ -39,6 +40,7 @@ private:
     int m_number = kFirstPort;
     PortOpenFailure m_openFailure;
     bool m_lost = false;
+    int m_wakeThreshold = 1;
 };
 
 } // namespace zt41

@@ -77,12 +77,17 @@ void ReadTransfer::collect() {
                 return; // a front end ended the session meanwhile
         }
     }
-    if (m_frames.size() == kChannelCount)
+    if (m_frames.size() == kChannelCount) {
         complete();
+        return;
+    }
+    // The rest of the frame can come in one piece: no need to hear of each character.
+    m_link.setWakeThreshold(kFrameLength - static_cast<int>(m_frame.size()));
 }
 
 void ReadTransfer::complete() {
     m_deadline.stop();
+    m_link.setWakeThreshold(1);
     ChannelRows rows = m_rows.rows();
     QString squelch;
     for (int k = 1; k <= kChannelCount; ++k) {
@@ -122,6 +127,7 @@ void ReadTransfer::linkLost() {
 
 void ReadTransfer::fail(const TransferOutcome& outcome) {
     m_deadline.stop();
+    m_link.setWakeThreshold(1);
     m_reading = false;
     m_host.report(outcome);
     m_host.startTimer(WindowTimer::ReadyPoll);

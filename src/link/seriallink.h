@@ -62,6 +62,10 @@ public:
     // Sends the text byte for byte; false when the port is not open or the
     // text could not be handed to the line.
     virtual bool send(const QByteArray& text) = 0;
+    // A hint that nothing needs to know of input before `bytes` characters
+    // wait (1, the default, announces every character). A reader that knows
+    // how much is coming is woken once per frame instead of once per byte.
+    virtual void setWakeThreshold(int /*bytes*/) {}
 
 Q_SIGNALS:
     void inputArrived();

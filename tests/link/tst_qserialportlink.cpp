@@ -65,6 +65,8 @@ private Q_SLOTS:
     void openFailuresAreTold_data();
     void openFailuresAreTold();
     void lostLinkIsReportedOnce();
+    void wakeThresholdHoldsBackAnnouncements_data();
+    void wakeThresholdHoldsBackAnnouncements();
 };
 
 void TestQSerialPortLink::talksOverAPseudoTerminal() {
@@ -152,6 +154,36 @@ void TestQSerialPortLink::lostLinkIsReportedOnce() {
     QTest::qWait(100);
     QCOMPARE(lost.count(), 1);
     QVERIFY(!link.send("C"));
+}
+
+void TestQSerialPortLink::wakeThresholdHoldsBackAnnouncements_data() {
+    QTest::addColumn<int>("threshold");
+    QTest::addColumn<int>("sent");
+    QTest::addColumn<bool>("announced");
+    QTest::newRow("every byte by default") << 1 << 1 << true;
+    QTest::newRow("below the threshold: quiet") << 28 << 27 << false;
+    QTest::newRow("at the threshold: announced") << 28 << 28 << true;
+    QTest::newRow("past it: announced") << 5 << 9 << true;
+}
+
+void TestQSerialPortLink::wakeThresholdHoldsBackAnnouncements() {
+    QFETCH(int, threshold);
+    QFETCH(int, sent);
+    QFETCH(bool, announced);
+    PseudoRadio radio;
+    QVERIFY(radio.open());
+    QSerialPortLink link(*PortMap::fromList(radio.slavePath));
+    QVERIFY(link.open());
+    link.setWakeThreshold(threshold);
+    QSignalSpy arrived(&link, &SerialLink::inputArrived);
+    radio.send(QByteArray(sent, '7'));
+    QTest::qWait(200);
+    QCOMPARE(!arrived.isEmpty(), announced);
+    QCOMPARE(link.waitingCount(), announced ? sent : 0);
+    // Back to every byte: what waits is announced, and so is one more byte.
+    link.setWakeThreshold(1);
+    radio.send("C");
+    QTRY_COMPARE(link.waitingCount(), sent + 1);
 }
 
 QTEST_GUILESS_MAIN(TestQSerialPortLink)
