@@ -4,6 +4,8 @@
 #include "channels/channeltable.h"
 #include "files/channelfile.h"
 #include "link/framecompare.h"
+#include "link/portmap.h"
+#include "link/qserialportlink.h"
 #include "linksamples.h"
 #include "simulatorprocess.h"
 
@@ -181,6 +183,14 @@ void TestCli::writeKeepsABackupAndChecks() {
     const Run run = cli({"write", "--port", sim->portPath(), file});
     QVERIFY2(run.status == 0, qPrintable(run.out + run.err));
     QVERIFY(run.err.isEmpty());
+    // Not a terminal: one plain line per step.
+    const QString port = sim->portPath() + QStringLiteral(": ");
+    QStringList steps;
+    for (const QString& line : run.out.split(u'\n'))
+        if (line.startsWith(port))
+            steps << line.mid(port.size());
+    QCOMPARE(steps, (QStringList{"opening", "waiting for the radio", "backup", "write",
+                                 "waiting for the radio", "verify", "done"}));
 
     // The backup holds what the radio held before, and its path is printed.
     const QStringList saved = backups();
@@ -450,9 +460,14 @@ void TestCli::diffComparesAsTheRadioHoldsThem() {
 void TestCli::portsListsWhatOpens() {
     SimulatorProcess* sim = radio({});
     SimulatorProcess* silent = radio({"--silent"});
-    QVERIFY(sim && silent);
+    SimulatorProcess* held = radio({});
+    QVERIFY(sim && silent && held);
+    // Another program holds the third radio's port.
+    QSerialPortLink holder(*PortMap::fromList(held->portPath()));
+    QVERIFY(holder.open());
     const Run run = cli({"ports", "--probe", "--ports",
-                         sim->portPath() + u',' + silent->portPath() + ",/dev/zt41-no-such-port"});
+                         sim->portPath() + u',' + silent->portPath() + ",/dev/zt41-no-such-port," +
+                             held->portPath()});
     QCOMPARE(run.status, 0);
     const QStringList lines = run.out.split(u'\n');
     const auto lineOf = [&](const QString& port) {
@@ -464,7 +479,8 @@ void TestCli::portsListsWhatOpens() {
     QVERIFY2(lineOf("COM1").contains("a radio answers"), qPrintable(run.out));
     QVERIFY2(lineOf("COM2").contains("no radio answers"), qPrintable(run.out));
     QVERIFY2(lineOf("COM3").contains("no such device"), qPrintable(run.out));
-    QVERIFY2(lineOf("COM4").contains("not mapped"), qPrintable(run.out));
+    QVERIFY2(lineOf("COM4").contains("busy: another program holds it"), qPrintable(run.out));
+    QVERIFY2(lineOf("COM5").contains("not mapped"), qPrintable(run.out));
 }
 
 QTEST_GUILESS_MAIN(TestCli)
