@@ -72,6 +72,8 @@ private Q_SLOTS:
     void fourRadiosOneSilent();
     void jsonForScripts();
     void interruptedWriteClosesThePorts();
+    void cablePulledMidTransfer_data();
+    void cablePulledMidTransfer();
     void databaseIsOnlyRead();
     void diffComparesAsTheRadioHoldsThem_data();
     void diffComparesAsTheRadioHoldsThem();
@@ -81,7 +83,7 @@ private:
     Run cli(const QStringList& arguments, int timeoutMs = kRunMs);
     // Starts a radio holding `rows` (squelch `squelch`) in a memory file of its own.
     SimulatorProcess* radio(const QStringList& quirks, const ChannelRows& rows = sampleRows(),
-                            const QString& squelch = sampleSquelch());
+                            const QString& squelch = sampleSquelch(), bool fast = true);
     QString channelFile(const char* name, const ChannelRows& rows, const QString& squelch);
     QString path(const QString& name) const { return m_dir->filePath(name); }
     QString memoryOf(const SimulatorProcess* sim) const;
@@ -129,13 +131,13 @@ QString TestCli::channelFile(const char* name, const ChannelRows& rows, const QS
 }
 
 SimulatorProcess* TestCli::radio(const QStringList& quirks, const ChannelRows& rows,
-                                 const QString& squelch) {
+                                 const QString& squelch, bool fast) {
     const QString memory = path(QStringLiteral("radio%1.doc").arg(m_sims.size()));
     if (saveChannelFile(memory, squelch, rows) != ChannelFileError::None)
         return nullptr;
     auto sim = std::make_unique<SimulatorProcess>();
-    if (!sim->start(QStringList{QStringLiteral("--fast"), QStringLiteral("--memory"), memory} +
-                    quirks))
+    const QStringList pace = fast ? QStringList{QStringLiteral("--fast")} : QStringList{};
+    if (!sim->start(pace + QStringList{QStringLiteral("--memory"), memory} + quirks))
         return nullptr;
     m_sims.push_back(std::move(sim));
     return m_sims.back().get();
@@ -398,6 +400,46 @@ void TestCli::interruptedWriteClosesThePorts() {
     const Run ports = cli({"ports", "--ports", sim->portPath()});
     QVERIFY2(ports.out.contains(QRegularExpression(QStringLiteral("COM1 .*  opens\n"))),
              qPrintable(ports.out));
+}
+
+void TestCli::cablePulledMidTransfer_data() {
+    QTest::addColumn<QString>("step"); // the progress line after which the radio goes
+    QTest::addColumn<QString>("message");
+    QTest::newRow("during the backup read")
+        << "backup"
+        << "backup: the port went away during the read (cable pulled?)";
+    QTest::newRow("during the write") << "write"
+                                      << "write: the write failed at frame";
+}
+
+void TestCli::cablePulledMidTransfer() {
+    QFETCH(QString, step);
+    QFETCH(QString, message);
+    // At the real pace a read takes seconds, long enough to be cut.
+    SimulatorProcess* sim = radio({}, sampleRows(), sampleSquelch(), step != u"backup");
+    QVERIFY(sim);
+    const QByteArray before = fileBytes(memoryOf(sim));
+    const QString file = channelFile("new.doc", otherRows(), QStringLiteral("2"));
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("data")));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(ZT41_CLI_PATH), {"write", "--port", sim->portPath(), file});
+    QVERIFY(p.waitForStarted());
+    QByteArray progress;
+    const QByteArray line = (": " + step + "\n").toLatin1();
+    QTRY_VERIFY_WITH_TIMEOUT((progress += p.readAllStandardOutput()).contains(line), 15000);
+    QTest::qWait(500);
+    QCOMPARE(::kill(static_cast<pid_t>(sim->processId()), SIGKILL), 0);
+    QVERIFY(p.waitForFinished(20000));
+    QCOMPARE(p.exitCode(), 2);
+    const QString err = QString::fromLocal8Bit(p.readAllStandardError());
+    QVERIFY2(err.contains(message), qPrintable(err));
+    QCOMPARE(err.count(u'\n'), 1); // reported once
+    if (step == u"backup") {
+        QVERIFY(backups().isEmpty()); // no half backup, and nothing written
+        QCOMPARE(fileBytes(memoryOf(sim)), before);
+    }
 }
 
 void TestCli::databaseIsOnlyRead() {
