@@ -19,7 +19,9 @@
 #include <QTest>
 
 #include <csignal>
+#include <fcntl.h>
 #include <memory>
+#include <unistd.h>
 #include <vector>
 
 using namespace zt41;
@@ -71,6 +73,7 @@ private Q_SLOTS:
     void badInput();
     void fourRadiosOneSilent();
     void jsonForScripts();
+    void progressOnATerminalUpdatesInPlace();
     void interruptedWriteClosesThePorts();
     void cablePulledMidTransfer_data();
     void cablePulledMidTransfer();
@@ -376,6 +379,37 @@ void TestCli::jsonForScripts() {
     QCOMPARE(diffs.size(), 1);
     QCOMPARE(diffs[0][QStringLiteral("channel")].toInt(), 3);
     QCOMPARE(diffs[0][QStringLiteral("field")].toString(), QStringLiteral("receive frequency"));
+}
+
+void TestCli::progressOnATerminalUpdatesInPlace() {
+    SimulatorProcess* a = radio({});
+    SimulatorProcess* b = radio({});
+    QVERIFY(a && b);
+    // The tool's standard output is a terminal: the slave of a pseudo-terminal.
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
+    const QByteArray slave = ::ptsname(master);
+    QProcess p;
+    p.setChildProcessModifier([slave] {
+        const int fd = ::open(slave.constData(), O_RDWR | O_NOCTTY);
+        if (fd >= 0)
+            ::dup2(fd, STDOUT_FILENO);
+    });
+    p.start(QStringLiteral(ZT41_CLI_PATH),
+            {"read", "--port", a->portPath(), "--port", b->portPath()});
+    QVERIFY(p.waitForFinished(kRunMs));
+    QCOMPARE(p.exitCode(), 0);
+    QByteArray screen;
+    char buffer[4096];
+    ::fcntl(master, F_SETFL, O_NONBLOCK);
+    for (qsizetype n; (n = ::read(master, buffer, sizeof buffer)) > 0;)
+        screen.append(buffer, n);
+    ::close(master);
+    // Each redraw goes back to the first radio's line and rewrites both lines.
+    QVERIFY2(screen.count("\x1b[2F") >= 16, screen.constData());
+    QVERIFY(
+        screen.contains((a->portPath() + ": read [################] frame 16 of 16").toLatin1()));
+    QVERIFY(screen.contains((b->portPath() + ": done, ok").toLatin1()));
 }
 
 void TestCli::interruptedWriteClosesThePorts() {
