@@ -7,8 +7,8 @@
 #include "link/channelframe.h"
 #include "linkrig.h"
 #include "linksamples.h"
-#include "linktraffic.h"
 #include "simulatorprocess.h"
+#include "trafficlogreader.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -17,6 +17,7 @@
 #include <cstdio>
 
 using namespace zt41;
+using namespace zt41::sim;
 
 namespace {
 
@@ -95,19 +96,14 @@ int main(int argc, char* argv[]) {
     if (!measure(
             rig, [&] { rig.commandWrite(); }, [&] { return !rig.writer().isRunning(); },
             kWriteWaitMs, write) ||
-        rig.status() != status::kWritten || !rig.recorded().shown.isEmpty())
-        return fail(QStringLiteral("the write did not complete: %1")
-                        .arg(rig.recorded().texts().join(u'|')));
+        rig.status() != LinkStatus::Written || !rig.failures().isEmpty())
+        return fail(QStringLiteral("the write did not complete: %1").arg(rig.failureTrail()));
 
     // Read once the radio is heard again, as a user would.
     const qsizetype afterWrite = rig.statuses().size();
     if (!rig.waitUntil([&] { return rig.becameReady(afterWrite); }, kReadyWaitMs))
         return fail(QStringLiteral("the radio was not ready after the write"));
-    ChannelRows blank = written;
-    for (ChannelRecord& row : blank)
-        for (int f = 1; f < kFieldCount; ++f)
-            row.fields[f] = QString();
-    if (!rig.table().replaceDataFields(blank))
+    if (!rig.table().replaceDataFields(emptyRows(written)))
         return fail(rig.table().errorString());
     rig.setSquelchText(QStringLiteral("3"));
 
@@ -116,12 +112,11 @@ int main(int argc, char* argv[]) {
             rig, [&] { rig.commandRead(); }, [&] { return !rig.readResults().isEmpty(); },
             kReadWaitMs, read) ||
         rig.readResults() != QList<bool>{true})
-        return fail(
-            QStringLiteral("the read did not complete: %1").arg(rig.recorded().texts().join(u'|')));
+        return fail(QStringLiteral("the read did not complete: %1").arg(rig.failureTrail()));
     if (rig.table().rows() != written || rig.squelchText() != sampleSquelch())
         return fail(QStringLiteral("the read did not give back what was written"));
 
-    std::optional<TrafficLog> log;
+    std::optional<LoggedTraffic> log;
     std::optional<LoggedWrite> loggedWrite;
     std::optional<LoggedRead> loggedRead;
     const bool logged = rig.waitUntil(

@@ -1,18 +1,11 @@
 #include "portselection.h"
 
-#include "channels/messagesink.h"
-#include "linkhost.h"
-#include "seriallink.h"
+#include "linksession.h"
 
 namespace zt41 {
 
-const QString& PortSelection::invalidPortText() {
-    static const QString text = QStringLiteral("选用的串行端口 无效！ ");
-    return text;
-}
-
 void PortSelection::load() {
-    m_host.stopTimer(WindowTimer::ReadyPoll);
+    m_session.stopPoll();
     m_remembered = m_link.portNumber();
     m_options = {};
     for (int n = kOptions; n >= 1; --n) {
@@ -50,7 +43,7 @@ void PortSelection::reopenRemembered() {
     m_link.open();
 }
 
-void PortSelection::ok() {
+void PortSelection::ok(const std::function<void()>& sayInvalid) {
     m_link.close();
     const int n = selected();
     if (n == 0) {
@@ -64,15 +57,16 @@ void PortSelection::ok() {
             if (m_deselected)
                 m_deselected(n);
             reopenRemembered();
-            m_host.messages().show(invalidPortText(), titles::kSystem, MessageIcon::Critical);
+            if (sayInvalid)
+                sayInvalid();
         }
     }
-    m_host.startTimer(WindowTimer::ReadyPoll);
+    m_session.startPoll();
 }
 
 void PortSelection::cancel() {
     reopenRemembered();
-    m_host.startTimer(WindowTimer::ReadyPoll);
+    m_session.startPoll();
 }
 
 } // namespace zt41

@@ -2,6 +2,10 @@
 
 #include <QFileInfo>
 
+#ifdef Q_OS_UNIX
+#include <termios.h>
+#endif
+
 namespace zt41 {
 
 QSerialPortLink::QSerialPortLink(PortMap map, QObject* parent)
@@ -25,9 +29,11 @@ bool QSerialPortLink::open() {
     if (m_port.isOpen())
         return true;
     const QString device = m_map.device(m_number);
+    m_openFailure = {};
+    m_openFailure.port = m_number;
+    m_openFailure.device = device;
     if (device.isEmpty()) {
-        m_openFailure = QStringLiteral("COM%1 is not mapped to a device").arg(m_number);
-        m_openFailureKind = OpenFailure::NotMapped;
+        m_openFailure.kind = PortOpenFailure::Kind::NotMapped;
         return false;
     }
     m_port.setPortName(device);
@@ -41,48 +47,61 @@ bool QSerialPortLink::open() {
         m_port.setParity(QSerialPort::NoParity) && m_port.setStopBits(QSerialPort::OneStop) &&
         m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!configured) {
-        m_openFailure =
-            QStringLiteral("%1 does not take 1200 bit/s 8N1: %2").arg(device, m_port.errorString());
+        m_openFailure.kind = PortOpenFailure::Kind::SettingsRefused;
+        m_openFailure.detail = m_port.errorString();
         m_port.close();
         return false;
     }
     // Qt keeps whatever the line delivered before the port was opened.
     m_port.clear(QSerialPort::Input);
-    m_openFailure.clear();
-    m_openFailureKind = OpenFailure::None;
+    m_wakeThreshold = 0;
+    setWakeThreshold(1);
+    m_openFailure.kind = PortOpenFailure::Kind::None;
     return true;
 }
 
 void QSerialPortLink::noteOpenFailure(const QString& device) {
     const QFileInfo info(device);
-    const auto note = [this](OpenFailure kind, const QString& text) {
-        m_openFailureKind = kind;
-        m_openFailure = text;
-    };
+    PortOpenFailure& f = m_openFailure;
     if (!info.exists()) {
-        note(OpenFailure::Missing, QStringLiteral("%1: no such device").arg(device));
+        f.kind = PortOpenFailure::Kind::Missing;
         return;
     }
     switch (m_port.error()) {
     case QSerialPort::PermissionError:
         // Qt says "permission" for a port another program holds, too.
         if (info.isReadable() && info.isWritable()) {
-            note(OpenFailure::Busy, QStringLiteral("%1 is in use by another program").arg(device));
-        } else if (info.group().isEmpty()) {
-            note(OpenFailure::NoPermission, QStringLiteral("%1: no permission to open it").arg(device));
+            f.kind = PortOpenFailure::Kind::Busy;
         } else {
-            note(OpenFailure::NoPermission,
-                 QStringLiteral("%1: no permission to open it; membership in group %2 grants access")
-                     .arg(device, info.group()));
+            f.kind = PortOpenFailure::Kind::NoPermission;
+            f.group = info.group();
         }
         return;
     case QSerialPort::DeviceNotFoundError:
-        note(OpenFailure::Missing, QStringLiteral("%1: no such device").arg(device));
+        f.kind = PortOpenFailure::Kind::Missing;
         return;
     default:
-        note(OpenFailure::Other, QStringLiteral("%1: %2").arg(device, m_port.errorString()));
+        f.kind = PortOpenFailure::Kind::Other;
+        f.detail = m_port.errorString();
         return;
     }
+}
+
+void QSerialPortLink::setWakeThreshold(int bytes) {
+    bytes = qBound(1, bytes, 255);
+    if (!m_port.isOpen() || bytes == m_wakeThreshold)
+        return;
+    m_wakeThreshold = bytes;
+#ifdef Q_OS_UNIX
+    // With no inter-character time, the terminal reports the port readable
+    // only once VMIN characters wait; reads still take whatever is there.
+    termios settings{};
+    if (::tcgetattr(m_port.handle(), &settings) != 0)
+        return;
+    settings.c_cc[VMIN] = static_cast<cc_t>(bytes);
+    settings.c_cc[VTIME] = 0;
+    ::tcsetattr(m_port.handle(), TCSANOW, &settings);
+#endif
 }
 
 void QSerialPortLink::close() {

@@ -21,13 +21,13 @@ public:
     bool open() override;
     void close() override;
     bool isOpen() const override { return m_port.isOpen(); }
-    QString openFailure() const override { return m_openFailure; }
-    OpenFailure openFailureKind() const override { return m_openFailureKind; }
+    PortOpenFailure openFailure() const override { return m_openFailure; }
 
     QString readChar() override;
     qint64 waitingCount() const override { return m_port.isOpen() ? m_port.bytesAvailable() : 0; }
     void discardInput() override;
     bool send(const QByteArray& text) override;
+    void setWakeThreshold(int bytes) override;
 
     const PortMap& portMap() const { return m_map; }
 
@@ -38,9 +38,9 @@ private:
     PortMap m_map;
     QSerialPort m_port;
     int m_number = kFirstPort;
-    QString m_openFailure;
-    OpenFailure m_openFailureKind = OpenFailure::None;
+    PortOpenFailure m_openFailure;
     bool m_lost = false;
+    int m_wakeThreshold = 1;
 };
 
 } // namespace zt41

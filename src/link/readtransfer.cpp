@@ -1,22 +1,24 @@
 #include "readtransfer.h"
 
 #include "channelframe.h"
-#include "channels/channeltable.h"
-#include "channels/messagesink.h"
-#include "linkhost.h"
+#include "rowstore.h"
 #include "seriallink.h"
+#include "sessionhost.h"
 
 namespace zt41 {
 
-const QString& ReadTransfer::timeoutText() {
-    static const QString text = QStringLiteral("读数错误！！");
-    return text;
+namespace {
+
+TransferOutcome readOutcome(TransferOutcome::Kind kind, int frame = 0) {
+    return {Transfer::Read, kind, frame, FrameProblem::None};
 }
 
-ReadTransfer::ReadTransfer(SerialLink& link, ChannelTable& table, LinkHost& host, QObject* parent)
+} // namespace
+
+ReadTransfer::ReadTransfer(SerialLink& link, RowStore& rows, SessionHost& host, QObject* parent)
     : QObject(parent)
     , m_link(link)
-    , m_table(table)
+    , m_rows(rows)
     , m_host(host) {
     m_deadline.setSingleShot(true);
     m_deadline.setTimerType(Qt::PreciseTimer);
@@ -27,14 +29,12 @@ ReadTransfer::ReadTransfer(SerialLink& link, ChannelTable& table, LinkHost& host
 }
 
 void ReadTransfer::command() {
-    m_host.setCommandEnabled(LockedCommand::WriteChannels, false);
-    m_host.setCommandEnabled(LockedCommand::Exit, false);
-    m_host.setCommandEnabled(LockedCommand::Help, false);
+    m_host.setTransfer(Transfer::Read);
     m_host.startTimer(WindowTimer::Read);
 }
 
 void ReadTransfer::tick() {
-    m_table.moveFirst();
+    m_rows.setCurrentRow(0);
     m_host.stopTimer(WindowTimer::ReadyPoll);
     m_host.stopTimer(WindowTimer::Read);
     if (m_reading)
@@ -44,8 +44,12 @@ void ReadTransfer::tick() {
     m_frames.clear();
     // Whatever arrived before the request is no part of the answer.
     m_link.discardInput();
-    if (!m_link.isOpen() || !m_link.send(QByteArray(1, kReadRequest))) {
-        fail();
+    if (!m_link.isOpen()) {
+        fail(readOutcome(TransferOutcome::Kind::PortNotOpen, 1));
+        return;
+    }
+    if (!m_link.send(QByteArray(1, kReadRequest))) {
+        fail(readOutcome(TransferOutcome::Kind::SendFailed, 1));
         return;
     }
     m_deadline.start();
@@ -68,61 +72,67 @@ void ReadTransfer::collect() {
             m_frames << m_frame;
             m_frame.clear();
             m_deadline.start();
+            m_host.frameDone(Transfer::Read, static_cast<int>(m_frames.size()));
+            if (!m_reading)
+                return; // a front end ended the session meanwhile
         }
     }
-    if (m_frames.size() == kChannelCount)
+    if (m_frames.size() == kChannelCount) {
         complete();
+        return;
+    }
+    // The rest of the frame can come in one piece: no need to hear of each character.
+    m_link.setWakeThreshold(kFrameLength - static_cast<int>(m_frame.size()));
 }
 
 void ReadTransfer::complete() {
     m_deadline.stop();
-    ChannelRows rows = m_table.rows();
+    m_link.setWakeThreshold(1);
+    ChannelRows rows = m_rows.rows();
     QString squelch;
     for (int k = 1; k <= kChannelCount; ++k) {
         const QString& frame = m_frames[k - 1];
         if (!isWellFormedFrame(frame)) {
-            fail();
+            fail(readOutcome(TransferOutcome::Kind::ReadMalformed, k));
             return;
         }
         const QString s = DecodeChannelFrame(frame, k, rows[k - 1]);
         if (k == 1)
             squelch = s;
     }
-    if (!m_table.replaceDataFields(rows)) {
-        fail();
+    if (!m_rows.store(rows, squelch)) {
+        fail(readOutcome(TransferOutcome::Kind::NotStored));
         return;
     }
     m_reading = false;
-    m_host.setSquelchText(squelch);
-    m_table.moveFirst();
-    m_host.setStatus(status::kRead);
+    m_rows.setCurrentRow(0);
+    m_host.setStatus(LinkStatus::Read);
+    m_host.report(readOutcome(TransferOutcome::Kind::Done));
     m_host.startTimer(WindowTimer::StatusClear);
     m_host.startTimer(WindowTimer::ReadyPoll);
-    m_host.setCommandEnabled(LockedCommand::WriteChannels, true);
-    m_host.setCommandEnabled(LockedCommand::Exit, true);
-    m_host.setCommandEnabled(LockedCommand::Help, true);
+    m_host.setTransfer(Transfer::None);
     Q_EMIT finished(true);
 }
 
 void ReadTransfer::expire() {
     if (m_reading)
-        fail();
+        fail(readOutcome(TransferOutcome::Kind::ReadTimedOut,
+                         static_cast<int>(m_frames.size()) + 1));
 }
 
 void ReadTransfer::linkLost() {
     if (m_reading)
-        fail();
+        fail(readOutcome(TransferOutcome::Kind::LinkLost, static_cast<int>(m_frames.size()) + 1));
 }
 
-void ReadTransfer::fail() {
+void ReadTransfer::fail(const TransferOutcome& outcome) {
     m_deadline.stop();
+    m_link.setWakeThreshold(1);
     m_reading = false;
-    m_host.messages().show(timeoutText(), titles::kDataError, MessageIcon::Information);
+    m_host.report(outcome);
     m_host.startTimer(WindowTimer::ReadyPoll);
-    m_host.setStatus(QString());
-    m_host.setCommandEnabled(LockedCommand::WriteChannels, true);
-    m_host.setCommandEnabled(LockedCommand::Exit, true);
-    m_host.setCommandEnabled(LockedCommand::Help, true);
+    m_host.setStatus(LinkStatus::Empty);
+    m_host.setTransfer(Transfer::None);
     Q_EMIT finished(false);
 }
 

@@ -6,14 +6,15 @@
 
 namespace zt41 {
 
-class ChannelTable;
-class LinkHost;
+class RowStore;
 class SerialLink;
+class SessionHost;
+struct TransferOutcome;
 
-// Copies the radio's squelch level and 16 channels into the squelch list and
-// the table. The command arms Timer4; its tick sends "5", and the 16 frames
-// are then collected as they arrive. Nothing is stored until all 16 are in
-// and each is 28 digits; any failure changes nothing.
+// Copies the radio's squelch level and 16 channels into a row store. The
+// command arms Timer4; its tick sends "5", and the 16 frames are then
+// collected as they arrive. Nothing is stored until all 16 are in and each
+// is 28 digits; any failure changes nothing.
 class ReadTransfer : public QObject {
     Q_OBJECT
 public:
@@ -21,9 +22,9 @@ public:
     // after "5"); the radio needs about 233 ms a frame at 1200 bit/s.
     static constexpr int kFrameDeadlineMs = 1500;
 
-    ReadTransfer(SerialLink& link, ChannelTable& table, LinkHost& host, QObject* parent = nullptr);
+    ReadTransfer(SerialLink& link, RowStore& rows, SessionHost& host, QObject* parent = nullptr);
 
-    // The menu command 读信道.
+    // The read command.
     void command();
     // The tick of Timer4: starts the read. The read goes on as input arrives
     // and ends with finished().
@@ -36,20 +37,18 @@ public:
     QTimer& frameDeadline() { return m_deadline; }
     int framesReceived() const { return static_cast<int>(m_frames.size()); }
 
-    static const QString& timeoutText();
-
 Q_SIGNALS:
     void finished(bool ok);
 
 private:
     void collect();
     void complete();
-    void fail();
+    void fail(const TransferOutcome& outcome);
     void linkLost();
 
     SerialLink& m_link;
-    ChannelTable& m_table;
-    LinkHost& m_host;
+    RowStore& m_rows;
+    SessionHost& m_host;
     QTimer m_deadline;
     bool m_reading = false;
     QString m_frame;

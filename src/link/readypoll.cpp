@@ -1,7 +1,7 @@
 #include "readypoll.h"
 
-#include "linkhost.h"
 #include "seriallink.h"
+#include "sessionhost.h"
 
 namespace zt41 {
 
@@ -11,8 +11,9 @@ void ReadyPoll::tick() {
     for (int reads = 0; reads < kMaxReadsPerTick; ++reads) {
         const QString c = m_link.readChar();
         if (c == u"C") {
-            m_host.setStatus(status::kReady);
+            m_host.setStatus(LinkStatus::Ready);
             m_host.stopTimer(WindowTimer::ReadyPoll);
+            m_host.radioAnswered();
             return;
         }
         if (c.isEmpty())
@@ -21,14 +22,14 @@ void ReadyPoll::tick() {
     m_link.send(QByteArrayLiteral("C"));
 }
 
-int probePorts(SerialLink& link, QStringList* failures) {
+int probePorts(SerialLink& link, QList<PortOpenFailure>* failures) {
     link.close();
     for (int n = SerialLink::kFirstPort; n <= SerialLink::kLastPort; ++n) {
         link.selectPort(n);
         if (link.open())
             return n;
         if (failures)
-            *failures << QStringLiteral("COM%1: %2").arg(n).arg(link.openFailure());
+            *failures << link.openFailure();
     }
     return 0;
 }

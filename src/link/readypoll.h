@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QStringList>
+#include <QList>
 
 namespace zt41 {
 
-class LinkHost;
 class SerialLink;
+class SessionHost;
+struct PortOpenFailure;
 
 // Finds out that a radio is connected and listening: every tick drops what
 // arrived until a "C", and sends "C" when none came.
@@ -13,7 +14,7 @@ class ReadyPoll {
 public:
     static constexpr int kMaxReadsPerTick = 99999;
 
-    ReadyPoll(SerialLink& link, LinkHost& host)
+    ReadyPoll(SerialLink& link, SessionHost& host)
         : m_link(link)
         , m_host(host) {}
 
@@ -22,12 +23,12 @@ public:
 
 private:
     SerialLink& m_link;
-    LinkHost& m_host;
+    SessionHost& m_host;
 };
 
 // Tries COM1 to COM8 in order and keeps the first port that opens. Gives its
-// number, or 0 when none opened (the port then stays closed). The reasons the
-// others did not open are added to `failures`, one "COMn: reason" each.
-int probePorts(SerialLink& link, QStringList* failures = nullptr);
+// number, or 0 when none opened (the port then stays closed). Why the others
+// did not open is added to `failures`, one value each.
+int probePorts(SerialLink& link, QList<PortOpenFailure>* failures = nullptr);
 
 } // namespace zt41

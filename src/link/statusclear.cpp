@@ -1,12 +1,12 @@
 #include "statusclear.h"
 
-#include "linkhost.h"
+#include "sessionhost.h"
 
 namespace zt41 {
 
 void StatusClear::tick() {
     if (++m_count > kTicks) {
-        m_host.setStatus(QString());
+        m_host.setStatus(LinkStatus::Empty);
         m_count = 0;
         m_host.stopTimer(WindowTimer::StatusClear);
     }

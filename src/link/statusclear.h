@@ -2,7 +2,7 @@
 
 namespace zt41 {
 
-class LinkHost;
+class SessionHost;
 
 // Empties the status line on the eleventh 60 ms tick of Timer2 after it starts,
 // whatever the line says by then.
@@ -10,13 +10,13 @@ class StatusClear {
 public:
     static constexpr int kTicks = 10;
 
-    explicit StatusClear(LinkHost& host)
+    explicit StatusClear(SessionHost& host)
         : m_host(host) {}
     void tick();
     int count() const { return m_count; }
 
 private:
-    LinkHost& m_host;
+    SessionHost& m_host;
     int m_count = 0;
 };
 

@@ -1,24 +1,26 @@
 #include "writetransfer.h"
 
 #include "channelframe.h"
-#include "channels/cellrule.h"
-#include "channels/channeltable.h"
-#include "channels/messagesink.h"
-#include "linkhost.h"
+#include "rowstore.h"
 #include "seriallink.h"
+#include "sessionhost.h"
 
 namespace zt41 {
 
-const QString& WriteTransfer::sendErrorText() {
-    static const QString text = QStringLiteral("数据传送错误！！");
-    return text;
+namespace {
+
+TransferOutcome writeOutcome(TransferOutcome::Kind kind, int frame = 0,
+                             FrameProblem problem = FrameProblem::None) {
+    return {Transfer::Write, kind, frame, problem};
 }
+
+} // namespace
 
 void WriteTransfer::command() {
     if (m_running)
         return;
     if (!m_link.isOpen()) {
-        m_host.messages().show(sendErrorText(), titles::kDataError, MessageIcon::Information);
+        m_host.report(writeOutcome(TransferOutcome::Kind::PortNotOpen));
         m_host.startTimer(WindowTimer::ReadyPoll);
         return;
     }
@@ -26,32 +28,29 @@ void WriteTransfer::command() {
         return;
 
     m_host.stopTimer(WindowTimer::ReadyPoll);
-    m_table.moveFirst();
-    m_table.writeField(Field::No, QStringLiteral("1"));
+    m_rows.numberFirstRow();
     if (!m_link.send(QByteArray(1, kWriteCommand))) {
         m_step = 0;
-        fail(sendErrorText());
+        fail(writeOutcome(TransferOutcome::Kind::SendFailed));
         return;
     }
     m_running = true;
     m_step = 0;
     m_port = m_link.portNumber();
     m_host.startTimer(WindowTimer::Write);
-    m_host.setCommandEnabled(LockedCommand::ReadChannels, false);
-    m_host.setCommandEnabled(LockedCommand::Exit, false);
-    m_host.setCommandEnabled(LockedCommand::Help, false);
-    m_host.setStatus(status::kWriting);
+    m_host.setTransfer(Transfer::Write);
+    m_host.setStatus(LinkStatus::Writing);
 }
 
 bool WriteTransfer::refuseRowsThatCannotTravel() {
     for (int r = 0; r < kChannelCount; ++r) {
-        ChannelRecord row = m_table.row(r);
+        ChannelRecord row = m_rows.row(r);
         if (r == 0)
             row[Field::No] = QStringLiteral("1"); // the command stores it before sending
-        if (frameProblem(r + 1, row) != FrameProblem::None) {
-            m_host.messages().show(CellRule::outOfRangeText(), titles::kDataError,
-                                   MessageIcon::Information);
-            m_table.setCurrentRow(r);
+        const FrameProblem problem = frameProblem(r + 1, row);
+        if (problem != FrameProblem::None) {
+            m_host.report(writeOutcome(TransferOutcome::Kind::RowCannotTravel, r + 1, problem));
+            m_rows.setCurrentRow(r);
             return true;
         }
     }
@@ -64,26 +63,28 @@ void WriteTransfer::tick() {
     if (m_step < kLastFrameStep) {
         // Frames sent on another port than the "A" reach a radio that is not
         // listening for them: that is no successful write.
+        const int frameNumber = m_step / kStepPerTick + 1;
         if (!m_link.isOpen() || m_link.portNumber() != m_port) {
-            fail(sendErrorText());
+            fail(writeOutcome(TransferOutcome::Kind::SendFailed, frameNumber));
             return;
         }
-        const int frameNumber = m_step / kStepPerTick + 1;
         // Frame k always carries row k, wherever the user has moved the cursor meanwhile;
         // the row is read now, so edits made during the write still go out.
-        const ChannelRecord& row = m_table.row(frameNumber - 1);
-        if (frameProblem(frameNumber, row) != FrameProblem::None) {
-            m_table.setCurrentRow(frameNumber - 1);
-            fail(CellRule::outOfRangeText());
+        const ChannelRecord row = m_rows.row(frameNumber - 1);
+        const FrameProblem problem = frameProblem(frameNumber, row);
+        if (problem != FrameProblem::None) {
+            m_rows.setCurrentRow(frameNumber - 1);
+            fail(writeOutcome(TransferOutcome::Kind::RowCannotTravel, frameNumber, problem));
             return;
         }
-        const QString frame = EncodeChannelFrame(frameNumber, m_host.squelchText(), row);
+        const QString frame = EncodeChannelFrame(frameNumber, m_rows.squelchText(), row);
         m_link.readChar();
         if (!m_link.send(frame.toLatin1())) {
-            fail(sendErrorText());
+            fail(writeOutcome(TransferOutcome::Kind::SendFailed, frameNumber));
             return;
         }
-        m_table.setCurrentRow(frameNumber < kChannelCount ? frameNumber : ChannelTable::kNoRow);
+        m_rows.setCurrentRow(frameNumber < kChannelCount ? frameNumber : -1);
+        m_host.frameDone(Transfer::Write, frameNumber);
     }
     m_step += kStepPerTick;
     if (m_step >= kEndStep)
@@ -92,27 +93,24 @@ void WriteTransfer::tick() {
 
 void WriteTransfer::finish() {
     m_host.stopTimer(WindowTimer::Write);
-    m_table.moveFirst();
-    m_host.setStatus(status::kWritten);
-    m_host.setCommandEnabled(LockedCommand::ReadChannels, true);
-    m_host.setCommandEnabled(LockedCommand::Exit, true);
-    m_host.setCommandEnabled(LockedCommand::Help, true);
+    m_rows.setCurrentRow(0);
+    m_host.setStatus(LinkStatus::Written);
     m_step = 0;
     m_running = false;
+    m_host.report(writeOutcome(TransferOutcome::Kind::Done));
+    m_host.setTransfer(Transfer::None);
     m_host.startTimer(WindowTimer::ReadyPoll);
     m_host.startTimer(WindowTimer::StatusClear);
 }
 
-void WriteTransfer::fail(const QString& text) {
-    // Stop the ticks first: the message box runs its own event loop.
+void WriteTransfer::fail(const TransferOutcome& outcome) {
+    // Stop the ticks first: a front end may show a message with its own event loop.
     m_host.stopTimer(WindowTimer::Write);
     m_running = false;
     m_step = 0;
-    m_host.setStatus(QString());
-    m_host.messages().show(text, titles::kDataError, MessageIcon::Information);
-    m_host.setCommandEnabled(LockedCommand::ReadChannels, true);
-    m_host.setCommandEnabled(LockedCommand::Exit, true);
-    m_host.setCommandEnabled(LockedCommand::Help, true);
+    m_host.setStatus(LinkStatus::Empty);
+    m_host.report(outcome);
+    m_host.setTransfer(Transfer::None);
     m_host.startTimer(WindowTimer::ReadyPoll);
 }
 

@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QString>
-
 namespace zt41 {
 
-class ChannelTable;
-class LinkHost;
+class RowStore;
 class SerialLink;
+class SessionHost;
+struct TransferOutcome;
 
 // Copies the squelch level and the 16 rows into the radio: "A" at the
 // command, then one frame per tick of Timer1 (300 ms), frame k from row k.
@@ -16,13 +15,13 @@ public:
     static constexpr int kLastFrameStep = 96;
     static constexpr int kEndStep = 100;
 
-    WriteTransfer(SerialLink& link, ChannelTable& table, LinkHost& host)
+    WriteTransfer(SerialLink& link, RowStore& rows, SessionHost& host)
         : m_link(link)
-        , m_table(table)
+        , m_rows(rows)
         , m_host(host) {}
 
-    // The menu command 写信道. A command while a write runs is ignored: a
-    // second "A" in the middle of the frames would garble the radio's memory.
+    // The write command. A command while a write runs is ignored: a second
+    // "A" in the middle of the frames would garble the radio's memory.
     void command();
     // One tick of Timer1.
     void tick();
@@ -31,16 +30,14 @@ public:
     // 0, 6, 12, ..., 96 between ticks.
     int step() const { return m_step; }
 
-    static const QString& sendErrorText();
-
 private:
     bool refuseRowsThatCannotTravel();
     void finish();
-    void fail(const QString& text);
+    void fail(const TransferOutcome& outcome);
 
     SerialLink& m_link;
-    ChannelTable& m_table;
-    LinkHost& m_host;
+    RowStore& m_rows;
+    SessionHost& m_host;
     int m_step = 0;
     bool m_running = false;
     int m_port = 0; // "A" and all 16 frames go out on this one port

@@ -14,11 +14,12 @@
 #include "files/workingdir.h"
 #include "fonts.h"
 #include "helpwindows.h"
+#include "link/linksession.h"
 #include "link/readtransfer.h"
 #include "link/readypoll.h"
+#include "link/rowstore.h"
 #include "link/seriallink.h"
-#include "link/statusclear.h"
-#include "link/writetransfer.h"
+#include "linkwords.h"
 #include "messageboxes.h"
 #include "pickerbox.h"
 #include "portdialog.h"
@@ -104,10 +105,10 @@ MainWindow::MainWindow(Services services, QWidget* parent)
         m_dialogs = m_ownDialogs.get();
     }
 
-    m_poll = std::make_unique<ReadyPoll>(m_link, *this);
-    m_write = std::make_unique<WriteTransfer>(m_link, m_table, *this);
-    m_statusClear = std::make_unique<StatusClear>(*this);
-    m_read = new ReadTransfer(m_link, m_table, *this, this);
+    m_rows = std::make_unique<TableRows>(
+        m_table, [this] { return squelchText(); },
+        [this](const QString& text) { setSquelchText(text); });
+    m_session = new LinkSession(m_link, *m_rows, this);
     m_help = new HelpWindows(this);
 
     auto* client = new QWidget(this);
@@ -118,7 +119,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     setCentralWidget(client);
     buildControls(client);
     buildMenus();
-    buildTimers();
+    wireSession();
     wireCursor();
     adjustSize();
 }
@@ -236,20 +237,36 @@ void MainWindow::buildMenus() {
     about->setObjectName(QStringLiteral("关于"));
 }
 
-void MainWindow::buildTimers() {
-    const int periods[4] = {300, 60, 100, 100};
-    for (int i = 0; i < 4; ++i) {
-        auto* t = new QTimer(this);
-        t->setObjectName(QStringLiteral("Timer%1").arg(i + 1));
-        t->setInterval(periods[i]);
-        m_timers[i] = t;
-    }
-    // The write's frames go out 300 ms apart; a coarse timer would let them drift.
-    m_timers[0]->setTimerType(Qt::PreciseTimer);
-    connect(m_timers[0], &QTimer::timeout, this, [this] { m_write->tick(); });
-    connect(m_timers[1], &QTimer::timeout, this, [this] { m_statusClear->tick(); });
-    connect(m_timers[2], &QTimer::timeout, this, [this] { m_poll->tick(); });
-    connect(m_timers[3], &QTimer::timeout, this, &MainWindow::readTick);
+void MainWindow::wireSession() {
+    connect(m_session, &LinkSession::statusChanged, this,
+            [this](LinkStatus status) { setStatus(statusText(status)); });
+    connect(m_session, &LinkSession::transferChanged, this, &MainWindow::lockFor);
+    connect(m_session, &LinkSession::finished, this, &MainWindow::showOutcome);
+    connect(m_session, &LinkSession::readStarted, this, &MainWindow::runRead);
+}
+
+void MainWindow::lockFor(Transfer transfer) {
+    // A transfer locks the other transfer's command, Exit and Help; its own command stays.
+    m_readAction->setEnabled(transfer != Transfer::Write);
+    m_writeAction->setEnabled(transfer != Transfer::Read);
+    m_exitAction->setEnabled(transfer == Transfer::None);
+    m_helpMenu->menuAction()->setEnabled(transfer == Transfer::None);
+}
+
+void MainWindow::showOutcome(const TransferOutcome& outcome) {
+    const WindowMessage message = messageFor(outcome);
+    if (!message.text.isEmpty())
+        m_messages->show(message.text, message.title, message.icon);
+}
+
+void MainWindow::runRead() {
+    ReadTransfer& read = m_session->reader();
+    if (!read.isReading())
+        return;
+    // The window keeps painting while the read runs; user input waits until it is over.
+    QEventLoop loop;
+    connect(&read, &ReadTransfer::finished, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 void MainWindow::wireCursor() {
@@ -294,17 +311,17 @@ void MainWindow::showDueMessages() {
 }
 
 bool MainWindow::transferRunning() const {
-    return m_write->isRunning() || m_read->isReading() || m_timers[3]->isActive();
+    return m_session->isBusy();
 }
 
 void MainWindow::writeCommand() {
     commitPendingEdit();
-    m_write->command();
+    m_session->write();
 }
 
 void MainWindow::readCommand() {
     commitPendingEdit();
-    m_read->command();
+    m_session->read();
 }
 
 bool MainWindow::start() {
@@ -314,12 +331,12 @@ bool MainWindow::start() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     m_table.moveFirst();
     m_grid->setCurrentIndex(m_model->index(0, 0));
-    stopTimer(WindowTimer::Write);
+    timer(WindowTimer::Write)->stop();
     m_probeFailures.clear();
     if (probePorts(m_link, &m_probeFailures) != 0) {
-        startTimer(WindowTimer::ReadyPoll);
-        stopTimer(WindowTimer::Write);
-        stopTimer(WindowTimer::StatusClear);
+        m_session->startPoll();
+        timer(WindowTimer::Write)->stop();
+        timer(WindowTimer::StatusClear)->stop();
         return true;
     }
     m_messages->show(noPortMessage(), titles::kSystem, MessageIcon::Warning);
@@ -331,10 +348,10 @@ QString MainWindow::noPortMessage() const {
     QString text = QStringLiteral("无串行端口可用，系统失败，退出！ ");
     // A port that is there but may not be opened is worth naming, with the way in.
     QStringList reasons;
-    for (const QString& failure : m_probeFailures)
-        if (failure.contains(QStringLiteral("permission")) ||
-            failure.contains(QStringLiteral("in use")))
-            reasons << failure;
+    for (const PortOpenFailure& failure : m_probeFailures)
+        if (failure.portIsThere())
+            reasons
+                << QStringLiteral("COM%1: %2").arg(failure.port).arg(describeOpenFailure(failure));
     if (!reasons.isEmpty())
         text += QStringLiteral("\n\n") + reasons.join(u'\n');
     return text;
@@ -349,32 +366,23 @@ PortDialog* MainWindow::portDialog() const {
 }
 
 QTimer* MainWindow::timer(WindowTimer t) const {
-    return m_timers[static_cast<int>(t) - 1];
+    return m_session->timer(t);
 }
 
-void MainWindow::startTimer(WindowTimer t) {
-    timer(t)->start();
+WriteTransfer& MainWindow::writeTransfer() const {
+    return m_session->writer();
 }
 
-void MainWindow::stopTimer(WindowTimer t) {
-    timer(t)->stop();
+ReadTransfer& MainWindow::readTransfer() const {
+    return m_session->reader();
 }
 
-void MainWindow::setCommandEnabled(LockedCommand command, bool enabled) {
-    switch (command) {
-    case LockedCommand::ReadChannels:
-        m_readAction->setEnabled(enabled);
-        break;
-    case LockedCommand::WriteChannels:
-        m_writeAction->setEnabled(enabled);
-        break;
-    case LockedCommand::Exit:
-        m_exitAction->setEnabled(enabled);
-        break;
-    case LockedCommand::Help:
-        m_helpMenu->menuAction()->setEnabled(enabled);
-        break;
-    }
+ReadyPoll& MainWindow::readyPoll() const {
+    return m_session->poll();
+}
+
+StatusClear& MainWindow::statusClear() const {
+    return m_session->statusClear();
 }
 
 QString MainWindow::squelchText() const {
@@ -407,13 +415,7 @@ void MainWindow::squelchTextChanged(const QString& text) {
 }
 
 void MainWindow::readTick() {
-    m_read->tick();
-    if (!m_read->isReading())
-        return;
-    // The window keeps painting while the read runs; user input waits until it is over.
-    QEventLoop loop;
-    connect(m_read, &ReadTransfer::finished, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    m_session->readTick();
 }
 
 void MainWindow::saveFile() {
@@ -462,11 +464,12 @@ void MainWindow::openPortDialog() {
     // Its load tries every port, which would move a running transfer to another
     // one and put the poll's "C" among the frames.
     if (transferRunning()) {
-        m_messages->show(texts::kPortBusy, titles::kSystem, MessageIcon::Information);
+        const WindowMessage busy = portBusyMessage();
+        m_messages->show(busy.text, busy.title, busy.icon);
         return;
     }
-    m_portDialog = new PortDialog(m_link, *this, m_ports, this);
-    m_portDialog->setBusyCheck([this] { return !m_closing && transferRunning(); }, m_messages);
+    m_portDialog = new PortDialog(m_link, *m_session, *m_messages, m_ports, this);
+    m_portDialog->setBusyCheck([this] { return !m_closing && transferRunning(); });
     m_portDialog->show();
 }
 
@@ -477,8 +480,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     m_closing = true;
     if (m_portDialog)
         m_portDialog->close();
-    for (QTimer* t : m_timers)
-        t->stop();
+    m_session->stopAll();
     m_link.close();
     QMainWindow::closeEvent(event);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "link/linkhost.h"
+#include "link/seriallink.h"
+#include "link/sessionhost.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -22,6 +23,7 @@ class ChannelTable;
 class DatabaseLock;
 class FileDialogs;
 class HelpWindows;
+class LinkSession;
 class MessageSink;
 class PortDialog;
 class PortMap;
@@ -29,6 +31,7 @@ class ReadTransfer;
 class ReadyPoll;
 class SerialLink;
 class StatusClear;
+class TableRows;
 class WriteTransfer;
 enum class Picker;
 
@@ -41,9 +44,10 @@ bool openChannelDatabase(ChannelTable& table, const QString& path, MessageSink& 
                          DatabaseLock* lock = nullptr);
 
 // The main window 启动窗体: the grid over the channel table, the squelch list
-// and pickers, the status line, the menus and the four timers. It only wires
-// the windows to the library, where the rules live.
-class MainWindow : public QMainWindow, public LinkHost {
+// and pickers, the status line and the menus. It observes the link session
+// that owns the port's timers and transfers, and only wires the windows to the
+// library, where the rules live.
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     struct Services {
@@ -61,21 +65,18 @@ public:
     // port opens it says so and closes the window; it then gives false.
     bool start();
 
-    // LinkHost
-    void setStatus(const QString& text) override;
-    void startTimer(WindowTimer timer) override;
-    void stopTimer(WindowTimer timer) override;
-    void setCommandEnabled(LockedCommand command, bool enabled) override;
-    QString squelchText() const override;
-    void setSquelchText(const QString& text) override;
-    MessageSink& messages() override;
+    QString squelchText() const;
+    // Runs the squelch check, as any change of the list does.
+    void setSquelchText(const QString& text);
+    MessageSink& messages();
 
+    LinkSession& session() const { return *m_session; }
     QTimer* timer(WindowTimer t) const;
     // What the timers drive, for tests that tick by hand.
-    WriteTransfer& writeTransfer() const { return *m_write; }
-    ReadTransfer& readTransfer() const { return *m_read; }
-    ReadyPoll& readyPoll() const { return *m_poll; }
-    StatusClear& statusClear() const { return *m_statusClear; }
+    WriteTransfer& writeTransfer() const;
+    ReadTransfer& readTransfer() const;
+    ReadyPoll& readyPoll() const;
+    StatusClear& statusClear() const;
     // The tick of Timer4: runs the whole read before it returns.
     void readTick();
     // A write or a read is under way (a read from its command on).
@@ -94,7 +95,6 @@ protected:
 private:
     void buildControls(QWidget* client);
     void buildMenus();
-    void buildTimers();
     void wireCursor();
     QComboBox* addPicker(QWidget* client, const QString& name, Picker picker, int left, int width);
 
@@ -107,6 +107,11 @@ private:
     void openFile();
     void openPortDialog();
     QString noPortMessage() const;
+    void wireSession();
+    void lockFor(Transfer transfer);
+    void runRead();
+    void showOutcome(const TransferOutcome& outcome);
+    void setStatus(const QString& text);
 
     ChannelTable& m_table;
     SerialLink& m_link;
@@ -116,10 +121,8 @@ private:
     std::unique_ptr<FileDialogs> m_ownDialogs;
     FileDialogs* m_dialogs;
 
-    std::unique_ptr<ReadyPoll> m_poll;
-    std::unique_ptr<WriteTransfer> m_write;
-    std::unique_ptr<StatusClear> m_statusClear;
-    ReadTransfer* m_read = nullptr;
+    std::unique_ptr<TableRows> m_rows;
+    LinkSession* m_session = nullptr;
     HelpWindows* m_help = nullptr;
 
     ChannelGridModel* m_model = nullptr;
@@ -137,9 +140,8 @@ private:
     QAction* m_writeAction = nullptr;
     QAction* m_exitAction = nullptr;
     QMenu* m_helpMenu = nullptr;
-    QTimer* m_timers[4] = {};
     QPointer<PortDialog> m_portDialog;
-    QStringList m_probeFailures;
+    QList<PortOpenFailure> m_probeFailures;
 };
 
 } // namespace zt41

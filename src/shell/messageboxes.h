@@ -20,8 +20,6 @@ private:
 
 // Texts the window adds to the system's own.
 namespace texts {
-// 端口 while a write or a read runs: the dialog would switch the port under it.
-inline const QString kPortBusy = QStringLiteral("正在传送数据，请在传送结束后再选择端口！");
 // A cell edit or a pick that the channel database refused to store.
 inline const QString kStoreFailed = QStringLiteral("数据库写入错误，修改未保存！");
 // The second line of "数据库文件无法打开！" when another copy holds the database.

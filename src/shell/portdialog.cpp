@@ -1,8 +1,9 @@
 #include "portdialog.h"
 
+#include "channels/messagesink.h"
 #include "fonts.h"
 #include "link/portmap.h"
-#include "messageboxes.h"
+#include "linkwords.h"
 #include "twips.h"
 
 #include <QButtonGroup>
@@ -32,10 +33,12 @@ constexpr std::array<OptionPlace, PortSelection::kOptions> kOptionPlaces{{
 
 } // namespace
 
-PortDialog::PortDialog(SerialLink& link, LinkHost& host, const PortMap* devices, QWidget* parent)
+PortDialog::PortDialog(SerialLink& link, LinkSession& session, MessageSink& messages,
+                       const PortMap* devices, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
-    , m_selection(link, host) {
+    , m_selection(link, session)
+    , m_messages(messages) {
     setObjectName(QStringLiteral("Dialog"));
     setWindowTitle(QStringLiteral("选择端口"));
     setFixedSize(twipRect(0, 0, 4290, 4140).size());
@@ -88,24 +91,19 @@ PortDialog::PortDialog(SerialLink& link, LinkHost& host, const PortMap* devices,
         option->setEnabled(state.enabled);
         option->setChecked(state.selected);
         QString tip = devices ? devices->device(n) : QString();
-        if (!state.enabled && !state.failure.isEmpty())
-            tip = state.failure;
+        if (!state.enabled && state.failure.isFailure())
+            tip = describeOpenFailure(state.failure);
         option->setToolTip(tip);
     }
     connect(group, &QButtonGroup::idClicked, this, [this](int n) { m_selection.select(n); });
     ok->setFocus();
 }
 
-void PortDialog::setBusyCheck(std::function<bool()> busy, MessageSink* messages) {
-    m_busy = std::move(busy);
-    m_messages = messages;
-}
-
 bool PortDialog::refusedWhileBusy() {
     if (m_finished || !m_busy || !m_busy())
         return false;
-    if (m_messages)
-        m_messages->show(texts::kPortBusy, titles::kSystem, MessageIcon::Information);
+    const WindowMessage message = portBusyMessage();
+    m_messages.show(message.text, message.title, message.icon);
     return true;
 }
 
@@ -113,7 +111,10 @@ void PortDialog::accept() {
     if (m_finished || refusedWhileBusy())
         return;
     m_finished = true;
-    m_selection.ok();
+    m_selection.ok([this] {
+        const WindowMessage message = invalidPortMessage();
+        m_messages.show(message.text, message.title, message.icon);
+    });
     QDialog::accept();
 }
 

@@ -21,13 +21,14 @@ class PortDialog : public QDialog {
     Q_OBJECT
 public:
     // `devices` gives each option's device path for its tool tip; may be null.
-    PortDialog(SerialLink& link, LinkHost& host, const PortMap* devices, QWidget* parent = nullptr);
+    PortDialog(SerialLink& link, LinkSession& session, MessageSink& messages,
+               const PortMap* devices, QWidget* parent = nullptr);
 
     const PortSelection& selection() const { return m_selection; }
 
     // While `busy` says a transfer runs, OK, Cancel and the close button leave
     // the port and the poll alone: they say so and the dialog stays open.
-    void setBusyCheck(std::function<bool()> busy, MessageSink* messages);
+    void setBusyCheck(std::function<bool()> busy) { m_busy = std::move(busy); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -38,10 +39,10 @@ private:
     bool refusedWhileBusy();
 
     PortSelection m_selection;
+    MessageSink& m_messages;
     std::array<QRadioButton*, PortSelection::kOptions> m_options{};
     bool m_finished = false;
     std::function<bool()> m_busy;
-    MessageSink* m_messages = nullptr;
 };
 
 } // namespace zt41

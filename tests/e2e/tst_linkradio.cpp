@@ -5,9 +5,9 @@
 #include "link/channelframe.h"
 #include "linkrig.h"
 #include "linksamples.h"
-#include "linktraffic.h"
 #include "memoryfile.h"
 #include "simulatorprocess.h"
+#include "trafficlogreader.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -17,6 +17,7 @@
 #include <memory>
 
 using namespace zt41;
+using namespace zt41::sim;
 
 // Runs a helper that verifies, and leaves the test once something failed.
 #define VERIFIED(call)                                                                             \
@@ -72,14 +73,6 @@ ChannelRows rowsInFile(const QString& path) {
     return fresh.rows();
 }
 
-ChannelRows emptyRows(const ChannelRows& numbered) {
-    ChannelRows rows = numbered;
-    for (ChannelRecord& row : rows)
-        for (int f = 1; f < kFieldCount; ++f)
-            row.fields[f] = QString();
-    return rows;
-}
-
 } // namespace
 
 class TestLinkRadio : public QObject {
@@ -106,7 +99,7 @@ private:
     void waitReady();
     void fillTable();
     // The simulator's log, once it holds at least `lines` complete lines.
-    void waitForLog(qsizetype lines, TrafficLog& log);
+    void waitForLog(qsizetype lines, LoggedTraffic& log);
 
     QString path(const char* name) const { return m_dir->filePath(QString::fromLatin1(name)); }
 
@@ -138,7 +131,7 @@ void TestLinkRadio::startRadio(const QStringList& arguments) {
 
 void TestLinkRadio::waitReady() {
     QVERIFY2(m_rig->waitUntil([this] { return m_rig->becameReady(); }, kReadyWaitMs),
-             qPrintable(m_rig->statuses().join(u'|')));
+             qPrintable(m_rig->statusTrail()));
 }
 
 void TestLinkRadio::fillTable() {
@@ -147,8 +140,8 @@ void TestLinkRadio::fillTable() {
     QCOMPARE(m_rig->squelchText(), sampleSquelch());
 }
 
-void TestLinkRadio::waitForLog(qsizetype lines, TrafficLog& out) {
-    std::optional<TrafficLog> log;
+void TestLinkRadio::waitForLog(qsizetype lines, LoggedTraffic& out) {
+    std::optional<LoggedTraffic> log;
     QString error;
     const bool complete = m_rig->waitUntil(
         [&] {
@@ -170,22 +163,22 @@ void TestLinkRadio::waitForLog(qsizetype lines, TrafficLog& out) {
 void TestLinkRadio::readyHandshakeStopsThePoll() {
     VERIFIED(startRadio({QStringLiteral("--fast"), QStringLiteral("--log"), path("traffic.log")}));
     VERIFIED(waitReady());
-    QCOMPARE(m_rig->status(), status::kReady);
+    QCOMPARE(m_rig->status(), LinkStatus::Ready);
     QVERIFY(!m_rig->isActive(WindowTimer::ReadyPoll));
-    QVERIFY(m_rig->recorded().shown.isEmpty());
+    QVERIFY(m_rig->failures().isEmpty());
 
     // Every tick sent one "C" except the one that found the answer.
     const int polls = m_rig->ticks(WindowTimer::ReadyPoll);
     QVERIFY(polls >= 2);
-    TrafficLog log;
+    LoggedTraffic log;
     VERIFIED(waitForLog(2 * (polls - 1), log));
     QCOMPARE(trafficBytes(log, true), QByteArray(polls - 1, 'C'));
     QCOMPARE(trafficBytes(log, false), QByteArray(polls - 1, 'C'));
 
     // Once ready the poll stays quiet.
-    QTest::qWait(3 * LinkRig::kReadyPollMs);
+    QTest::qWait(3 * LinkSession::kReadyPollMs);
     QCOMPARE(m_rig->ticks(WindowTimer::ReadyPoll), polls);
-    const std::optional<TrafficLog> later = readTrafficLog(path("traffic.log"));
+    const std::optional<LoggedTraffic> later = readTrafficLog(path("traffic.log"));
     QVERIFY(later);
     QCOMPARE(later->size(), log.size());
 }
@@ -203,11 +196,11 @@ void TestLinkRadio::noiseBeforeTheReadyAnswerIsDropped() {
                          QString::number(noise), QStringLiteral("--log"), path("traffic.log")}));
     VERIFIED(waitReady());
     QVERIFY(!m_rig->isActive(WindowTimer::ReadyPoll));
-    QCOMPARE(m_rig->statuses().count(status::kReady), 1);
-    QVERIFY(m_rig->recorded().shown.isEmpty());
+    QCOMPARE(m_rig->statuses().count(LinkStatus::Ready), 1);
+    QVERIFY(m_rig->failures().isEmpty());
 
     // The noise really was on the line ahead of the answer.
-    TrafficLog log;
+    LoggedTraffic log;
     VERIFIED(waitForLog(1 + noise + 1, log));
     const QByteArray answers = trafficBytes(log, false);
     QCOMPARE(answers.indexOf('C'), noise);
@@ -217,16 +210,16 @@ void TestLinkRadio::noiseBeforeTheReadyAnswerIsDropped() {
 void TestLinkRadio::lowercaseAnswerIsNeverReady() {
     VERIFIED(startRadio({QStringLiteral("--fast"), QStringLiteral("--lowercase"),
                          QStringLiteral("--log"), path("traffic.log")}));
-    QTest::qWait(10 * LinkRig::kReadyPollMs);
-    QVERIFY2(!m_rig->becameReady(), qPrintable(m_rig->statuses().join(u'|')));
+    QTest::qWait(10 * LinkSession::kReadyPollMs);
+    QVERIFY2(!m_rig->becameReady(), qPrintable(m_rig->statusTrail()));
     QVERIFY(m_rig->isActive(WindowTimer::ReadyPoll));
-    QVERIFY(m_rig->recorded().shown.isEmpty());
+    QVERIFY(m_rig->failures().isEmpty());
 
     // Freeze the count; the last "C" may still be on its way.
-    m_rig->stopTimer(WindowTimer::ReadyPoll);
+    m_rig->session().stopPoll();
     const int polls = m_rig->ticks(WindowTimer::ReadyPoll);
     QVERIFY2(polls >= 5, qPrintable(QString::number(polls)));
-    TrafficLog log;
+    LoggedTraffic log;
     VERIFIED(waitForLog(2 * polls, log));
     QCOMPARE(trafficBytes(log, true), QByteArray(polls, 'C'));
     QCOMPARE(trafficBytes(log, false), QByteArray(polls, 'c'));
@@ -243,24 +236,22 @@ void TestLinkRadio::writeKeepsThePaceAndTheRadioStoresIt() {
 
     m_rig->commandWrite();
     QVERIFY(m_rig->writer().isRunning());
-    QCOMPARE(m_rig->status(), status::kWriting);
-    QVERIFY(!m_rig->isEnabled(LockedCommand::ReadChannels));
-    QVERIFY(!m_rig->isEnabled(LockedCommand::Exit));
-    QVERIFY(!m_rig->isEnabled(LockedCommand::Help));
+    QCOMPARE(m_rig->status(), LinkStatus::Writing);
+    QCOMPARE(m_rig->transfer(), Transfer::Write);
     QVERIFY(!m_rig->isActive(WindowTimer::ReadyPoll));
 
     const qsizetype before = m_rig->statuses().size();
     QVERIFY2(m_rig->waitUntil([&] { return !m_rig->writer().isRunning(); }, kWriteWaitMs),
              qPrintable(QString::number(m_rig->writer().step())));
-    QCOMPARE(m_rig->statuses().mid(before).value(0), status::kWritten);
-    QVERIFY2(m_rig->recorded().shown.isEmpty(), qPrintable(m_rig->recorded().texts().join(u'|')));
-    QVERIFY(m_rig->allEnabled());
+    QCOMPARE(m_rig->statuses().mid(before).value(0), LinkStatus::Written);
+    QVERIFY2(m_rig->failures().isEmpty(), qPrintable(m_rig->failureTrail()));
+    QVERIFY(!m_rig->isBusy());
     QVERIFY(!m_rig->isActive(WindowTimer::Write));
     QVERIFY(m_rig->isActive(WindowTimer::ReadyPoll));
     QCOMPARE(m_rig->ticks(WindowTimer::Write), kChannelCount + 1);
 
     // "A", then frame k from row k and nothing in between.
-    TrafficLog log;
+    LoggedTraffic log;
     VERIFIED(waitForLog(1 + kChannelCount * kFrameLength, log));
     const std::optional<LoggedWrite> write = findWrite(log);
     QVERIFY(write);
@@ -303,7 +294,7 @@ void TestLinkRadio::readGivesBackWhatWasWritten() {
     const ChannelRows written = m_rig->table().rows();
     m_rig->commandWrite();
     QVERIFY(m_rig->waitUntil([&] { return !m_rig->writer().isRunning(); }, kWriteWaitMs));
-    QCOMPARE(m_rig->status(), status::kWritten);
+    QCOMPARE(m_rig->status(), LinkStatus::Written);
     // Read once the radio is heard again, as a user would.
     const qsizetype afterWrite = m_rig->statuses().size();
     QVERIFY(m_rig->waitUntil([&] { return m_rig->becameReady(afterWrite); }, kReadyWaitMs));
@@ -311,9 +302,7 @@ void TestLinkRadio::readGivesBackWhatWasWritten() {
     QVERIFY(m_rig->table().replaceDataFields(emptyRows(written)));
     m_rig->setSquelchText(QStringLiteral("3"));
     m_rig->commandRead();
-    QVERIFY(!m_rig->isEnabled(LockedCommand::WriteChannels));
-    QVERIFY(!m_rig->isEnabled(LockedCommand::Exit));
-    QVERIFY(!m_rig->isEnabled(LockedCommand::Help));
+    QCOMPARE(m_rig->transfer(), Transfer::Read);
     QVERIFY(m_rig->waitUntil([&] { return !m_rig->readResults().isEmpty(); }, kReadWaitMs));
     QVERIFY(!m_rig->readOverran());
     QCOMPARE(m_rig->readResults(), QList<bool>{true});
@@ -323,9 +312,9 @@ void TestLinkRadio::readGivesBackWhatWasWritten() {
     VERIFIED(compareRows(m_rig->table().rows(), written));
     VERIFIED(compareRows(rowsInFile(m_rig->tablePath()), written));
     QCOMPARE(m_rig->squelchText(), sampleSquelch());
-    QVERIFY(m_rig->statuses().contains(status::kRead));
-    QVERIFY2(m_rig->recorded().shown.isEmpty(), qPrintable(m_rig->recorded().texts().join(u'|')));
-    QVERIFY(m_rig->allEnabled());
+    QVERIFY(m_rig->statuses().contains(LinkStatus::Read));
+    QVERIFY2(m_rig->failures().isEmpty(), qPrintable(m_rig->failureTrail()));
+    QVERIFY(!m_rig->isBusy());
     QVERIFY(m_rig->isActive(WindowTimer::ReadyPoll));
     QVERIFY(!m_rig->isActive(WindowTimer::Read));
 }
@@ -344,7 +333,7 @@ void TestLinkRadio::readRightAfterAReadSucceeds() {
     QVERIFY(m_rig->waitUntil([&] { return m_rig->readResults().size() == 2; }, kReadWaitMs));
 
     // "C5C5" received, and a "C" and 448 characters sent for each pair.
-    TrafficLog log;
+    LoggedTraffic log;
     VERIFIED(waitForLog(4 + 2 * (1 + kChannelCount * kFrameLength), log));
     const QByteArray sent = trafficBytes(log, false);
     const QString line =
@@ -352,7 +341,7 @@ void TestLinkRadio::readRightAfterAReadSucceeds() {
             .arg(QString::fromLatin1(trafficBytes(log, true)),
                  QString::fromLatin1(sent.mid(1 + kChannelCount * kFrameLength, 8)));
     QVERIFY2(m_rig->readResults() == (QList<bool>{true, true}), qPrintable(line));
-    QVERIFY2(m_rig->recorded().shown.isEmpty(), qPrintable(m_rig->recorded().texts().join(u'|')));
+    QVERIFY2(m_rig->failures().isEmpty(), qPrintable(m_rig->failureTrail()));
 }
 
 void TestLinkRadio::failedReadChangesNothing_data() {
@@ -399,24 +388,26 @@ void TestLinkRadio::failedReadChangesNothing() {
         QVERIFY2(tookMs < ReadTransfer::kFrameDeadlineMs, qPrintable(QString::number(tookMs)));
     }
 
-    QCOMPARE(m_rig->recorded().texts(), QStringList{ReadTransfer::timeoutText()});
-    QCOMPARE(m_rig->recorded().shown.first().title, titles::kDataError);
+    QCOMPARE(m_rig->failures().size(), 1);
+    QCOMPARE(m_rig->failures().first().transfer, Transfer::Read);
+    QCOMPARE(m_rig->failures().first().kind, waitsDeadline ? TransferOutcome::Kind::ReadTimedOut
+                                                           : TransferOutcome::Kind::ReadMalformed);
     VERIFIED(compareRows(m_rig->table().rows(), before));
     VERIFIED(compareRows(rowsInFile(m_rig->tablePath()), before));
     QCOMPARE(m_rig->squelchText(), sampleSquelch());
-    QVERIFY(!m_rig->statuses().contains(status::kRead));
-    QVERIFY(m_rig->allEnabled());
+    QVERIFY(!m_rig->statuses().contains(LinkStatus::Read));
+    QVERIFY(!m_rig->isBusy());
     QVERIFY(m_rig->isActive(WindowTimer::ReadyPoll));
 
     // Whatever the failed read left on the line is dropped by the poll.
     if (answersPoll) {
         QVERIFY(m_rig->waitUntil([&] { return m_rig->becameReady(failedAt); }, kReadyWaitMs));
     } else {
-        QTest::qWait(3 * LinkRig::kReadyPollMs);
+        QTest::qWait(3 * LinkSession::kReadyPollMs);
         QVERIFY(!m_rig->becameReady());
         QVERIFY(m_rig->isActive(WindowTimer::ReadyPoll));
     }
-    QCOMPARE(m_rig->recorded().shown.size(), 1);
+    QCOMPARE(m_rig->failures().size(), 1);
     QCOMPARE(m_rig->readResults().size(), 1);
 }
 
@@ -433,8 +424,7 @@ void TestLinkRadio::radioKilledDuringWriteFailsOnce() {
     wall.start();
     QCOMPARE(::kill(static_cast<pid_t>(m_sim->processId()), SIGKILL), 0);
 
-    QVERIFY(m_rig->waitUntil([&] { return !m_rig->recorded().shown.isEmpty(); },
-                             10 * LinkRig::kWriteMs));
+    QVERIFY(m_rig->waitUntil([&] { return !m_rig->failures().isEmpty(); }, 10 * LinkRig::kWriteMs));
     // Long enough for a flood of errors or a second message to show.
     QTest::qWait(1000);
     const qint64 cpuNs = processCpuNs() - cpuBefore;
@@ -442,14 +432,15 @@ void TestLinkRadio::radioKilledDuringWriteFailsOnce() {
     qInfo().noquote() << "after the kill:" << cpuNs / kMsToNs << "ms CPU in" << wallNs / kMsToNs
                       << "ms;" << m_rig->lostReasons().join(u'|');
 
-    QCOMPARE(m_rig->recorded().texts(), QStringList{WriteTransfer::sendErrorText()});
-    QCOMPARE(m_rig->recorded().shown.first().title, titles::kDataError);
+    QCOMPARE(m_rig->failures().size(), 1);
+    QCOMPARE(m_rig->failures().first().transfer, Transfer::Write);
+    QCOMPARE(m_rig->failures().first().kind, TransferOutcome::Kind::SendFailed);
     QVERIFY(!m_rig->link().isOpen());
     QCOMPARE(m_rig->lostReasons().size(), 1);
     QVERIFY(!m_rig->writer().isRunning());
     QVERIFY(!m_rig->isActive(WindowTimer::Write));
-    QVERIFY(m_rig->allEnabled());
-    QCOMPARE(m_rig->status(), QString());
+    QVERIFY(!m_rig->isBusy());
+    QCOMPARE(m_rig->status(), LinkStatus::Empty);
     QVERIFY2(cpuNs * 4 < wallNs,
              qPrintable(
                  QStringLiteral("%1 ms CPU in %2 ms").arg(cpuNs / kMsToNs).arg(wallNs / kMsToNs)));

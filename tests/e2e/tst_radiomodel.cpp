@@ -60,6 +60,8 @@ private Q_SLOTS:
     void otherCharactersAreIgnored();
     void shortWriteIsAbandonedAfterSilence();
     void slowButSteadyWriteIsKept();
+    void corruptChannelStoresOneDigitOff_data();
+    void corruptChannelStoresOneDigitOff();
     void stopAfterSendsOnlyTheFirstFrames_data();
     void stopAfterSendsOnlyTheFirstFrames();
     void noiseComesBeforeTheAnswers();
@@ -162,6 +164,37 @@ void TestRadioModel::slowButSteadyWriteIsKept() {
     }
     QCOMPARE(stores, 1);
     QCOMPARE(radio.frames(), frames);
+}
+
+void TestRadioModel::corruptChannelStoresOneDigitOff_data() {
+    QTest::addColumn<int>("channel");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::newRow("channel 1, 440 MHz: 10 Hz up") << 1 << QByteArray("0311000086410000504470060325")
+                                                  << QByteArray("0311010086410000504470060325");
+    QTest::newRow("channel 16, empty: 10 Hz above nothing")
+        << 16 << QByteArray("1500000000000000000000000000")
+        << QByteArray("1500010000000000000000000000");
+    QTest::newRow("a 9 wraps to 0") << 9 << QByteArray("0800090000000000000000000000")
+                                    << QByteArray("0800000000000000000000000000");
+    QTest::newRow("none") << 0 << QByteArray("0311000086410000504470060325")
+                          << QByteArray("0311000086410000504470060325");
+}
+
+void TestRadioModel::corruptChannelStoresOneDigitOff() {
+    QFETCH(int, channel);
+    QFETCH(QByteArray, sent);
+    QFETCH(QByteArray, stored);
+    RadioQuirks quirks;
+    quirks.corruptChannel = channel;
+    RadioModel radio(quirks);
+    RadioFrames frames = emptyRadioFrames();
+    const int k = channel == 0 ? 1 : channel;
+    frames[k - 1] = sent;
+    QVERIFY(radio.feed("A" + joined(frames), 0ms).stored);
+    RadioFrames expected = frames;
+    expected[k - 1] = stored;
+    QCOMPARE(radio.frames(), expected);
 }
 
 void TestRadioModel::stopAfterSendsOnlyTheFirstFrames_data() {

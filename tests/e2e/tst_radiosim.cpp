@@ -3,6 +3,7 @@
 
 #include "serialclient.h"
 #include "simulatorprocess.h"
+#include "trafficlogreader.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -15,6 +16,7 @@
 #include <unistd.h>
 
 using namespace zt41;
+using namespace zt41::sim;
 using namespace std::chrono_literals;
 
 namespace {
@@ -45,12 +47,6 @@ QByteArray emptyFrame(int firstTwoDigits) {
     return QByteArray::number(firstTwoDigits).rightJustified(2, '0') + QByteArray(26, '0');
 }
 
-struct LogEntry {
-    qint64 micros = 0;
-    bool received = false;
-    char byte = 0;
-};
-
 QStringList logLines(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -59,40 +55,12 @@ QStringList logLines(const QString& path) {
 }
 
 // Every line must be well formed; a bad one fails the calling test.
-QList<LogEntry> parseLog(const QStringList& lines) {
-    static const QRegularExpression line(
-        QStringLiteral("^(\\d+)\\.(\\d{6}) (RX|TX) ([0-9A-F]{2}) (\\S)$"));
-    QList<LogEntry> entries;
-    for (const QString& text : lines) {
-        const QRegularExpressionMatch m = line.match(text);
-        if (!m.hasMatch()) {
-            QTest::qFail(qPrintable(QStringLiteral("bad log line \"%1\"").arg(text)), __FILE__,
-                         __LINE__);
-            return {};
-        }
-        LogEntry e;
-        e.micros = m.captured(1).toLongLong() * 1000000 + m.captured(2).toLongLong();
-        e.received = m.captured(3) == u"RX";
-        e.byte = static_cast<char>(m.captured(4).toInt(nullptr, 16));
-        const QChar shown = m.captured(5)[0];
-        const bool visible = e.byte > 0x20 && e.byte < 0x7f;
-        if (shown != (visible ? QChar::fromLatin1(e.byte) : u'.')) {
-            QTest::qFail(
-                qPrintable(QStringLiteral("hex and character disagree in \"%1\"").arg(text)),
-                __FILE__, __LINE__);
-            return {};
-        }
-        entries << e;
-    }
-    return entries;
-}
-
-QByteArray bytesOf(const QList<LogEntry>& entries, bool received) {
-    QByteArray bytes;
-    for (const LogEntry& e : entries)
-        if (e.received == received)
-            bytes += e.byte;
-    return bytes;
+LoggedTraffic parseLog(const QString& path) {
+    QString error;
+    const std::optional<LoggedTraffic> log = readTrafficLog(path, &error);
+    if (!log)
+        QTest::qFail(qPrintable(error), __FILE__, __LINE__);
+    return log.value_or(LoggedTraffic{});
 }
 
 // Clock ticks of CPU the process has used, user and system together.
@@ -172,9 +140,9 @@ void TestRadioSim::writeThenReadBackIsLogged() {
     const QByteArray received = "CA" + frames + "5";
     const QByteArray sent = "C" + frames;
     QTRY_COMPARE_WITH_TIMEOUT(logLines(log).size(), received.size() + sent.size(), 5000);
-    const QList<LogEntry> entries = parseLog(logLines(log));
-    QCOMPARE(bytesOf(entries, true), received);
-    QCOMPARE(bytesOf(entries, false), sent);
+    const LoggedTraffic entries = parseLog(log);
+    QCOMPARE(trafficBytes(entries, true), received);
+    QCOMPARE(trafficBytes(entries, false), sent);
     for (qsizetype i = 1; i < entries.size(); ++i)
         QVERIFY2(entries[i].micros >= entries[i - 1].micros, qPrintable(QString::number(i)));
     // Each answer follows what it answers.
@@ -280,7 +248,7 @@ void TestRadioSim::readKeepsTheLinePaceWithoutSpinning() {
     const qint64 ticksAfter = cpuTicks(sim.processId());
 
     QTRY_COMPARE_WITH_TIMEOUT(logLines(log).size(), 1 + kBytes, 5000);
-    const QList<LogEntry> entries = parseLog(logLines(log));
+    const LoggedTraffic entries = parseLog(log);
     QCOMPARE(entries.size(), 1 + kBytes);
     // Never faster than the line allows. The stamps are taken after each
     // write, so the first may lag its byte; one character time covers that.

@@ -4,13 +4,14 @@
 #include "channels/channeltable.h"
 #include "link/portmap.h"
 #include "link/qserialportlink.h"
-#include "linktraffic.h"
 #include "recordingmessages.h"
+#include "shell/linkwords.h"
 #include "shell/mainwindow.h"
 #include "shell/messageboxes.h"
 #include "shell/portdialog.h"
 #include "simulatorprocess.h"
 #include "tablefixture.h"
+#include "trafficlogreader.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,6 +24,7 @@
 #include <QTest>
 
 using namespace zt41;
+using namespace zt41::sim;
 
 class TestWindowWrite : public QObject {
     Q_OBJECT
@@ -84,13 +86,13 @@ void TestWindowWrite::userWorksOnDuringAWrite() {
     QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("OKButton")), Qt::LeftButton);
     QVERIFY(dialog && dialog->isVisible());
     QTRY_COMPARE_WITH_TIMEOUT(status->text(), QStringLiteral("数据传送完毕..."), 8000);
-    QCOMPARE(messages.texts(), (QStringList{"静燥级别不可大于 9 ！！！", texts::kPortBusy}));
+    QCOMPARE(messages.texts(), (QStringList{"静燥级别不可大于 9 ！！！", portBusyMessage().text}));
     QCOMPARE(window.squelchText(), QStringLiteral("3"));
     QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("OKButton")), Qt::LeftButton);
     QTRY_VERIFY(!dialog);
 
     // On the line: "A" and 16 frames of digits, nothing between them.
-    const std::optional<TrafficLog> log = readTrafficLog(logPath);
+    const std::optional<LoggedTraffic> log = readTrafficLog(logPath);
     QVERIFY(log);
     const QByteArray received = trafficBytes(*log, true);
     const qsizetype a = received.indexOf('A');

@@ -1,10 +1,11 @@
 // A port that another program holds open counts as unavailable: the start-up
 // probe moves on to the next number, and the port dialog greys it out.
-#include "fakehost.h"
+#include "link/linksession.h"
 #include "link/portmap.h"
 #include "link/portselection.h"
 #include "link/qserialportlink.h"
 #include "link/readypoll.h"
+#include "link/rowstore.h"
 
 #include <QSerialPort>
 #include <QTest>
@@ -54,22 +55,26 @@ void TestPortHeld::heldPortIsSkippedAndGreyedOut() {
 
     const PortMap map = *PortMap::fromList(held.path + u',' + free.path);
     QSerialPortLink link(map);
-    QStringList failures;
+    QList<PortOpenFailure> failures;
     QCOMPARE(probePorts(link, &failures), 2);
     QVERIFY(link.isOpen());
     QCOMPARE(failures.size(), 1);
+    QCOMPARE(failures[0].kind, PortOpenFailure::Kind::Busy);
+    QCOMPARE(failures[0].device, held.path);
     link.selectPort(1);
     link.close();
     link.selectPort(1);
     QVERIFY(!link.open());
-    QCOMPARE(link.openFailureKind(), SerialLink::OpenFailure::Busy);
+    QCOMPARE(link.openFailure().kind, PortOpenFailure::Kind::Busy);
 
     link.selectPort(2);
     QVERIFY(link.open());
-    FakeHost host;
-    PortSelection selection(link, host);
+    FixedRows rows;
+    LinkSession session(link, rows);
+    PortSelection selection(link, session);
     selection.load();
     QVERIFY(!selection.option(1).enabled);
+    QCOMPARE(selection.option(1).failure.kind, PortOpenFailure::Kind::Busy);
     QVERIFY(selection.option(2).enabled);
     QVERIFY(selection.option(2).selected);
     selection.cancel();

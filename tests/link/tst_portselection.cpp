@@ -1,8 +1,10 @@
-#include "fakehost.h"
 #include "fakelink.h"
+#include "link/linksession.h"
 #include "link/portselection.h"
+#include "link/rowstore.h"
 
 #include <QTest>
+#include <QTimer>
 
 using namespace zt41;
 
@@ -10,15 +12,26 @@ namespace {
 
 struct DialogBench {
     FakeLink link;
-    FakeHost host;
-    PortSelection selection{link, host};
+    FixedRows rows;
+    LinkSession session{link, rows};
+    PortSelection selection{link, session};
+    int invalidSaid = 0;
+    bool pollRunningWhenSaid = false;
+
+    bool isRunning(WindowTimer t) const { return session.timer(t)->isActive(); }
+    void ok() {
+        selection.ok([this] {
+            ++invalidSaid;
+            pollRunningWhenSaid = isRunning(WindowTimer::ReadyPoll);
+        });
+    }
 
     // COM`inUse` open and the poll running, as after start-up.
     void setUp(QSet<int> present, int inUse) {
         link.openable = present;
         link.selectPort(inUse);
         link.opened = present.contains(inUse);
-        host.startTimer(WindowTimer::ReadyPoll);
+        session.startPoll();
     }
 };
 
@@ -40,13 +53,15 @@ void TestPortSelection::loadGreysOutPortsThatDoNotOpen() {
     DialogBench b;
     b.setUp({1, 2}, 2);
     b.selection.load();
-    QVERIFY(!b.host.isRunning(WindowTimer::ReadyPoll));
+    QVERIFY(!b.isRunning(WindowTimer::ReadyPoll));
     QCOMPARE(b.selection.rememberedPort(), 2);
     QCOMPARE(b.link.openAttempts, (QList<int>{8, 7, 6, 5, 4, 3, 2, 1}));
     for (int n = 1; n <= 8; ++n)
         QCOMPARE(b.selection.option(n).enabled, n <= 2);
     QCOMPARE(b.selection.selected(), 2);
-    QCOMPARE(b.selection.option(5).failure, QStringLiteral("COM5 absent"));
+    QCOMPARE(b.selection.option(5).failure.kind, PortOpenFailure::Kind::Missing);
+    QCOMPARE(b.selection.option(5).failure.port, 5);
+    QVERIFY(!b.selection.option(2).failure.isFailure());
     // The load leaves the port on COM1, open when COM1 opened.
     QCOMPARE(b.link.portNumber(), 1);
     QVERIFY(b.link.isOpen());
@@ -60,8 +75,8 @@ void TestPortSelection::cancelKeepsThePortInUse() {
     b.selection.cancel();
     QCOMPARE(b.link.portNumber(), 2);
     QVERIFY(b.link.isOpen());
-    QVERIFY(b.host.isRunning(WindowTimer::ReadyPoll));
-    QVERIFY(b.host.recorded.shown.isEmpty());
+    QVERIFY(b.isRunning(WindowTimer::ReadyPoll));
+    QCOMPARE(b.invalidSaid, 0);
 }
 
 void TestPortSelection::okSwitchesPorts() {
@@ -70,11 +85,11 @@ void TestPortSelection::okSwitchesPorts() {
     b.selection.load();
     b.selection.select(1);
     QCOMPARE(b.selection.selected(), 1);
-    b.selection.ok();
+    b.ok();
     QCOMPARE(b.link.portNumber(), 1);
     QVERIFY(b.link.isOpen());
-    QVERIFY(b.host.isRunning(WindowTimer::ReadyPoll));
-    QVERIFY(b.host.recorded.shown.isEmpty());
+    QVERIFY(b.isRunning(WindowTimer::ReadyPoll));
+    QCOMPARE(b.invalidSaid, 0);
 }
 
 void TestPortSelection::okOnAPortUnpluggedSinceTheLoad() {
@@ -83,14 +98,13 @@ void TestPortSelection::okOnAPortUnpluggedSinceTheLoad() {
     b.selection.load();
     b.selection.select(5);
     b.link.openable.remove(5);
-    b.selection.ok();
-    QCOMPARE(b.host.recorded.texts(), QStringList{"选用的串行端口 无效！ "});
-    QCOMPARE(b.host.recorded.shown[0].title, QStringLiteral("系统信息"));
-    QCOMPARE(b.host.recorded.shown[0].icon, MessageIcon::Critical);
+    b.ok();
+    QCOMPARE(b.invalidSaid, 1);
+    QVERIFY(!b.pollRunningWhenSaid); // said before the poll restarts
     QVERIFY(!b.selection.option(5).selected);
     QCOMPARE(b.link.portNumber(), 2);
     QVERIFY(b.link.isOpen());
-    QVERIFY(b.host.isRunning(WindowTimer::ReadyPoll));
+    QVERIFY(b.isRunning(WindowTimer::ReadyPoll));
 }
 
 void TestPortSelection::greyedOptionCannotBeSelected() {
@@ -112,11 +126,11 @@ void TestPortSelection::okWithNothingSelected() {
     c.setUp({1}, 3);
     c.selection.load();
     QCOMPARE(c.selection.selected(), 0);
-    c.selection.ok();
-    QVERIFY(c.host.recorded.shown.isEmpty());
+    c.ok();
+    QCOMPARE(c.invalidSaid, 0);
     QVERIFY(!c.link.isOpen());
     QCOMPARE(c.link.portNumber(), 3);
-    QVERIFY(c.host.isRunning(WindowTimer::ReadyPoll));
+    QVERIFY(c.isRunning(WindowTimer::ReadyPoll));
 }
 
 void TestPortSelection::loadWhenNoPortOpens() {
@@ -128,7 +142,7 @@ void TestPortSelection::loadWhenNoPortOpens() {
     QVERIFY(!b.link.isOpen());
     b.selection.cancel();
     QVERIFY(!b.link.isOpen());
-    QVERIFY(b.host.isRunning(WindowTimer::ReadyPoll));
+    QVERIFY(b.isRunning(WindowTimer::ReadyPoll));
 }
 
 QTEST_GUILESS_MAIN(TestPortSelection)

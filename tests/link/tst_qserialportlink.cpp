@@ -62,8 +62,11 @@ class TestQSerialPortLink : public QObject {
 private Q_SLOTS:
     void talksOverAPseudoTerminal();
     void staleInputIsDroppedOnOpen();
-    void unmappedAndMissingPortsStayClosed();
+    void openFailuresAreTold_data();
+    void openFailuresAreTold();
     void lostLinkIsReportedOnce();
+    void wakeThresholdHoldsBackAnnouncements_data();
+    void wakeThresholdHoldsBackAnnouncements();
 };
 
 void TestQSerialPortLink::talksOverAPseudoTerminal() {
@@ -72,7 +75,7 @@ void TestQSerialPortLink::talksOverAPseudoTerminal() {
     fcntl(radio.master, F_SETFL, O_NONBLOCK);
     QSerialPortLink link(*PortMap::fromList(QStringLiteral(",") + radio.slavePath));
     link.selectPort(2);
-    QVERIFY2(link.open(), qPrintable(link.openFailure()));
+    QVERIFY(link.open());
     QVERIFY(link.isOpen());
     link.selectPort(5); // ignored while open
     QCOMPARE(link.portNumber(), 2);
@@ -110,15 +113,34 @@ void TestQSerialPortLink::staleInputIsDroppedOnOpen() {
     QCOMPARE(link.waitingCount(), 0);
 }
 
-void TestQSerialPortLink::unmappedAndMissingPortsStayClosed() {
-    QSerialPortLink link(*PortMap::fromList(QStringLiteral("/dev/zt41-no-such-port")));
-    link.selectPort(1);
-    QVERIFY(!link.open());
-    QVERIFY(link.openFailure().contains(QStringLiteral("/dev/zt41-no-such-port")));
-    link.selectPort(3);
-    QVERIFY(!link.open());
-    QVERIFY(link.openFailure().contains(QStringLiteral("COM3")));
-    QVERIFY(!link.send("C"));
+void TestQSerialPortLink::openFailuresAreTold_data() {
+    QTest::addColumn<QString>("what"); // "missing", "unmapped", "held" or "free"
+    QTest::addColumn<int>("kind");
+    QTest::newRow("no such device") << "missing" << int(PortOpenFailure::Kind::Missing);
+    QTest::newRow("number not mapped") << "unmapped" << int(PortOpenFailure::Kind::NotMapped);
+    QTest::newRow("held by another program") << "held" << int(PortOpenFailure::Kind::Busy);
+    QTest::newRow("free port opens") << "free" << int(PortOpenFailure::Kind::None);
+}
+
+void TestQSerialPortLink::openFailuresAreTold() {
+    QFETCH(QString, what);
+    QFETCH(int, kind);
+    PseudoRadio radio;
+    QVERIFY(radio.open());
+    const QString device =
+        what == u"missing" ? QStringLiteral("/dev/zt41-no-such-port") : radio.slavePath;
+    QSerialPortLink other(*PortMap::fromList(device));
+    if (what == u"held")
+        QVERIFY(other.open());
+    QSerialPortLink link(*PortMap::fromList(device));
+    link.selectPort(what == u"unmapped" ? 3 : 1);
+    QCOMPARE(link.open(), kind == int(PortOpenFailure::Kind::None));
+    const PortOpenFailure failure = link.openFailure();
+    QCOMPARE(int(failure.kind), kind);
+    QCOMPARE(failure.port, what == u"unmapped" ? 3 : 1);
+    QCOMPARE(failure.device, what == u"unmapped" ? QString() : device);
+    if (!link.isOpen())
+        QVERIFY(!link.send("C"));
 }
 
 void TestQSerialPortLink::lostLinkIsReportedOnce() {
@@ -132,6 +154,36 @@ void TestQSerialPortLink::lostLinkIsReportedOnce() {
     QTest::qWait(100);
     QCOMPARE(lost.count(), 1);
     QVERIFY(!link.send("C"));
+}
+
+void TestQSerialPortLink::wakeThresholdHoldsBackAnnouncements_data() {
+    QTest::addColumn<int>("threshold");
+    QTest::addColumn<int>("sent");
+    QTest::addColumn<bool>("announced");
+    QTest::newRow("every byte by default") << 1 << 1 << true;
+    QTest::newRow("below the threshold: quiet") << 28 << 27 << false;
+    QTest::newRow("at the threshold: announced") << 28 << 28 << true;
+    QTest::newRow("past it: announced") << 5 << 9 << true;
+}
+
+void TestQSerialPortLink::wakeThresholdHoldsBackAnnouncements() {
+    QFETCH(int, threshold);
+    QFETCH(int, sent);
+    QFETCH(bool, announced);
+    PseudoRadio radio;
+    QVERIFY(radio.open());
+    QSerialPortLink link(*PortMap::fromList(radio.slavePath));
+    QVERIFY(link.open());
+    link.setWakeThreshold(threshold);
+    QSignalSpy arrived(&link, &SerialLink::inputArrived);
+    radio.send(QByteArray(sent, '7'));
+    QTest::qWait(200);
+    QCOMPARE(!arrived.isEmpty(), announced);
+    QCOMPARE(link.waitingCount(), announced ? sent : 0);
+    // Back to every byte: what waits is announced, and so is one more byte.
+    link.setWakeThreshold(1);
+    radio.send("C");
+    QTRY_COMPARE(link.waitingCount(), sent + 1);
 }
 
 QTEST_GUILESS_MAIN(TestQSerialPortLink)

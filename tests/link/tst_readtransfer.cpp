@@ -1,58 +1,39 @@
 #include "channels/channeltable.h"
-#include "fakehost.h"
-#include "fakelink.h"
 #include "link/readtransfer.h"
-#include "tablefixture.h"
+#include "radiostream.h"
+#include "sessionbench.h"
 
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
 using namespace zt41;
+using Kind = TransferOutcome::Kind;
 
 namespace {
 
-const QByteArray kFrame1("0311000086410000504470060325");
-
-QByteArray radioStream() {
-    QByteArray s = kFrame1;
-    s += "0100000071410000854385080000";
-    for (int k = 3; k <= 16; ++k)
-        s += QByteArray::number(k - 1).rightJustified(2, '0') + QByteArray(26, '0');
-    return s;
-}
-
-struct ReadBench {
-    TableFixture fx;
-    FakeLink link;
-    FakeHost host;
-    std::unique_ptr<ReadTransfer> read;
+struct ReadBench : SessionBench {
     ChannelRows before{};
 
     bool start() {
-        if (!fx.open())
+        if (!SessionBench::start())
             return false;
-        link.open();
-        host.startTimer(WindowTimer::ReadyPoll);
         for (int r = 0; r < kChannelCount; ++r)
             fx.setRow(r, {"145.00000", "67.0", "145.00000", "67.0", "off", "H"});
         fx.table->setCurrentRow(6);
         before = fx.table->rows();
-        read = std::make_unique<ReadTransfer>(link, *fx.table, host);
         return true;
     }
 
-    void expectNothingChanged() {
+    void expectNothingChanged(Kind kind, int frame) {
         QCOMPARE(fx.table->rows(), before);
-        QCOMPARE(host.squelch, QStringLiteral("3"));
-        QCOMPARE(host.recorded.texts(), QStringList{"读数错误！！"});
-        QCOMPARE(host.recorded.shown[0].title, QStringLiteral("错误警告 "));
-        QCOMPARE(host.recorded.shown[0].icon, MessageIcon::Information);
-        QCOMPARE(host.status(), QString());
-        QVERIFY(host.allEnabled());
-        QVERIFY(host.isRunning(WindowTimer::ReadyPoll));
-        QVERIFY(!host.isRunning(WindowTimer::StatusClear));
-        QVERIFY(!read->isReading());
+        QCOMPARE(squelch, QStringLiteral("3"));
+        QCOMPARE(outcomes, (QList<TransferOutcome>{{Transfer::Read, kind, frame}}));
+        QCOMPARE(status(), LinkStatus::Empty);
+        QVERIFY(!session->isBusy());
+        QVERIFY(isRunning(WindowTimer::ReadyPoll));
+        QVERIFY(!isRunning(WindowTimer::StatusClear));
+        QVERIFY(!read().isReading());
     }
 };
 
@@ -78,15 +59,12 @@ private Q_SLOTS:
 void TestReadTransfer::commandArmsTheTimer() {
     ReadBench b;
     QVERIFY(b.start());
-    b.read->command();
-    QVERIFY(b.host.isRunning(WindowTimer::Read));
-    QVERIFY(b.host.isRunning(WindowTimer::ReadyPoll));
-    QCOMPARE(b.host.enabled[LockedCommand::WriteChannels], false);
-    QCOMPARE(b.host.enabled[LockedCommand::Exit], false);
-    QCOMPARE(b.host.enabled[LockedCommand::Help], false);
-    QCOMPARE(b.host.enabled[LockedCommand::ReadChannels], true);
+    b.session->read();
+    QVERIFY(b.isRunning(WindowTimer::Read));
+    QVERIFY(b.isRunning(WindowTimer::ReadyPoll));
+    QCOMPARE(b.session->transfer(), Transfer::Read);
     QVERIFY(b.link.sends.isEmpty());
-    QVERIFY(b.host.statuses.isEmpty());
+    QVERIFY(b.statuses.isEmpty());
 }
 
 void TestReadTransfer::fullRead_data() {
@@ -101,23 +79,23 @@ void TestReadTransfer::fullRead() {
     QFETCH(int, chunk);
     ReadBench b;
     QVERIFY(b.start());
-    QSignalSpy finished(b.read.get(), &ReadTransfer::finished);
-    b.read->command();
-    b.read->tick();
+    QSignalSpy finished(&b.read(), &ReadTransfer::finished);
+    b.session->read();
+    b.read().tick();
     QCOMPARE(b.link.sent(), QByteArray("5"));
-    QVERIFY(!b.host.isRunning(WindowTimer::ReadyPoll));
-    QVERIFY(!b.host.isRunning(WindowTimer::Read));
-    QVERIFY(b.read->isReading());
+    QVERIFY(!b.isRunning(WindowTimer::ReadyPoll));
+    QVERIFY(!b.isRunning(WindowTimer::Read));
+    QVERIFY(b.read().isReading());
     const QByteArray stream = radioStream() + "CC"; // what follows is left for the poll
     for (qsizetype i = 0; i < stream.size(); i += chunk) {
-        if (b.read->isReading())
+        if (b.read().isReading())
             QCOMPARE(b.fx.table->rows(), b.before); // nothing is stored until all 16 are in
         b.link.deliver(stream.mid(i, chunk));
     }
     QCOMPARE(finished.count(), 1);
     QCOMPARE(finished.at(0).at(0).toBool(), true);
     QCOMPARE(b.link.input, QByteArray("CC"));
-    QCOMPARE(b.host.squelch, QStringLiteral("3"));
+    QCOMPARE(b.squelch, QStringLiteral("3"));
     const QStringList row1{"440.00000", "67.0", "445.00000", "250.3", "on", "L"};
     const QStringList row2{"438.50000", "88.5", "438.50000", "", "off", "H"};
     for (int f = 1; f <= 6; ++f) {
@@ -128,19 +106,20 @@ void TestReadTransfer::fullRead() {
     for (int k = 0; k < kChannelCount; ++k)
         QCOMPARE(b.fx.table->row(k).text(Field::No), QString::number(k + 1));
     QCOMPARE(b.fx.table->currentRow(), 0);
-    QCOMPARE(b.host.status(), status::kRead);
-    QVERIFY(b.host.isRunning(WindowTimer::StatusClear));
-    QVERIFY(b.host.isRunning(WindowTimer::ReadyPoll));
-    QVERIFY(b.host.allEnabled());
-    QVERIFY(b.host.recorded.shown.isEmpty());
+    QCOMPARE(b.status(), LinkStatus::Read);
+    QVERIFY(b.isRunning(WindowTimer::StatusClear));
+    QVERIFY(b.isRunning(WindowTimer::ReadyPoll));
+    QVERIFY(!b.session->isBusy());
+    QCOMPARE(b.outcomeKinds(), QList<Kind>{Kind::Done});
+    QCOMPARE(b.frames.size(), 16);
 }
 
 void TestReadTransfer::staleInputIsDiscarded() {
     ReadBench b;
     QVERIFY(b.start());
     b.link.input = "CCx"; // left over from the ready poll
-    QSignalSpy finished(b.read.get(), &ReadTransfer::finished);
-    b.read->tick();
+    QSignalSpy finished(&b.read(), &ReadTransfer::finished);
+    b.read().tick();
     b.link.deliver(radioStream());
     QCOMPARE(finished.count(), 1);
     QCOMPARE(b.fx.table->row(0).text(Field::Rf), QStringLiteral("440.00000"));
@@ -149,8 +128,8 @@ void TestReadTransfer::staleInputIsDiscarded() {
 void TestReadTransfer::lateReadyAnswerIsSkipped() {
     ReadBench b;
     QVERIFY(b.start());
-    QSignalSpy finished(b.read.get(), &ReadTransfer::finished);
-    b.read->tick();
+    QSignalSpy finished(&b.read(), &ReadTransfer::finished);
+    b.read().tick();
     b.link.deliver("C"); // the answer to the poll's last "C", after "5" went out
     b.link.deliver("C" + radioStream());
     QCOMPARE(finished.count(), 1);
@@ -161,78 +140,80 @@ void TestReadTransfer::lateReadyAnswerIsSkipped() {
 void TestReadTransfer::radioStopsAfterFiveFrames() {
     ReadBench b;
     QVERIFY(b.start());
-    QSignalSpy finished(b.read.get(), &ReadTransfer::finished);
-    b.read->command();
-    b.read->tick();
+    QSignalSpy finished(&b.read(), &ReadTransfer::finished);
+    b.session->read();
+    b.read().tick();
     b.link.deliver(radioStream().left(5 * 28 + 3));
-    QCOMPARE(b.read->framesReceived(), 5);
+    QCOMPARE(b.read().framesReceived(), 5);
     QVERIFY(finished.isEmpty());
-    b.read->expire();
+    b.read().expire();
     QCOMPARE(finished.count(), 1);
     QCOMPARE(finished.at(0).at(0).toBool(), false);
-    b.expectNothingChanged();
+    b.expectNothingChanged(Kind::ReadTimedOut, 6);
 }
 
 void TestReadTransfer::silentRadio() {
     ReadBench b;
     QVERIFY(b.start());
-    b.read->command();
-    b.read->tick();
-    b.read->expire();
-    b.expectNothingChanged();
-    b.read->expire(); // a late deadline after the end changes nothing
-    QCOMPARE(b.host.recorded.shown.size(), 1);
+    b.session->read();
+    b.read().tick();
+    b.read().expire();
+    b.expectNothingChanged(Kind::ReadTimedOut, 1);
+    b.read().expire(); // a late deadline after the end changes nothing
+    QCOMPARE(b.outcomes.size(), 1);
 }
 
 void TestReadTransfer::malformedFrameChangesNothing_data() {
     QTest::addColumn<QByteArray>("stream");
+    QTest::addColumn<int>("frame");
     QByteArray letters = radioStream();
     letters[100] = 'x';
-    QTest::newRow("letter in frame 4") << letters;
+    QTest::newRow("letter in frame 4") << letters << 4;
     QByteArray noise = "?!" + radioStream().left(446);
-    QTest::newRow("noise before the frames") << noise;
+    QTest::newRow("noise before the frames") << noise << 1;
     QByteArray high = radioStream();
     high[447] = '\xb9';
-    QTest::newRow("non-ASCII digit in frame 16") << high;
+    QTest::newRow("non-ASCII digit in frame 16") << high << 16;
 }
 
 void TestReadTransfer::malformedFrameChangesNothing() {
     QFETCH(QByteArray, stream);
+    QFETCH(int, frame);
     ReadBench b;
     QVERIFY(b.start());
-    b.read->command();
-    b.read->tick();
+    b.session->read();
+    b.read().tick();
     b.link.deliver(stream);
-    b.expectNothingChanged();
+    b.expectNothingChanged(Kind::ReadMalformed, frame);
 }
 
 void TestReadTransfer::linkLostMidway() {
     ReadBench b;
     QVERIFY(b.start());
-    b.read->command();
-    b.read->tick();
+    b.session->read();
+    b.read().tick();
     b.link.deliver(radioStream().left(100));
     b.link.close();
     Q_EMIT b.link.linkLost(QStringLiteral("gone"));
-    b.expectNothingChanged();
+    b.expectNothingChanged(Kind::LinkLost, 4);
 }
 
 void TestReadTransfer::portClosed() {
     ReadBench b;
     QVERIFY(b.start());
     b.link.close();
-    b.read->command();
-    b.read->tick();
+    b.session->read();
+    b.read().tick();
     QVERIFY(b.link.sends.isEmpty());
-    b.expectNothingChanged();
+    b.expectNothingChanged(Kind::PortNotOpen, 1);
 }
 
 void TestReadTransfer::deadlineRestartsPerFrame() {
     // The deadline counts from the end of the frame before, not from each character.
     ReadBench b;
     QVERIFY(b.start());
-    b.read->tick();
-    QTimer& deadline = b.read->frameDeadline();
+    b.read().tick();
+    QTimer& deadline = b.read().frameDeadline();
     QVERIFY(deadline.isActive());
     QCOMPARE(deadline.interval(), ReadTransfer::kFrameDeadlineMs);
     const QByteArray stream = radioStream();
@@ -244,8 +225,8 @@ void TestReadTransfer::deadlineRestartsPerFrame() {
     deadline.stop();
     b.link.deliver(stream.mid(28));
     QVERIFY(!deadline.isActive()); // all 16 are in: no deadline remains
-    QVERIFY(!b.read->isReading());
-    QVERIFY(b.host.recorded.shown.isEmpty());
+    QVERIFY(!b.read().isReading());
+    QCOMPARE(b.outcomeKinds(), QList<Kind>{Kind::Done});
 }
 
 QTEST_GUILESS_MAIN(TestReadTransfer)

@@ -1,18 +1,40 @@
-#include "fakehost.h"
 #include "fakelink.h"
+#include "link/linksession.h"
 #include "link/portmap.h"
 #include "link/readypoll.h"
+#include "link/rowstore.h"
 #include "link/statusclear.h"
 
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 using namespace zt41;
+
+namespace {
+
+// A session on a fake link, with what it reports on its status line.
+struct PollBench {
+    FakeLink link;
+    FixedRows rows;
+    LinkSession session{link, rows};
+    QList<LinkStatus> statuses;
+    PollBench() {
+        QObject::connect(&session, &LinkSession::statusChanged,
+                         [this](LinkStatus s) { statuses << s; });
+    }
+    bool isRunning(WindowTimer t) const { return session.timer(t)->isActive(); }
+};
+
+} // namespace
 
 class TestReadyPoll : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void tick_data();
     void tick();
+    void startPollNowTicksAtOnce_data();
+    void startPollNowTicksAtOnce();
     void closedPortDoesNothing();
     void noisyLineEndsAtTheBound();
     void statusClearOnTheEleventhTick();
@@ -44,57 +66,75 @@ void TestReadyPoll::tick() {
     QFETCH(bool, ready);
     QFETCH(QByteArray, sent);
     QFETCH(QByteArray, left);
-    FakeLink link;
-    link.open();
-    link.input = waiting;
-    FakeHost host;
-    host.startTimer(WindowTimer::ReadyPoll);
-    ReadyPoll poll(link, host);
-    poll.tick();
-    QCOMPARE(link.sent(), sent);
-    QCOMPARE(link.input, left);
-    QCOMPARE(host.isRunning(WindowTimer::ReadyPoll), !ready);
-    QCOMPARE(host.status(), ready ? status::kReady : QStringLiteral(" "));
+    PollBench b;
+    b.link.open();
+    b.link.input = waiting;
+    b.session.startPoll();
+    QSignalSpy readyChanged(&b.session, &LinkSession::readyChanged);
+    b.session.poll().tick();
+    QCOMPARE(b.link.sent(), sent);
+    QCOMPARE(b.link.input, left);
+    QCOMPARE(b.isRunning(WindowTimer::ReadyPoll), !ready);
+    QCOMPARE(b.statuses, ready ? QList<LinkStatus>{LinkStatus::Ready} : QList<LinkStatus>{});
+    QCOMPARE(b.session.isReady(), ready);
+    QCOMPARE(readyChanged.size(), ready ? 1 : 0);
+}
+
+void TestReadyPoll::startPollNowTicksAtOnce_data() {
+    QTest::addColumn<QByteArray>("waiting");
+    QTest::addColumn<bool>("running"); // the poll goes on after its first tick
+    QTest::newRow("no answer yet: C sent, poll runs") << QByteArray() << true;
+    QTest::newRow("an answer waiting: ready at once") << QByteArray("C") << false;
+}
+
+void TestReadyPoll::startPollNowTicksAtOnce() {
+    QFETCH(QByteArray, waiting);
+    QFETCH(bool, running);
+    PollBench b;
+    b.link.open();
+    b.link.input = waiting;
+    b.session.startPollNow();
+    QCOMPARE(b.link.sent(), running ? QByteArray("C") : QByteArray());
+    QCOMPARE(b.isRunning(WindowTimer::ReadyPoll), running);
+    QCOMPARE(b.session.isReady(), !running);
 }
 
 void TestReadyPoll::closedPortDoesNothing() {
-    FakeLink link;
-    FakeHost host;
-    ReadyPoll poll(link, host);
-    poll.tick();
-    poll.tick();
-    QVERIFY(link.sends.isEmpty());
-    QVERIFY(host.statuses.isEmpty());
+    PollBench b;
+    b.session.poll().tick();
+    b.session.poll().tick();
+    QVERIFY(b.link.sends.isEmpty());
+    QVERIFY(b.statuses.isEmpty());
 }
 
 void TestReadyPoll::noisyLineEndsAtTheBound() {
-    FakeLink link;
-    link.open();
-    link.input = QByteArray(ReadyPoll::kMaxReadsPerTick + 5, 'x') + 'C';
-    FakeHost host;
-    ReadyPoll poll(link, host);
-    poll.tick();
-    QCOMPARE(link.input.size(), 6);
-    QCOMPARE(link.sent(), QByteArray("C"));
-    poll.tick();
-    QCOMPARE(host.status(), status::kReady);
+    PollBench b;
+    b.link.open();
+    b.link.input = QByteArray(ReadyPoll::kMaxReadsPerTick + 5, 'x') + 'C';
+    b.session.poll().tick();
+    QCOMPARE(b.link.input.size(), 6);
+    QCOMPARE(b.link.sent(), QByteArray("C"));
+    b.session.poll().tick();
+    QCOMPARE(b.statuses, QList<LinkStatus>{LinkStatus::Ready});
 }
 
 void TestReadyPoll::statusClearOnTheEleventhTick() {
-    FakeHost host;
-    StatusClear clear(host);
+    PollBench b;
+    b.link.open();
+    StatusClear& clear = b.session.statusClear();
     for (int round = 0; round < 2; ++round) {
-        host.setStatus(status::kWritten);
-        host.startTimer(WindowTimer::StatusClear);
+        b.session.timer(WindowTimer::StatusClear)->start();
         for (int i = 1; i <= 10; ++i) {
             clear.tick();
-            host.setStatus(status::kReady); // the radio answers meanwhile; cleared all the same
+            b.link.input = "C"; // the radio answers meanwhile; cleared all the same
+            b.session.poll().tick();
         }
-        QVERIFY(host.isRunning(WindowTimer::StatusClear));
+        QVERIFY(b.isRunning(WindowTimer::StatusClear));
         clear.tick();
-        QCOMPARE(host.status(), QString());
-        QVERIFY(!host.isRunning(WindowTimer::StatusClear));
+        QCOMPARE(b.statuses.last(), LinkStatus::Empty);
+        QVERIFY(!b.isRunning(WindowTimer::StatusClear));
         QCOMPARE(clear.count(), 0);
+        b.statuses.clear();
     }
 }
 
@@ -112,18 +152,21 @@ void TestReadyPoll::probe() {
     QFETCH(int, chosen);
     FakeLink link;
     link.openable = QSet<int>(present.begin(), present.end());
-    QStringList failures;
+    QList<PortOpenFailure> failures;
     QCOMPARE(probePorts(link, &failures), chosen);
     QCOMPARE(link.isOpen(), chosen != 0);
     QCOMPARE(failures.size(), chosen ? chosen - 1 : 8);
     if (chosen) {
         QCOMPARE(link.portNumber(), chosen);
         // The poll then talks on that port.
-        FakeHost host;
-        ReadyPoll(link, host).tick();
+        FixedRows rows;
+        LinkSession session(link, rows);
+        session.poll().tick();
         QCOMPARE(link.sent(), QByteArray("C"));
     } else {
-        QCOMPARE(failures.first(), QStringLiteral("COM1: COM1 absent"));
+        QCOMPARE(failures.first().port, 1);
+        QCOMPARE(failures.last().port, 8);
+        QCOMPARE(failures.last().kind, PortOpenFailure::Kind::Missing);
     }
 }
 

@@ -1,37 +1,28 @@
 #include "channels/channeltable.h"
-#include "fakehost.h"
-#include "fakelink.h"
 #include "link/channelframe.h"
 #include "link/writetransfer.h"
-#include "tablefixture.h"
+#include "sessionbench.h"
 
 #include <QTest>
 
 using namespace zt41;
+using Kind = TransferOutcome::Kind;
 
 namespace {
 
-struct WriteBench {
-    TableFixture fx;
-    FakeLink link;
-    FakeHost host;
-    std::unique_ptr<WriteTransfer> write;
-
+struct WriteBench : SessionBench {
     bool start() {
-        if (!fx.open())
+        if (!SessionBench::start())
             return false;
-        link.open();
-        host.startTimer(WindowTimer::ReadyPoll);
-        host.squelch = QStringLiteral("  3");
-        write = std::make_unique<WriteTransfer>(link, *fx.table, host);
+        squelch = QStringLiteral("  3");
         return true;
     }
 
     // Ticks until the write ends; gives the number of ticks.
     int runToEnd() {
         int ticks = 0;
-        while (write->isRunning() && ticks < 100) {
-            write->tick();
+        while (write().isRunning() && ticks < 100) {
+            write().tick();
             ++ticks;
         }
         return ticks;
@@ -62,7 +53,7 @@ void TestWriteTransfer::fullWrite() {
     b.fx.setRow(1, {"438.50000", "88.5", "438.50000", "", "off", "H"});
     b.fx.table->setCurrentRow(0);
     QVERIFY(b.fx.table->writeField(Field::No, QStringLiteral("7")));
-    b.write->command();
+    b.session->write();
     QCOMPARE(b.link.sends.size(), 1);
     QCOMPARE(b.link.sends[0], QByteArray("A"));
     QCOMPARE(b.fx.table->row(0).text(Field::No), QStringLiteral("1"));
@@ -75,45 +66,45 @@ void TestWriteTransfer::fullWrite() {
     QCOMPARE(b.link.sends[16], QByteArray("1500000000000000000000000000"));
     for (int k = 1; k <= 16; ++k)
         QCOMPARE(b.link.sends[k].size(), 28);
-    QCOMPARE(b.host.status(), status::kWritten);
+    QCOMPARE(b.status(), LinkStatus::Written);
     QCOMPARE(b.fx.table->currentRow(), 0);
-    QVERIFY(b.host.allEnabled());
-    QVERIFY(b.host.isRunning(WindowTimer::ReadyPoll));
-    QVERIFY(b.host.isRunning(WindowTimer::StatusClear));
-    QVERIFY(!b.host.isRunning(WindowTimer::Write));
-    QCOMPARE(b.write->step(), 0);
-    QVERIFY(b.host.recorded.shown.isEmpty());
+    QVERIFY(!b.session->isBusy());
+    QVERIFY(b.isRunning(WindowTimer::ReadyPoll));
+    QVERIFY(b.isRunning(WindowTimer::StatusClear));
+    QVERIFY(!b.isRunning(WindowTimer::Write));
+    QCOMPARE(b.write().step(), 0);
+    QCOMPARE(b.outcomeKinds(), QList<Kind>{Kind::Done});
+    QCOMPARE(b.frames.size(), 16);
+    QCOMPARE(b.frames.last(), 16);
 }
 
 void TestWriteTransfer::stepsAndLock() {
     WriteBench b;
     QVERIFY(b.start());
-    b.write->tick(); // a stray tick while idle sends nothing
+    b.write().tick(); // a stray tick while idle sends nothing
     QVERIFY(b.link.sends.isEmpty());
-    b.write->command();
-    QVERIFY(!b.host.isRunning(WindowTimer::ReadyPoll));
-    QVERIFY(b.host.isRunning(WindowTimer::Write));
-    QCOMPARE(b.host.status(), status::kWriting);
-    QCOMPARE(b.host.enabled[LockedCommand::ReadChannels], false);
-    QCOMPARE(b.host.enabled[LockedCommand::Exit], false);
-    QCOMPARE(b.host.enabled[LockedCommand::Help], false);
-    QCOMPARE(b.host.enabled[LockedCommand::WriteChannels], true);
+    b.session->write();
+    QVERIFY(!b.isRunning(WindowTimer::ReadyPoll));
+    QVERIFY(b.isRunning(WindowTimer::Write));
+    QCOMPARE(b.status(), LinkStatus::Writing);
+    QCOMPARE(b.session->transfer(), Transfer::Write);
+    QVERIFY(b.session->isBusy());
     for (int k = 1; k <= 16; ++k) {
-        b.write->tick();
-        QCOMPARE(b.write->step(), 6 * k);
+        b.write().tick();
+        QCOMPARE(b.write().step(), 6 * k);
         QCOMPARE(b.fx.table->currentRow(), k < 16 ? k : ChannelTable::kNoRow);
     }
-    QVERIFY(b.write->isRunning());
+    QVERIFY(b.write().isRunning());
     QCOMPARE(b.link.sends.size(), 17);
-    b.write->tick(); // step 96 sends nothing and ends the write
+    b.write().tick(); // step 96 sends nothing and ends the write
     QCOMPARE(b.link.sends.size(), 17);
-    QVERIFY(!b.write->isRunning());
+    QVERIFY(!b.write().isRunning());
 }
 
 void TestWriteTransfer::dropsOneWaitingCharacterPerFrame() {
     WriteBench b;
     QVERIFY(b.start());
-    b.write->command();
+    b.session->write();
     b.link.input = QByteArray(20, 'C');
     b.runToEnd();
     QCOMPARE(b.link.input.size(), 4);
@@ -122,10 +113,10 @@ void TestWriteTransfer::dropsOneWaitingCharacterPerFrame() {
 void TestWriteTransfer::squelchReadAtTheFirstTick() {
     WriteBench b;
     QVERIFY(b.start());
-    b.write->command();
-    b.host.squelch = QStringLiteral("7");
-    b.write->tick();
-    b.host.squelch = QStringLiteral("1");
+    b.session->write();
+    b.squelch = QStringLiteral("7");
+    b.write().tick();
+    b.squelch = QStringLiteral("1");
     b.runToEnd();
     QCOMPARE(b.link.sends[1].left(2), QByteArray("07"));
 }
@@ -134,9 +125,9 @@ void TestWriteTransfer::framesFollowRowsNotTheCursor() {
     WriteBench b;
     QVERIFY(b.start());
     b.fx.setRow(4, {"145.00000", "", "145.00000", "", "off", "H"});
-    b.write->command();
-    b.write->tick();
-    b.write->tick();
+    b.session->write();
+    b.write().tick();
+    b.write().tick();
     // The user clicks row 10 in the grid, and edits row 5 before it is sent.
     b.fx.table->setCurrentRow(9);
     b.fx.table->setCurrentRow(4);
@@ -153,11 +144,11 @@ void TestWriteTransfer::framesFollowRowsNotTheCursor() {
 void TestWriteTransfer::secondCommandIsIgnored() {
     WriteBench b;
     QVERIFY(b.start());
-    b.write->command();
-    b.write->tick();
-    b.write->tick();
-    b.write->command();
-    QCOMPARE(b.write->step(), 12);
+    b.session->write();
+    b.write().tick();
+    b.write().tick();
+    b.session->write();
+    QCOMPARE(b.write().step(), 12);
     b.runToEnd();
     QCOMPARE(b.link.sent().count('A'), 1);
     QCOMPARE(b.link.sends.size(), 17);
@@ -167,39 +158,41 @@ void TestWriteTransfer::portNotOpen() {
     WriteBench b;
     QVERIFY(b.start());
     b.link.close();
-    b.write->command();
-    QVERIFY(!b.write->isRunning());
+    b.session->write();
+    QVERIFY(!b.write().isRunning());
     QVERIFY(b.link.sends.isEmpty());
-    QCOMPARE(b.host.recorded.texts(), QStringList{"数据传送错误！！"});
-    QCOMPARE(b.host.recorded.shown[0].title, QStringLiteral("错误警告 "));
-    QVERIFY(b.host.allEnabled());
-    QVERIFY(b.host.isRunning(WindowTimer::ReadyPoll));
-    QVERIFY(!b.host.isRunning(WindowTimer::Write));
-    QVERIFY(!b.host.statuses.contains(status::kWritten));
+    QCOMPARE(b.outcomes, (QList<TransferOutcome>{{Transfer::Write, Kind::PortNotOpen}}));
+    QVERIFY(!b.session->isBusy());
+    QVERIFY(b.isRunning(WindowTimer::ReadyPoll));
+    QVERIFY(!b.isRunning(WindowTimer::Write));
+    QVERIFY(!b.statuses.contains(LinkStatus::Written));
 }
 
 void TestWriteTransfer::sendFailsMidway() {
     WriteBench b;
     QVERIFY(b.start());
-    b.write->command();
+    b.session->write();
     for (int i = 0; i < 5; ++i)
-        b.write->tick();
+        b.write().tick();
     b.link.failSends = true; // the cable is pulled
     // The message box runs an event loop of its own: no tick may come meanwhile.
     bool writeTimerRunningAtMessage = true;
-    b.host.recorded.onShow = [&](const RecordingMessages::Message&) {
-        writeTimerRunningAtMessage = b.host.isRunning(WindowTimer::Write);
+    bool busyAtMessage = false;
+    b.onOutcome = [&](const TransferOutcome&) {
+        writeTimerRunningAtMessage = b.isRunning(WindowTimer::Write);
+        busyAtMessage = b.session->isBusy();
     };
-    b.write->tick();
+    b.write().tick();
     QVERIFY(!writeTimerRunningAtMessage);
-    QVERIFY(!b.write->isRunning());
-    QCOMPARE(b.write->step(), 0);
-    b.write->tick();
-    QCOMPARE(b.host.recorded.texts(), QStringList{"数据传送错误！！"});
-    QVERIFY(!b.host.statuses.contains(status::kWritten));
-    QCOMPARE(b.host.status(), QString());
-    QVERIFY(b.host.allEnabled());
-    QVERIFY(b.host.isRunning(WindowTimer::ReadyPoll));
+    QVERIFY(busyAtMessage); // the lock lifts once the message is closed
+    QVERIFY(!b.write().isRunning());
+    QCOMPARE(b.write().step(), 0);
+    b.write().tick();
+    QCOMPARE(b.outcomes, (QList<TransferOutcome>{{Transfer::Write, Kind::SendFailed, 6}}));
+    QVERIFY(!b.statuses.contains(LinkStatus::Written));
+    QCOMPARE(b.status(), LinkStatus::Empty);
+    QVERIFY(!b.session->isBusy());
+    QVERIFY(b.isRunning(WindowTimer::ReadyPoll));
     QCOMPARE(b.link.sends.size(), 6);
 }
 
@@ -207,29 +200,35 @@ void TestWriteTransfer::rowThatCannotTravelRefusesTheWrite_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("field");
     QTest::addColumn<QString>("value");
-    QTest::newRow("negative receive count") << 3 << int(Field::Rf) << "20.0";
-    QTest::newRow("nine-digit transmit count") << 15 << int(Field::Tf) << "1000";
-    QTest::newRow("five-digit tone count") << 0 << int(Field::Rct) << "1000.0";
-    QTest::newRow("empty channel number") << 7 << int(Field::No) << "";
+    QTest::addColumn<FrameProblem>("problem");
+    QTest::newRow("negative receive count")
+        << 3 << int(Field::Rf) << "20.0" << FrameProblem::ReceiveFrequency;
+    QTest::newRow("nine-digit transmit count")
+        << 15 << int(Field::Tf) << "1000" << FrameProblem::TransmitFrequency;
+    QTest::newRow("five-digit tone count")
+        << 0 << int(Field::Rct) << "1000.0" << FrameProblem::ReceiveTone;
+    QTest::newRow("empty channel number")
+        << 7 << int(Field::No) << "" << FrameProblem::ChannelNumber;
 }
 
 void TestWriteTransfer::rowThatCannotTravelRefusesTheWrite() {
     QFETCH(int, row);
     QFETCH(int, field);
     QFETCH(QString, value);
+    QFETCH(FrameProblem, problem);
     WriteBench b;
     QVERIFY(b.start());
     b.fx.table->setCurrentRow(row);
     QVERIFY(b.fx.table->writeField(static_cast<Field>(field), value));
     b.fx.table->setCurrentRow(2);
-    b.write->command();
-    QVERIFY(!b.write->isRunning());
+    b.session->write();
+    QVERIFY(!b.write().isRunning());
     QVERIFY(b.link.sends.isEmpty());
-    QCOMPARE(b.host.recorded.texts(), QStringList{"数据超出范围 ！！"});
-    QCOMPARE(b.host.recorded.shown[0].title, QStringLiteral("错误警告 "));
+    const TransferOutcome refused{Transfer::Write, Kind::RowCannotTravel, row + 1, problem};
+    QCOMPARE(b.outcomes, QList<TransferOutcome>{refused});
     QCOMPARE(b.fx.table->currentRow(), row);
-    QVERIFY(b.host.allEnabled());
-    QVERIFY(b.host.isRunning(WindowTimer::ReadyPoll));
+    QVERIFY(!b.session->isBusy());
+    QVERIFY(b.isRunning(WindowTimer::ReadyPoll));
 }
 
 QTEST_GUILESS_MAIN(TestWriteTransfer)

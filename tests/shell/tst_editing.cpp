@@ -3,6 +3,7 @@
 #include "channels/channeltable.h"
 #include "link/writetransfer.h"
 #include "shell/channelgriddelegate.h"
+#include "shell/linkwords.h"
 #include "shell/messageboxes.h"
 #include "shell/portdialog.h"
 #include "windowfixture.h"
@@ -371,7 +372,7 @@ void TestEditing::portDialogLeavesATransferAlone() {
     w.action(QStringLiteral("写信道"))->trigger();
     w.action(QStringLiteral("端口"))->trigger();
     QVERIFY(!w.window->portDialog());
-    QCOMPARE(w.messages.texts(), QStringList{texts::kPortBusy});
+    QCOMPARE(w.messages.texts(), QStringList{portBusyMessage().text});
     QCOMPARE(w.link.openAttempts.size(), 1); // the start-up probe only
     while (w.window->writeTransfer().isRunning())
         w.window->writeTransfer().tick();
@@ -395,7 +396,7 @@ void TestEditing::portDialogLeavesATransferAlone() {
     dialog->close();
     QCoreApplication::processEvents();
     QVERIFY(dialog && dialog->isVisible());
-    QCOMPARE(w.messages.texts().count(texts::kPortBusy), 4);
+    QCOMPARE(w.messages.texts().count(portBusyMessage().text), 4);
     QCOMPARE(w.link.openAttempts.size(), attempts);
     QVERIFY(w.link.isOpen());
     QCOMPARE(w.link.portNumber(), 1);

@@ -5,6 +5,7 @@
 #include "link/readypoll.h"
 #include "link/statusclear.h"
 #include "link/writetransfer.h"
+#include "radiostream.h"
 #include "recordingmessages.h"
 #include "shell/filedialogs.h"
 #include "shell/mainwindow.h"
@@ -30,17 +31,6 @@
 #include <QTimer>
 
 using namespace zt41;
-
-namespace {
-
-QByteArray radioStream() {
-    QByteArray s = "0711000086410000504470060325";
-    for (int k = 2; k <= 16; ++k)
-        s += QByteArray::number(k - 1).rightJustified(2, '0') + QByteArray(26, '0');
-    return s;
-}
-
-} // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -184,8 +174,10 @@ void TestMainWindow::keyboardAccess() {
     QTest::keyClick(w.window.get(), Qt::Key_R, Qt::AltModifier);
     QVERIFY(w.window->timer(WindowTimer::Read)->isActive());
     QVERIFY(!w.enabled(QStringLiteral("写信道")));
-    w.window->timer(WindowTimer::Read)->stop();
-    w.window->setCommandEnabled(LockedCommand::WriteChannels, true);
+    // The radio answers the read, which lifts the lock.
+    QTimer::singleShot(0, w.window.get(), [&w] { w.link.deliver(radioStream('7')); });
+    w.window->readTick();
+    QVERIFY(w.enabled(QStringLiteral("写信道")));
 
     // Alt+F opens the file menu, and O there opens a channel file.
     w.dialogs.openName = QString();
@@ -280,8 +272,8 @@ void TestMainWindow::databaseThatCannotBeOpened() {
 void TestMainWindow::statusClear() {
     Window w;
     QVERIFY(w.start());
-    w.window->setStatus(QStringLiteral("数据传送完毕..."));
-    w.window->startTimer(WindowTimer::StatusClear);
+    w.find<QLabel>(QStringLiteral("Label2"))->setText(QStringLiteral("数据传送完毕..."));
+    w.window->timer(WindowTimer::StatusClear)->start();
     for (int i = 0; i < 10; ++i)
         w.window->statusClear().tick();
     QCOMPARE(w.status(), QStringLiteral("数据传送完毕..."));
@@ -414,7 +406,7 @@ void TestMainWindow::lockDuringRead() {
     QVERIFY(w.window->timer(WindowTimer::Read)->isActive());
     QCOMPARE(w.status(), QStringLiteral(" "));
     // The radio answers once the read is under way; the tick returns when it is over.
-    QTimer::singleShot(0, w.window.get(), [&] { w.link.deliver(radioStream()); });
+    QTimer::singleShot(0, w.window.get(), [&] { w.link.deliver(radioStream('7')); });
     w.window->readTick();
     QVERIFY(!w.window->readTransfer().isReading());
     QCOMPARE(w.link.sent().right(1), QByteArray("5"));
@@ -434,7 +426,7 @@ void TestMainWindow::readFailure() {
     const ChannelRows before = w.fx.table->rows();
     w.action(QStringLiteral("读信道"))->trigger();
     QTimer::singleShot(0, w.window.get(), [&] {
-        w.link.deliver(radioStream().left(140));
+        w.link.deliver(radioStream('7').left(140));
         w.window->readTransfer().expire();
     });
     w.window->readTick();
@@ -525,7 +517,7 @@ void TestMainWindow::portDialog() {
         QCOMPARE(option->palette().color(QPalette::WindowText) == QColor(255, 0, 0), n <= 2);
     }
     QCOMPARE(dialog->findChild<QRadioButton*>(QStringLiteral("Option5"))->toolTip(),
-             QStringLiteral("COM5 absent"));
+             QStringLiteral("/dev/fake5: no such device"));
     QCOMPARE(dialog->findChild<QPushButton*>(QStringLiteral("OKButton"))->text(),
              QStringLiteral("确定"));
     QCOMPARE(dialog->findChild<QPushButton*>(QStringLiteral("CancelButton"))->text(),

@@ -41,8 +41,11 @@ public:
     }
     void close() override { opened = false; }
     bool isOpen() const override { return opened; }
-    QString openFailure() const override {
-        return opened ? QString() : QStringLiteral("COM%1 absent").arg(number);
+    zt41::PortOpenFailure openFailure() const override {
+        if (opened)
+            return {};
+        return {zt41::PortOpenFailure::Kind::Missing, number,
+                QStringLiteral("/dev/fake%1").arg(number), QString(), QString()};
     }
     QString readChar() override {
         if (!opened || input.isEmpty())
@@ -51,7 +54,6 @@ public:
         input.remove(0, 1);
         return QString(QChar(static_cast<uchar>(c)));
     }
-    OpenFailure openFailureKind() const override { return opened ? OpenFailure::None : OpenFailure::Missing; }
     qint64 waitingCount() const override { return opened ? input.size() : 0; }
     void discardInput() override { input.clear(); }
     bool send(const QByteArray& text) override {

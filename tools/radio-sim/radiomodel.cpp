@@ -95,6 +95,13 @@ void RadioModel::takeWriteByte(char byte, std::chrono::milliseconds now, Outcome
         return;
     for (int k = 0; k < kChannelCount; ++k)
         m_frames[k] = m_incoming.mid(k * kFrameLength, kFrameLength);
+    if (m_quirks.corruptChannel > 0) {
+        // The last digit of the receive word's first pair: the count's lowest digit.
+        QByteArray& frame = m_frames[m_quirks.corruptChannel - 1];
+        const char digit = frame[5];
+        frame[5] = digit >= '0' && digit < '9' ? char(digit + 1) : '0';
+        out.notes << QStringLiteral("channel %1 stored 10 Hz off").arg(m_quirks.corruptChannel);
+    }
     m_writing = false;
     m_incoming.clear();
     out.stored = true;

@@ -27,6 +27,7 @@ struct RadioQuirks {
     int noiseBeforeReady = 0;          // junk characters ahead of each ready answer
     int noiseBeforeFrames = 0;         // junk characters ahead of a read's frames
     bool lowercaseReady = false;       // answers "c" to the handshake
+    int corruptChannel = 0;            // 1 to 16: stores that channel's receive frequency 10 Hz off
 };
 
 // The radio's side of the protocol with no I/O and no clock of its own: the

@@ -64,8 +64,12 @@ bool parseSimOptions(const QStringList& arguments, SimOptions& options, QString&
         QStringLiteral("N"));
     const QCommandLineOption lowercase(QStringLiteral("lowercase"),
                                        QStringLiteral("Answer the handshake with \"c\"."));
+    const QCommandLineOption corrupt(
+        QStringLiteral("corrupt-channel"),
+        QStringLiteral("On a write, store channel K with its receive frequency 10 Hz off."),
+        QStringLiteral("K"));
     parser.addOptions(
-        {link, memory, log, fast, silent, stopAfter, noiseReady, noiseFrames, lowercase});
+        {link, memory, log, fast, silent, stopAfter, noiseReady, noiseFrames, lowercase, corrupt});
 
     isError = true;
     if (!parser.parse(arguments)) {
@@ -91,7 +95,8 @@ bool parseSimOptions(const QStringList& arguments, SimOptions& options, QString&
     options.quirks.lowercaseReady = parser.isSet(lowercase);
     return readCount(parser, stopAfter, kChannelCount, options.quirks.framesPerRead, message) &&
            readCount(parser, noiseReady, kMaxNoise, options.quirks.noiseBeforeReady, message) &&
-           readCount(parser, noiseFrames, kMaxNoise, options.quirks.noiseBeforeFrames, message);
+           readCount(parser, noiseFrames, kMaxNoise, options.quirks.noiseBeforeFrames, message) &&
+           readCount(parser, corrupt, kChannelCount, options.quirks.corruptChannel, message);
 }
 
 } // namespace zt41::sim

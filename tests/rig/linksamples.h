@@ -25,6 +25,15 @@ inline zt41::ChannelRows sampleRows() {
     return rows;
 }
 
+// The same rows with their six data fields empty, their numbers kept.
+inline zt41::ChannelRows emptyRows(const zt41::ChannelRows& numbered) {
+    zt41::ChannelRows rows = numbered;
+    for (zt41::ChannelRecord& row : rows)
+        for (int f = 1; f < zt41::kFieldCount; ++f)
+            row.fields[f] = QString();
+    return rows;
+}
+
 // A squelch level other than the table's initial 3.
 inline QString sampleSquelch() {
     return QStringLiteral("6");

@@ -6,23 +6,25 @@
 
 #include <optional>
 
-// What zt41-radio's --log file says about the line: one byte a line,
-// "seconds RX|TX hex char", timed from the simulator's start.
+namespace zt41::sim {
+
+// Reads back what TrafficLog writes: one byte a line, "seconds RX|TX hex
+// char", timed from the simulator's start.
 struct TrafficByte {
     qint64 micros = 0;
     bool received = false; // received by the radio, i.e. sent by the program
     char byte = 0;
 };
-using TrafficLog = QList<TrafficByte>;
+using LoggedTraffic = QList<TrafficByte>;
 
 // Nothing, with the reason, when the file cannot be read or a line is not
 // one the radio writes (a line still being written counts as bad).
-std::optional<TrafficLog> readTrafficLog(const QString& path, QString* error = nullptr);
+std::optional<LoggedTraffic> readTrafficLog(const QString& path, QString* error = nullptr);
 
 // The bytes of one direction, in order.
-QByteArray trafficBytes(const TrafficLog& log, bool received);
+QByteArray trafficBytes(const LoggedTraffic& log, bool received);
 // How many times the byte went in that direction.
-int trafficCount(const TrafficLog& log, bool received, char byte);
+int trafficCount(const LoggedTraffic& log, bool received, char byte);
 
 // The first write on the line: the "A" and the frames received after it.
 struct LoggedWrite {
@@ -30,7 +32,7 @@ struct LoggedWrite {
     QList<QByteArray> frames;  // complete frames only
     QList<qint64> frameMicros; // when the first character of each arrived
 };
-std::optional<LoggedWrite> findWrite(const TrafficLog& log);
+std::optional<LoggedWrite> findWrite(const LoggedTraffic& log);
 
 // The gaps from the "A" to frame 1 and from each frame's first character to
 // the next one's: the write's pace as the radio saw it.
@@ -47,4 +49,6 @@ struct LoggedRead {
     qint64 lastSentMicros = -1;
     int sentCount = 0;
 };
-std::optional<LoggedRead> findRead(const TrafficLog& log);
+std::optional<LoggedRead> findRead(const LoggedTraffic& log);
+
+} // namespace zt41::sim

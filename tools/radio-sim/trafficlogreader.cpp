@@ -1,4 +1,4 @@
-#include "linktraffic.h"
+#include "trafficlogreader.h"
 
 #include "link/channelframe.h"
 
@@ -7,8 +7,10 @@
 
 #include <cstdlib>
 
-std::optional<TrafficLog> readTrafficLog(const QString& path, QString* error) {
-    const auto refuse = [error](const QString& why) -> std::optional<TrafficLog> {
+namespace zt41::sim {
+
+std::optional<LoggedTraffic> readTrafficLog(const QString& path, QString* error) {
+    const auto refuse = [error](const QString& why) -> std::optional<LoggedTraffic> {
         if (error)
             *error = why;
         return std::nullopt;
@@ -22,7 +24,7 @@ std::optional<TrafficLog> readTrafficLog(const QString& path, QString* error) {
 
     static const QRegularExpression line(
         QStringLiteral("^(\\d+)\\.(\\d{6}) (RX|TX) ([0-9A-F]{2}) (\\S)$"));
-    TrafficLog log;
+    LoggedTraffic log;
     for (const QByteArray& raw : text.split('\n')) {
         if (raw.isEmpty())
             continue;
@@ -33,12 +35,16 @@ std::optional<TrafficLog> readTrafficLog(const QString& path, QString* error) {
         b.micros = m.captured(1).toLongLong() * 1000000 + m.captured(2).toLongLong();
         b.received = m.captured(3) == u"RX";
         b.byte = static_cast<char>(m.captured(4).toInt(nullptr, 16));
+        const bool visible = b.byte > 0x20 && b.byte < 0x7f;
+        if (m.captured(5)[0] != (visible ? QChar::fromLatin1(b.byte) : u'.'))
+            return refuse(QStringLiteral("hex and character disagree in \"%1\"")
+                              .arg(QString::fromLatin1(raw)));
         log << b;
     }
     return log;
 }
 
-QByteArray trafficBytes(const TrafficLog& log, bool received) {
+QByteArray trafficBytes(const LoggedTraffic& log, bool received) {
     QByteArray bytes;
     for (const TrafficByte& b : log)
         if (b.received == received)
@@ -46,14 +52,14 @@ QByteArray trafficBytes(const TrafficLog& log, bool received) {
     return bytes;
 }
 
-int trafficCount(const TrafficLog& log, bool received, char byte) {
+int trafficCount(const LoggedTraffic& log, bool received, char byte) {
     int n = 0;
     for (const TrafficByte& b : log)
         n += b.received == received && b.byte == byte;
     return n;
 }
 
-std::optional<LoggedWrite> findWrite(const TrafficLog& log) {
+std::optional<LoggedWrite> findWrite(const LoggedTraffic& log) {
     qsizetype i = 0;
     while (i < log.size() && !(log[i].received && log[i].byte == zt41::kWriteCommand))
         ++i;
@@ -95,7 +101,7 @@ qint64 largestDeviationMicros(const QList<qint64>& gaps, qint64 expected) {
     return largest;
 }
 
-std::optional<LoggedRead> findRead(const TrafficLog& log) {
+std::optional<LoggedRead> findRead(const LoggedTraffic& log) {
     // A "5" among a write's frames is a digit, not a request.
     qsizetype i = 0;
     int writeBytesLeft = 0;
@@ -122,3 +128,5 @@ std::optional<LoggedRead> findRead(const TrafficLog& log) {
     }
     return read;
 }
+
+} // namespace zt41::sim

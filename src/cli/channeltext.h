@@ -1,0 +1,26 @@
+#pragma once
+
+#include "channelinput.h"
+#include "link/framecompare.h"
+
+#include <QString>
+
+namespace zt41 {
+struct PortOpenFailure;
+struct TransferOutcome;
+} // namespace zt41
+
+namespace zt41::cli {
+
+// The tool's words: tables of channels, differences, and what went wrong.
+
+// The squelch level and the 16 rows as an aligned table, one line each.
+QString channelTable(const QString& squelch, const ChannelRows& rows);
+// "channel 3: receive tone: 67.0 expected, 71.9 found", one line each.
+QString differenceLine(const FieldDifference& d, const QString& expectedName,
+                       const QString& actualName);
+QString fieldName(FrameField field);
+QString describeOpenFailure(const PortOpenFailure& failure);
+QString describeOutcome(const TransferOutcome& outcome);
+
+} // namespace zt41::cli

@@ -1,0 +1,287 @@
+// read, write and verify: one radio job per --port, all at once.
+
+#include "channeltext.h"
+#include "commands.h"
+#include "files/channelfile.h"
+#include "fleet.h"
+#include "link/portmap.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+#include <QSet>
+#include <QSocketNotifier>
+#include <QStandardPaths>
+
+#include <csignal>
+#include <cstdio>
+#include <memory>
+#include <unistd.h>
+
+namespace zt41::cli {
+
+namespace {
+
+int usage(const QString& why) {
+    std::fprintf(stderr, "zt41-cli: %s\n", qPrintable(why));
+    return kUsage;
+}
+
+struct PortChoice {
+    QString name;
+    QString device;
+};
+
+const QCommandLineOption kPortOption({QStringLiteral("p"), QStringLiteral("port")},
+                                     QStringLiteral("The radio's port: COM1 to COM8 or a device "
+                                                    "path. Give it several times, or a comma "
+                                                    "list, for several radios at once."),
+                                     QStringLiteral("PORT"));
+const QCommandLineOption
+    kPortsOption(QStringLiteral("ports"),
+                 QStringLiteral("COM1, COM2, ... are these devices, as with the window's --ports."),
+                 QStringLiteral("DEV1,DEV2,..."));
+const QCommandLineOption kWaitOption(QStringLiteral("wait"),
+                                     QStringLiteral("How long to wait for the radio to answer "
+                                                    "(default 3)."),
+                                     QStringLiteral("SECONDS"), QStringLiteral("3"));
+const QCommandLineOption kJsonOption(QStringLiteral("json"),
+                                     QStringLiteral("Print the outcome of each radio as one JSON "
+                                                    "document."));
+const QCommandLineOption kSquelchOption(
+    QStringLiteral("squelch"),
+    QStringLiteral("The squelch level to send with a channel database, which holds none "
+                   "(default 3)."),
+    QStringLiteral("LEVEL"), QStringLiteral("3"));
+
+void addRadioOptions(QCommandLineParser& parser) {
+    parser.addOption(kPortOption);
+    parser.addOption(kPortsOption);
+    parser.addOption(kWaitOption);
+    parser.addOption(kJsonOption);
+    parser.addHelpOption();
+}
+
+// Parses; gives false with the status to end with (help printed, bad usage).
+bool parse(QCommandLineParser& parser, const QStringList& arguments, int* status) {
+    if (!parser.parse(arguments)) {
+        *status = usage(parser.errorText());
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        *status = kDone;
+        return false;
+    }
+    return true;
+}
+
+// The ports named by --port, each with its device; nothing, with a message,
+// when a name is unknown or given twice.
+std::optional<QList<PortChoice>> choosePorts(const QCommandLineParser& parser, QString* error) {
+    PortMap map = PortMap::platformDefault();
+    if (parser.isSet(kPortsOption)) {
+        QString why;
+        const std::optional<PortMap> given = PortMap::fromList(parser.value(kPortsOption), &why);
+        if (!given) {
+            *error = QStringLiteral("--ports: %1").arg(why);
+            return std::nullopt;
+        }
+        map = *given;
+    }
+    QList<PortChoice> ports;
+    QSet<QString> seen;
+    static const QRegularExpression com(QStringLiteral("^COM([1-8])$"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    for (const QString& value : parser.values(kPortOption)) {
+        for (QString name : value.split(u',', Qt::SkipEmptyParts)) {
+            name = name.trimmed();
+            PortChoice choice{name, QString()};
+            const QRegularExpressionMatch m = com.match(name);
+            if (m.hasMatch()) {
+                choice.name = name.toUpper();
+                choice.device = map.device(m.captured(1).toInt());
+                if (choice.device.isEmpty()) {
+                    *error = QStringLiteral("%1 is not mapped to a device").arg(choice.name);
+                    return std::nullopt;
+                }
+            } else if (name.contains(u'/')) {
+                choice.device = name;
+            } else {
+                *error = QStringLiteral("unknown port \"%1\": give COM1 to COM8 or a device path")
+                             .arg(name);
+                return std::nullopt;
+            }
+            if (seen.contains(choice.device)) {
+                *error = QStringLiteral("%1 is given twice").arg(choice.name);
+                return std::nullopt;
+            }
+            seen.insert(choice.device);
+            ports << choice;
+        }
+    }
+    if (ports.isEmpty()) {
+        *error = QStringLiteral("no port: give --port PORT");
+        return std::nullopt;
+    }
+    return ports;
+}
+
+Fleet::Style styleFor(const QCommandLineParser& parser) {
+    if (parser.isSet(kJsonOption))
+        return Fleet::Style::Json;
+    return ::isatty(STDOUT_FILENO) ? Fleet::Style::Terminal : Fleet::Style::Lines;
+}
+
+int g_signalPipe[2] = {-1, -1};
+
+// Only writes a byte: the event loop does the rest as ordinary code.
+extern "C" void noteSignal(int) {
+    const char byte = 1;
+    (void)!::write(g_signalPipe[1], &byte, 1);
+}
+
+// A signal (Ctrl+C, SIGTERM) ends every radio's job: ports closed, outcomes printed.
+int runFleet(Fleet& fleet) {
+    std::unique_ptr<QSocketNotifier> notifier;
+    if (::pipe(g_signalPipe) == 0) {
+        notifier = std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
+        QObject::connect(notifier.get(), &QSocketNotifier::activated, &fleet, [&fleet] {
+            char byte = 0;
+            (void)!::read(g_signalPipe[0], &byte, 1);
+            std::fputs("zt41-cli: interrupted\n", stderr);
+            fleet.abortAll(QStringLiteral("interrupted"));
+        });
+        struct sigaction action {};
+        action.sa_handler = noteSignal;
+        sigemptyset(&action.sa_mask);
+        ::sigaction(SIGINT, &action, nullptr);
+        ::sigaction(SIGTERM, &action, nullptr);
+    }
+    const int status = fleet.run();
+    ::signal(SIGINT, SIG_DFL);
+    ::signal(SIGTERM, SIG_DFL);
+    notifier.reset();
+    ::close(g_signalPipe[0]);
+    ::close(g_signalPipe[1]);
+    return status;
+}
+
+int waitMs(const QCommandLineParser& parser, bool* ok) {
+    const double seconds = parser.value(kWaitOption).toDouble(ok);
+    *ok = *ok && seconds > 0 && seconds <= 3600;
+    return static_cast<int>(seconds * 1000);
+}
+
+QString backupFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/zt41/backups");
+}
+
+int radioCommand(const QString& command, const QStringList& arguments) {
+    QCommandLineParser parser;
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("Save the channels read as a channel file."),
+                                    QStringLiteral("FILE"));
+    const QCommandLineOption noBackup(QStringLiteral("no-backup"),
+                                      QStringLiteral("Do not keep what the radio held first."));
+    const QCommandLineOption noVerify(QStringLiteral("no-verify"),
+                                      QStringLiteral("Do not read back and compare."));
+    addRadioOptions(parser);
+    if (command == u"read") {
+        parser.setApplicationDescription(
+            QStringLiteral("Reads the 16 channels and the squelch level from each radio and "
+                           "prints them, or saves them with -o."));
+        parser.addOption(output);
+    } else {
+        parser.addOption(kSquelchOption);
+        parser.addPositionalArgument(QStringLiteral("FILE"),
+                                     QStringLiteral("A channel file (.doc) or the channel "
+                                                    "database ZT41XE.mdb, read only."));
+        if (command == u"write") {
+            parser.setApplicationDescription(QStringLiteral(
+                "Waits for each radio, keeps what it holds as a channel file under "
+                "$XDG_DATA_HOME/zt41/backups, writes FILE into it, then reads it back and "
+                "compares field by field."));
+            parser.addOption(noBackup);
+            parser.addOption(noVerify);
+        } else {
+            parser.setApplicationDescription(QStringLiteral(
+                "Reads each radio and compares what it holds with FILE, field by field."));
+        }
+    }
+    int status = kDone;
+    if (!parse(parser, arguments, &status))
+        return status;
+    const bool toFile = command == u"read" && parser.isSet(output);
+
+    const QStringList files = parser.positionalArguments();
+    if (command == u"read" ? !files.isEmpty() : files.size() != 1)
+        return usage(command == u"read" ? QStringLiteral("read takes no file; use -o FILE")
+                                        : QStringLiteral("%1 takes one FILE").arg(command));
+    bool ok = false;
+    const int wait = waitMs(parser, &ok);
+    if (!ok)
+        return usage(QStringLiteral("--wait wants a number of seconds"));
+    QString error;
+    const std::optional<QList<PortChoice>> ports = choosePorts(parser, &error);
+    if (!ports)
+        return usage(error);
+    if (toFile && ports->size() > 1)
+        return usage(QStringLiteral("-o takes one port"));
+
+    RadioJob::Options options;
+    options.readyWaitMs = wait;
+    if (command == u"read") {
+        options.operation = RadioJob::Operation::Read;
+    } else {
+        const std::optional<ChannelSet> set =
+            loadChannelSet(files.first(), parser.value(kSquelchOption), true, &error);
+        if (!set) {
+            std::fprintf(stderr, "zt41-cli: %s\n", qPrintable(error));
+            return kBadInput;
+        }
+        options.toSend = *set;
+        options.operation =
+            command == u"write" ? RadioJob::Operation::Write : RadioJob::Operation::Verify;
+        options.backup = command == u"write" && !parser.isSet(noBackup);
+        options.verify = command == u"verify" || !parser.isSet(noVerify);
+        options.backupFolder = backupFolder();
+    }
+
+    Fleet fleet(command, styleFor(parser));
+    fleet.setPrintRead(command == u"read" && !toFile);
+    for (const PortChoice& port : *ports)
+        fleet.add(new RadioJob(port.name, port.device, options));
+    status = runFleet(fleet);
+
+    if (toFile) {
+        const RadioJob::Result& r = fleet.jobs().front()->result();
+        if (r.haveRead) {
+            if (saveChannelFile(parser.value(output), r.read.squelch, r.read.rows) !=
+                ChannelFileError::None) {
+                std::fprintf(stderr, "zt41-cli: cannot write %s\n",
+                             qPrintable(parser.value(output)));
+                return kCannotSave;
+            }
+            if (!parser.isSet(kJsonOption))
+                std::printf("saved %s\n", qPrintable(parser.value(output)));
+        }
+    }
+    return status;
+}
+
+} // namespace
+
+int readCommand(const QStringList& arguments) {
+    return radioCommand(QStringLiteral("read"), arguments);
+}
+
+int writeCommand(const QStringList& arguments) {
+    return radioCommand(QStringLiteral("write"), arguments);
+}
+
+int verifyCommand(const QStringList& arguments) {
+    return radioCommand(QStringLiteral("verify"), arguments);
+}
+
+} // namespace zt41::cli

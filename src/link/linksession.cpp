@@ -1,0 +1,134 @@
+#include "linksession.h"
+
+#include "readtransfer.h"
+#include "readypoll.h"
+#include "statusclear.h"
+#include "writetransfer.h"
+
+#include <QTimer>
+
+namespace zt41 {
+
+LinkSession::LinkSession(SerialLink& link, RowStore& rows, QObject* parent)
+    : QObject(parent)
+    , m_link(link)
+    , m_poll(std::make_unique<ReadyPoll>(link, host()))
+    , m_write(std::make_unique<WriteTransfer>(link, rows, host()))
+    , m_statusClear(std::make_unique<StatusClear>(host()))
+    , m_read(new ReadTransfer(link, rows, host(), this)) {
+    qRegisterMetaType<TransferOutcome>();
+    // The write's frames go out 300 ms apart; a coarse timer would let them drift.
+    connect(addTimer(WindowTimer::Write, kWriteMs, Qt::PreciseTimer), &QTimer::timeout, this,
+            [this] { m_write->tick(); });
+    connect(addTimer(WindowTimer::StatusClear, kStatusClearMs, Qt::CoarseTimer), &QTimer::timeout,
+            this, [this] { m_statusClear->tick(); });
+    connect(addTimer(WindowTimer::ReadyPoll, kReadyPollMs, Qt::CoarseTimer), &QTimer::timeout, this,
+            [this] { m_poll->tick(); });
+    connect(addTimer(WindowTimer::Read, kReadMs, Qt::CoarseTimer), &QTimer::timeout, this,
+            &LinkSession::readTick);
+}
+
+LinkSession::~LinkSession() {
+    // No tick may reach the transfers while the members go.
+    stopAll();
+}
+
+QTimer* LinkSession::addTimer(WindowTimer t, int intervalMs, Qt::TimerType type) {
+    auto* timer = new QTimer(this);
+    timer->setObjectName(QStringLiteral("Timer%1").arg(static_cast<int>(t)));
+    timer->setInterval(intervalMs);
+    timer->setTimerType(type);
+    m_timers[static_cast<int>(t) - 1] = timer;
+    return timer;
+}
+
+QTimer* LinkSession::timer(WindowTimer t) const {
+    return m_timers[static_cast<int>(t) - 1];
+}
+
+void LinkSession::startPoll() {
+    startTimer(WindowTimer::ReadyPoll);
+}
+
+void LinkSession::startPollNow() {
+    startPoll();
+    m_poll->tick();
+}
+
+void LinkSession::stopPoll() {
+    stopTimer(WindowTimer::ReadyPoll);
+}
+
+void LinkSession::restartPollWhenIdle() {
+    if (!isBusy())
+        startPoll();
+}
+
+void LinkSession::stopAll() {
+    for (QTimer* t : m_timers)
+        if (t)
+            t->stop();
+}
+
+void LinkSession::write() {
+    if (m_transfer == Transfer::Read)
+        return;
+    m_write->command();
+}
+
+void LinkSession::read() {
+    if (m_transfer == Transfer::Write || m_read->isReading())
+        return;
+    m_read->command();
+}
+
+void LinkSession::readTick() {
+    m_read->tick();
+    if (m_read->isReading())
+        Q_EMIT readStarted();
+}
+
+void LinkSession::startTimer(WindowTimer t) {
+    if (t == WindowTimer::ReadyPoll)
+        setReady(false);
+    timer(t)->start();
+}
+
+void LinkSession::stopTimer(WindowTimer t) {
+    timer(t)->stop();
+}
+
+void LinkSession::setStatus(LinkStatus status) {
+    Q_EMIT statusChanged(status);
+}
+
+void LinkSession::radioAnswered() {
+    setReady(true);
+}
+
+void LinkSession::setReady(bool ready) {
+    if (m_ready == ready)
+        return;
+    m_ready = ready;
+    Q_EMIT readyChanged(ready);
+}
+
+void LinkSession::setTransfer(Transfer transfer) {
+    if (m_transfer == transfer)
+        return;
+    const bool wasBusy = isBusy();
+    m_transfer = transfer;
+    Q_EMIT transferChanged(transfer);
+    if (wasBusy != isBusy())
+        Q_EMIT busyChanged(isBusy());
+}
+
+void LinkSession::frameDone(Transfer transfer, int frame) {
+    Q_EMIT progress(transfer, frame);
+}
+
+void LinkSession::report(const TransferOutcome& outcome) {
+    Q_EMIT finished(outcome);
+}
+
+} // namespace zt41

@@ -1,0 +1,563 @@
+// zt41-cli as a user runs it: against zt41-radio on pseudo-terminals at
+// --fast pace, with good and bad files, silent and broken radios.
+
+#include "channels/channeltable.h"
+#include "files/channelfile.h"
+#include "link/framecompare.h"
+#include "link/portmap.h"
+#include "link/qserialportlink.h"
+#include "linksamples.h"
+#include "simulatorprocess.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <fcntl.h>
+#include <memory>
+#include <unistd.h>
+#include <vector>
+
+using namespace zt41;
+
+namespace {
+
+// A write is 17 ticks of 300 ms; with a backup and a check two reads more.
+constexpr int kRunMs = 60000;
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+ChannelRows otherRows() {
+    ChannelRows rows = emptyRows(sampleRows());
+    rows[0][Field::Rf] = QStringLiteral("145.01250");
+    rows[0][Field::Rct] = QStringLiteral("67.0");
+    rows[0][Field::Tf] = QStringLiteral("145.01250");
+    rows[0][Field::Bt] = QStringLiteral("off");
+    rows[0][Field::Pw] = QStringLiteral("H");
+    rows[15][Field::Rf] = QStringLiteral("435.50000");
+    rows[15][Field::Bt] = QStringLiteral("on");
+    rows[15][Field::Pw] = QStringLiteral("L");
+    return rows;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void readToFile();
+    void writeKeepsABackupAndChecks();
+    void verifyNamesTheChannelStoredDifferently_data();
+    void verifyNamesTheChannelStoredDifferently();
+    void failingRadiosAndPorts_data();
+    void failingRadiosAndPorts();
+    void badInput_data();
+    void badInput();
+    void fourRadiosOneSilent();
+    void jsonForScripts();
+    void progressOnATerminalUpdatesInPlace();
+    void interruptedWriteClosesThePorts();
+    void cablePulledMidTransfer_data();
+    void cablePulledMidTransfer();
+    void databaseIsOnlyRead();
+    void diffComparesAsTheRadioHoldsThem_data();
+    void diffComparesAsTheRadioHoldsThem();
+    void portsListsWhatOpens();
+
+private:
+    Run cli(const QStringList& arguments, int timeoutMs = kRunMs);
+    // Starts a radio holding `rows` (squelch `squelch`) in a memory file of its own.
+    SimulatorProcess* radio(const QStringList& quirks, const ChannelRows& rows = sampleRows(),
+                            const QString& squelch = sampleSquelch(), bool fast = true);
+    QString channelFile(const char* name, const ChannelRows& rows, const QString& squelch);
+    QString path(const QString& name) const { return m_dir->filePath(name); }
+    QString memoryOf(const SimulatorProcess* sim) const;
+    QStringList backups() const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::vector<std::unique_ptr<SimulatorProcess>> m_sims;
+};
+
+void TestCli::init() {
+    // The radio's notes on every command would bury the test's own output.
+    qputenv("QT_LOGGING_RULES", "*.info=false");
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void TestCli::cleanup() {
+    m_sims.clear();
+    m_dir.reset();
+}
+
+Run TestCli::cli(const QStringList& arguments, int timeoutMs) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("data")));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(ZT41_CLI_PATH), arguments);
+    Run run;
+    if (!p.waitForFinished(timeoutMs) || p.exitStatus() != QProcess::NormalExit) {
+        p.kill();
+        p.waitForFinished();
+        return run;
+    }
+    run.status = p.exitCode();
+    run.out = QString::fromLocal8Bit(p.readAllStandardOutput());
+    run.err = QString::fromLocal8Bit(p.readAllStandardError());
+    return run;
+}
+
+QString TestCli::channelFile(const char* name, const ChannelRows& rows, const QString& squelch) {
+    const QString file = path(QString::fromLatin1(name));
+    if (saveChannelFile(file, squelch, rows) != ChannelFileError::None)
+        return QString();
+    return file;
+}
+
+SimulatorProcess* TestCli::radio(const QStringList& quirks, const ChannelRows& rows,
+                                 const QString& squelch, bool fast) {
+    const QString memory = path(QStringLiteral("radio%1.doc").arg(m_sims.size()));
+    if (saveChannelFile(memory, squelch, rows) != ChannelFileError::None)
+        return nullptr;
+    auto sim = std::make_unique<SimulatorProcess>();
+    const QStringList pace = fast ? QStringList{QStringLiteral("--fast")} : QStringList{};
+    if (!sim->start(pace + QStringList{QStringLiteral("--memory"), memory} + quirks))
+        return nullptr;
+    m_sims.push_back(std::move(sim));
+    return m_sims.back().get();
+}
+
+QString TestCli::memoryOf(const SimulatorProcess* sim) const {
+    for (size_t i = 0; i < m_sims.size(); ++i)
+        if (m_sims[i].get() == sim)
+            return m_dir->filePath(QStringLiteral("radio%1.doc").arg(i));
+    return QString();
+}
+
+QStringList TestCli::backups() const {
+    const QDir dir(m_dir->filePath(QStringLiteral("data/zt41/backups")));
+    QStringList files;
+    for (const QString& name : dir.entryList(QDir::Files, QDir::Name))
+        files << dir.filePath(name);
+    return files;
+}
+
+void TestCli::readToFile() {
+    SimulatorProcess* sim = radio({});
+    QVERIFY(sim);
+    const QString out = path(QStringLiteral("read.doc"));
+    const Run run = cli({"read", "--port", sim->portPath(), "-o", out});
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+    const ChannelFileRead read = readChannelFile(out);
+    QCOMPARE(read.error, ChannelFileError::None);
+    QCOMPARE(compareInFrameForm(sampleSquelch(), sampleRows(), read.contents.squelch,
+                                read.contents.rows),
+             QList<FieldDifference>{});
+
+    // Without -o the channels come as a table.
+    const Run shown = cli({"read", "--port", sim->portPath()});
+    QCOMPARE(shown.status, 0);
+    QVERIFY2(shown.out.contains(QStringLiteral("squelch level: 6")), qPrintable(shown.out));
+    QVERIFY(shown.out.contains(QRegularExpression(
+        QStringLiteral("\\n 1  430\\.01250  67\\.0 +145\\.61250  103\\.5 +on +L\\n"))));
+}
+
+void TestCli::writeKeepsABackupAndChecks() {
+    SimulatorProcess* sim = radio({});
+    QVERIFY(sim);
+    const QString file = channelFile("new.doc", otherRows(), QStringLiteral("  2"));
+    const Run run = cli({"write", "--port", sim->portPath(), file});
+    QVERIFY2(run.status == 0, qPrintable(run.out + run.err));
+    QVERIFY(run.err.isEmpty());
+    // Not a terminal: one plain line per step.
+    const QString port = sim->portPath() + QStringLiteral(": ");
+    QStringList steps;
+    for (const QString& line : run.out.split(u'\n'))
+        if (line.startsWith(port))
+            steps << line.mid(port.size());
+    QCOMPARE(steps, (QStringList{"opening", "waiting for the radio", "backup", "write",
+                                 "waiting for the radio", "verify", "done"}));
+
+    // The backup holds what the radio held before, and its path is printed.
+    const QStringList saved = backups();
+    QCOMPARE(saved.size(), 1);
+    QVERIFY2(run.out.contains(saved.first()), qPrintable(run.out));
+    QVERIFY(QFileInfo(saved.first()).fileName().contains(QStringLiteral("dev-pts-")));
+    const ChannelFileRead backup = readChannelFile(saved.first());
+    QCOMPARE(backup.error, ChannelFileError::None);
+    QCOMPARE(compareInFrameForm(sampleSquelch(), sampleRows(), backup.contents.squelch,
+                                backup.contents.rows),
+             QList<FieldDifference>{});
+
+    // The radio now holds the new channels.
+    const ChannelFileRead now = readChannelFile(memoryOf(sim));
+    QCOMPARE(compareInFrameForm(QStringLiteral("2"), otherRows(), now.contents.squelch,
+                                now.contents.rows),
+             QList<FieldDifference>{});
+
+    // --no-backup keeps no file.
+    QCOMPARE(cli({"write", "--no-backup", "--no-verify", "--port", sim->portPath(), file}).status,
+             0);
+    QCOMPARE(backups().size(), 1);
+}
+
+void TestCli::verifyNamesTheChannelStoredDifferently_data() {
+    QTest::addColumn<int>("channel");
+    QTest::addColumn<QString>("command");
+    QTest::newRow("write checks channel 1") << 1 << "write";
+    QTest::newRow("write checks channel 16") << 16 << "write";
+    QTest::newRow("verify alone, channel 7") << 7 << "verify";
+}
+
+void TestCli::verifyNamesTheChannelStoredDifferently() {
+    QFETCH(int, channel);
+    QFETCH(QString, command);
+    SimulatorProcess* sim = radio({"--corrupt-channel", QString::number(channel)});
+    QVERIFY(sim);
+    const QString file = channelFile("new.doc", otherRows(), QStringLiteral("2"));
+    if (command == u"verify") // the radio takes the channels, storing one wrong
+        QCOMPARE(
+            cli({"write", "--no-verify", "--no-backup", "--port", sim->portPath(), file}).status,
+            0);
+    const Run run = cli({command, "--port", sim->portPath(), file});
+    QCOMPARE(run.status, 3);
+    const QString named = QStringLiteral("channel %1: receive frequency").arg(channel);
+    QVERIFY2(run.err.contains(named), qPrintable(run.err));
+    // Only that channel differs.
+    QCOMPARE(run.err.count(QStringLiteral("channel ")), 2); // the summary and its one line
+}
+
+void TestCli::failingRadiosAndPorts_data() {
+    QTest::addColumn<QStringList>("quirks"); // empty with a port: no radio at all
+    QTest::addColumn<QString>("port");       // used when no radio is started
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("writes"); // whether the radio's memory may have changed
+    QTest::newRow("silent radio") << QStringList{"--silent"} << ""
+                                  << "write" << 2 << "no answer from the radio within 1 s" << false;
+    QTest::newRow("stops after 5 frames: the backup fails, nothing is written")
+        << QStringList{"--stop-after", "5"} << ""
+        << "write" << 2 << "backup: the radio stopped sending: frame 6 of 16 did not come" << false;
+    QTest::newRow("stops after 5 frames: read fails")
+        << QStringList{"--stop-after", "5"} << ""
+        << "read" << 2 << "read: the radio stopped sending: frame 6 of 16 did not come" << false;
+    QTest::newRow("missing port") << QStringList{} << "/dev/zt41-no-such-port"
+                                  << "write" << 2 << "/dev/zt41-no-such-port: no such device"
+                                  << false;
+    QTest::newRow("unknown port name") << QStringList{} << "COM12"
+                                       << "read" << 1 << "unknown port \"COM12\"" << false;
+    QTest::newRow("unmapped COM number") << QStringList{} << "COM3"
+                                         << "read" << 1 << "COM3 is not mapped" << false;
+}
+
+void TestCli::failingRadiosAndPorts() {
+    QFETCH(QStringList, quirks);
+    QFETCH(QString, port);
+    QFETCH(QString, command);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    QFETCH(bool, writes);
+    SimulatorProcess* sim = nullptr;
+    if (!quirks.isEmpty()) {
+        sim = radio(quirks);
+        QVERIFY(sim);
+        port = sim->portPath();
+    }
+    const QByteArray before = sim ? fileBytes(memoryOf(sim)) : QByteArray();
+    QStringList args{command, "--wait", "1", "--ports", "/dev/zt41-com1", "--port", port};
+    if (command == u"write")
+        args << channelFile("new.doc", otherRows(), QStringLiteral("2"));
+    const Run run = cli(args);
+    QCOMPARE(run.status, status);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    if (sim && !writes)
+        QCOMPARE(fileBytes(memoryOf(sim)), before);
+    QVERIFY(backups().isEmpty());
+}
+
+void TestCli::badInput_data() {
+    QTest::addColumn<QByteArray>("content"); // empty: no file at all
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing file") << QByteArray() << "no such file";
+    QTest::newRow("too few values") << QByteArray("3,145.0,,") << "fewer than 97 values";
+    QByteArray wide = encodeChannelFile(QStringLiteral("3"), sampleRows());
+    wide.replace("430.01250", "1430.01250"); // nine digits in the receive word
+    QTest::newRow("a row that cannot travel")
+        << wide << "channel 1: the receive frequency cannot be sent";
+    QTest::newRow("binary garbage") << QByteArray("\x00\x01\x02", 3) << "not a channel file";
+}
+
+void TestCli::badInput() {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    const QString file = path(QStringLiteral("input.doc"));
+    if (!content.isEmpty()) {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+    // The file is judged before any port is touched.
+    const Run run = cli({"write", "--port", "/dev/zt41-no-such-port", file});
+    QCOMPARE(run.status, 4);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QCOMPARE(run.err.count(u'\n'), 1);
+    QCOMPARE(cli({"show", file}).status, content.contains("1430") ? 0 : 4);
+}
+
+void TestCli::fourRadiosOneSilent() {
+    std::vector<SimulatorProcess*> sims;
+    for (int i = 0; i < 4; ++i) {
+        sims.push_back(radio(i == 2 ? QStringList{"--silent"} : QStringList{}));
+        QVERIFY(sims.back());
+    }
+    const QString file = channelFile("new.doc", otherRows(), QStringLiteral("2"));
+    QElapsedTimer wall;
+    wall.start();
+    const Run run = cli({"write", "--wait", "2", "--port", sims[0]->portPath(), "--port",
+                         sims[1]->portPath() + u',' + sims[2]->portPath(), "--port",
+                         sims[3]->portPath(), file});
+    const qint64 ms = wall.elapsed();
+    QCOMPARE(run.status, 2);
+    // All at once: about one radio's time, not four.
+    QVERIFY2(ms < 2 * 15000, qPrintable(QString::number(ms)));
+    const QStringList lines = run.out.split(u'\n');
+    for (int i = 0; i < 4; ++i) {
+        // The final table: "PORT  ok" or "PORT  FAILED (status): why".
+        QString line;
+        for (const QString& l : lines)
+            if (l.startsWith(sims[i]->portPath() + u' '))
+                line = l;
+        QVERIFY2(line.contains(i == 2 ? QStringLiteral("FAILED (2)") : QStringLiteral("  ok")),
+                 qPrintable(run.out));
+        const ChannelFileRead now = readChannelFile(memoryOf(sims[i]));
+        const bool written = compareInFrameForm(QStringLiteral("2"), otherRows(),
+                                                now.contents.squelch, now.contents.rows)
+                                 .isEmpty();
+        QCOMPARE(written, i != 2);
+    }
+    QCOMPARE(backups().size(), 3);
+}
+
+void TestCli::jsonForScripts() {
+    SimulatorProcess* good = radio({});
+    SimulatorProcess* broken = radio({"--corrupt-channel", "3"});
+    QVERIFY(good && broken);
+    const QString file = channelFile("new.doc", otherRows(), QStringLiteral("2"));
+    const Run run =
+        cli({"write", "--json", "--port", good->portPath(), "--port", broken->portPath(), file});
+    QCOMPARE(run.status, 3);
+    QJsonParseError error{};
+    const QJsonDocument doc = QJsonDocument::fromJson(run.out.toUtf8(), &error);
+    QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(run.out));
+    QCOMPARE(doc[QStringLiteral("status")].toInt(), 3);
+    const QJsonArray radios = doc[QStringLiteral("radios")].toArray();
+    QCOMPARE(radios.size(), 2);
+    QCOMPARE(radios[0][QStringLiteral("ok")].toBool(), true);
+    QVERIFY(QFile::exists(radios[0][QStringLiteral("backup")].toString()));
+    QCOMPARE(radios[1][QStringLiteral("status")].toInt(), 3);
+    const QJsonArray diffs = radios[1][QStringLiteral("differences")].toArray();
+    QCOMPARE(diffs.size(), 1);
+    QCOMPARE(diffs[0][QStringLiteral("channel")].toInt(), 3);
+    QCOMPARE(diffs[0][QStringLiteral("field")].toString(), QStringLiteral("receive frequency"));
+}
+
+void TestCli::progressOnATerminalUpdatesInPlace() {
+    SimulatorProcess* a = radio({});
+    SimulatorProcess* b = radio({});
+    QVERIFY(a && b);
+    // The tool's standard output is a terminal: the slave of a pseudo-terminal.
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
+    const QByteArray slave = ::ptsname(master);
+    QProcess p;
+    p.setChildProcessModifier([slave] {
+        const int fd = ::open(slave.constData(), O_RDWR | O_NOCTTY);
+        if (fd >= 0)
+            ::dup2(fd, STDOUT_FILENO);
+    });
+    p.start(QStringLiteral(ZT41_CLI_PATH),
+            {"read", "--port", a->portPath(), "--port", b->portPath()});
+    QVERIFY(p.waitForFinished(kRunMs));
+    QCOMPARE(p.exitCode(), 0);
+    QByteArray screen;
+    char buffer[4096];
+    ::fcntl(master, F_SETFL, O_NONBLOCK);
+    for (qsizetype n; (n = ::read(master, buffer, sizeof buffer)) > 0;)
+        screen.append(buffer, n);
+    ::close(master);
+    // Each redraw goes back to the first radio's line and rewrites both lines.
+    QVERIFY2(screen.count("\x1b[2F") >= 16, screen.constData());
+    QVERIFY(
+        screen.contains((a->portPath() + ": read [################] frame 16 of 16").toLatin1()));
+    QVERIFY(screen.contains((b->portPath() + ": done, ok").toLatin1()));
+}
+
+void TestCli::interruptedWriteClosesThePorts() {
+    SimulatorProcess* sim = radio({});
+    QVERIFY(sim);
+    const QString file = channelFile("new.doc", otherRows(), QStringLiteral("2"));
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("data")));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(ZT41_CLI_PATH), {"write", "--port", sim->portPath(), file});
+    QVERIFY(p.waitForStarted());
+    // Into the frames: the backup is read within a second at --fast pace.
+    QByteArray progress;
+    QTRY_VERIFY_WITH_TIMEOUT((progress += p.readAllStandardOutput()).contains(": write"), 15000);
+    ::kill(static_cast<pid_t>(p.processId()), SIGINT);
+    QVERIFY(p.waitForFinished(10000));
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), 130);
+    QVERIFY(p.readAllStandardError().contains("interrupted"));
+    // The port is free again for the next run.
+    const Run ports = cli({"ports", "--ports", sim->portPath()});
+    QVERIFY2(ports.out.contains(QRegularExpression(QStringLiteral("COM1 .*  opens\n"))),
+             qPrintable(ports.out));
+}
+
+void TestCli::cablePulledMidTransfer_data() {
+    QTest::addColumn<QString>("step"); // the progress line after which the radio goes
+    QTest::addColumn<QString>("message");
+    QTest::newRow("during the backup read")
+        << "backup"
+        << "backup: the port went away during the read (cable pulled?)";
+    QTest::newRow("during the write") << "write"
+                                      << "write: the write failed at frame";
+}
+
+void TestCli::cablePulledMidTransfer() {
+    QFETCH(QString, step);
+    QFETCH(QString, message);
+    // At the real pace a read takes seconds, long enough to be cut.
+    SimulatorProcess* sim = radio({}, sampleRows(), sampleSquelch(), step != u"backup");
+    QVERIFY(sim);
+    const QByteArray before = fileBytes(memoryOf(sim));
+    const QString file = channelFile("new.doc", otherRows(), QStringLiteral("2"));
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("data")));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(ZT41_CLI_PATH), {"write", "--port", sim->portPath(), file});
+    QVERIFY(p.waitForStarted());
+    QByteArray progress;
+    const QByteArray line = (": " + step + "\n").toLatin1();
+    QTRY_VERIFY_WITH_TIMEOUT((progress += p.readAllStandardOutput()).contains(line), 15000);
+    QTest::qWait(500);
+    QCOMPARE(::kill(static_cast<pid_t>(sim->processId()), SIGKILL), 0);
+    QVERIFY(p.waitForFinished(20000));
+    QCOMPARE(p.exitCode(), 2);
+    const QString err = QString::fromLocal8Bit(p.readAllStandardError());
+    QVERIFY2(err.contains(message), qPrintable(err));
+    QCOMPARE(err.count(u'\n'), 1); // reported once
+    if (step == u"backup") {
+        QVERIFY(backups().isEmpty()); // no half backup, and nothing written
+        QCOMPARE(fileBytes(memoryOf(sim)), before);
+    }
+}
+
+void TestCli::databaseIsOnlyRead() {
+    const QString db = path(ChannelTable::defaultFileName());
+    {
+        ChannelTable table;
+        QVERIFY(table.open(db));
+        QVERIFY(table.replaceDataFields(otherRows()));
+    }
+    const QByteArray before = fileBytes(db);
+    const QDateTime modified = QFileInfo(db).lastModified();
+    SimulatorProcess* sim = radio({});
+    QVERIFY(sim);
+    const Run run = cli({"write", "--no-backup", "--squelch", "4", "--port", sim->portPath(), db});
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+    const ChannelFileRead now = readChannelFile(memoryOf(sim));
+    QCOMPARE(compareInFrameForm(QStringLiteral("4"), otherRows(), now.contents.squelch,
+                                now.contents.rows),
+             QList<FieldDifference>{});
+    QCOMPARE(cli({"show", db}).status, 0);
+    QCOMPARE(fileBytes(db), before);
+    QCOMPARE(QFileInfo(db).lastModified(), modified);
+    QVERIFY(!QFile::exists(db + QStringLiteral("-journal")));
+}
+
+void TestCli::diffComparesAsTheRadioHoldsThem_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("difference"); // empty: none
+    QTest::newRow("same channels") << 0 << int(Field::Rf) << "430.01250"
+                                   << "";
+    QTest::newRow("a tone written without its .0 is the same tone") << 0 << int(Field::Rct) << "67"
+                                                                    << "";
+    QTest::newRow("a tone changed") << 1 << int(Field::Rct) << "88.5"
+                                    << "channel 2: receive tone: 71.9 in";
+    QTest::newRow("power changed") << 15 << int(Field::Pw) << "L"
+                                   << "channel 16: power: H in";
+    QTest::newRow("finer than 10 Hz never reaches the radio") << 2 << int(Field::Tf) << "185.687501"
+                                                              << "";
+}
+
+void TestCli::diffComparesAsTheRadioHoldsThem() {
+    QFETCH(int, row);
+    QFETCH(int, field);
+    QFETCH(QString, value);
+    QFETCH(QString, difference);
+    ChannelRows changed = sampleRows();
+    changed[row].fields[field] = value;
+    const QString a = channelFile("a.doc", sampleRows(), QStringLiteral("6"));
+    const QString b = channelFile("b.doc", changed, QStringLiteral("6"));
+    const Run run = cli({"diff", a, b});
+    QCOMPARE(run.status, difference.isEmpty() ? 0 : 3);
+    if (difference.isEmpty())
+        QCOMPARE(run.out, QStringLiteral("no differences\n"));
+    else
+        QVERIFY2(run.out.startsWith(difference) && run.out.count(u'\n') == 1, qPrintable(run.out));
+}
+
+void TestCli::portsListsWhatOpens() {
+    SimulatorProcess* sim = radio({});
+    SimulatorProcess* silent = radio({"--silent"});
+    SimulatorProcess* held = radio({});
+    QVERIFY(sim && silent && held);
+    // Another program holds the third radio's port.
+    QSerialPortLink holder(*PortMap::fromList(held->portPath()));
+    QVERIFY(holder.open());
+    const Run run = cli({"ports", "--probe", "--ports",
+                         sim->portPath() + u',' + silent->portPath() + ",/dev/zt41-no-such-port," +
+                             held->portPath()});
+    QCOMPARE(run.status, 0);
+    const QStringList lines = run.out.split(u'\n');
+    const auto lineOf = [&](const QString& port) {
+        for (const QString& l : lines)
+            if (l.startsWith(port + u' '))
+                return l;
+        return QString();
+    };
+    QVERIFY2(lineOf("COM1").contains("a radio answers"), qPrintable(run.out));
+    QVERIFY2(lineOf("COM2").contains("no radio answers"), qPrintable(run.out));
+    QVERIFY2(lineOf("COM3").contains("no such device"), qPrintable(run.out));
+    QVERIFY2(lineOf("COM4").contains("busy: another program holds it"), qPrintable(run.out));
+    QVERIFY2(lineOf("COM5").contains("not mapped"), qPrintable(run.out));
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
