@@ -34,27 +34,27 @@ QString statusText(LinkStatus status) {
 }
 
 QString describeOpenFailure(const PortOpenFailure& f) {
+    // In the window's language; the device path and the group stay as the system names them.
     using Kind = PortOpenFailure::Kind;
     switch (f.kind) {
     case Kind::None:
         return QString();
     case Kind::NotMapped:
-        return QStringLiteral("COM%1 is not mapped to a device").arg(f.port);
+        return QStringLiteral("COM%1 未对应任何设备").arg(f.port);
     case Kind::Missing:
-        return QStringLiteral("%1: no such device").arg(f.device);
+        return QStringLiteral("%1：设备不存在").arg(f.device);
     case Kind::Busy:
-        return QStringLiteral("%1 is in use by another program").arg(f.device);
+        return QStringLiteral("%1 正被其他程序占用").arg(f.device);
     case Kind::NoPermission:
         if (f.group.isEmpty())
-            return QStringLiteral("%1: no permission to open it").arg(f.device);
-        return QStringLiteral("%1: no permission to open it; membership in group %2 grants access")
-            .arg(f.device, f.group);
+            return QStringLiteral("%1：无权打开").arg(f.device);
+        return QStringLiteral("%1：无权打开；加入用户组 %2 即可使用").arg(f.device, f.group);
     case Kind::SettingsRefused:
-        return QStringLiteral("%1 does not take 1200 bit/s 8N1: %2").arg(f.device, f.detail);
+        return QStringLiteral("%1 不支持 1200 bit/s 8N1：%2").arg(f.device, f.detail);
     case Kind::Other:
         break;
     }
-    return QStringLiteral("%1: %2").arg(f.device, f.detail);
+    return QStringLiteral("%1：%2").arg(f.device, f.detail);
 }
 
 WindowMessage portBusyMessage() {

@@ -351,7 +351,7 @@ QString MainWindow::noPortMessage() const {
     for (const PortOpenFailure& failure : m_probeFailures)
         if (failure.portIsThere())
             reasons
-                << QStringLiteral("COM%1: %2").arg(failure.port).arg(describeOpenFailure(failure));
+                << QStringLiteral("COM%1：%2").arg(failure.port).arg(describeOpenFailure(failure));
     if (!reasons.isEmpty())
         text += QStringLiteral("\n\n") + reasons.join(u'\n');
     return text;

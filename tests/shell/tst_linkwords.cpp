@@ -75,18 +75,20 @@ void TestLinkWords::openFailures_data() {
     QTest::newRow("opened: nothing to say") << int(K::None) << ""
                                             << "";
     QTest::newRow("not mapped names the number") << int(K::NotMapped) << ""
-                                                 << "COM4 is not mapped to a device";
+                                                 << "COM4 未对应任何设备";
     QTest::newRow("missing") << int(K::Missing) << ""
-                             << "/dev/ttyUSB3: no such device";
+                             << "/dev/ttyUSB3：设备不存在";
     QTest::newRow("busy") << int(K::Busy) << ""
-                          << "/dev/ttyUSB3 is in use by another program";
+                          << "/dev/ttyUSB3 正被其他程序占用";
     QTest::newRow("no permission names the group")
         << int(K::NoPermission) << "dialout"
-        << "/dev/ttyUSB3: no permission to open it; membership in group dialout grants access";
+        << "/dev/ttyUSB3：无权打开；加入用户组 dialout 即可使用";
     QTest::newRow("no permission, group unknown") << int(K::NoPermission) << ""
-                                                  << "/dev/ttyUSB3: no permission to open it";
+                                                  << "/dev/ttyUSB3：无权打开";
+    QTest::newRow("other, in the system's words") << int(K::Other) << ""
+                                                  << "/dev/ttyUSB3：why";
     QTest::newRow("settings refused") << int(K::SettingsRefused) << ""
-                                      << "/dev/ttyUSB3 does not take 1200 bit/s 8N1: why";
+                                      << "/dev/ttyUSB3 不支持 1200 bit/s 8N1：why";
 }
 
 void TestLinkWords::openFailures() {

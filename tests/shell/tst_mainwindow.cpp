@@ -517,7 +517,7 @@ void TestMainWindow::portDialog() {
         QCOMPARE(option->palette().color(QPalette::WindowText) == QColor(255, 0, 0), n <= 2);
     }
     QCOMPARE(dialog->findChild<QRadioButton*>(QStringLiteral("Option5"))->toolTip(),
-             QStringLiteral("/dev/fake5: no such device"));
+             QStringLiteral("/dev/fake5：设备不存在"));
     QCOMPARE(dialog->findChild<QPushButton*>(QStringLiteral("OKButton"))->text(),
              QStringLiteral("确定"));
     QCOMPARE(dialog->findChild<QPushButton*>(QStringLiteral("CancelButton"))->text(),

@@ -7,6 +7,14 @@
 #include "link/readypoll.h"
 #include "link/rowstore.h"
 
+#include "channels/channeltable.h"
+#include "recordingmessages.h"
+#include "shell/mainwindow.h"
+#include "shell/portdialog.h"
+#include "tablefixture.h"
+
+#include <QAction>
+#include <QRadioButton>
 #include <QSerialPort>
 #include <QTest>
 
@@ -42,6 +50,7 @@ class TestPortHeld : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void heldPortIsSkippedAndGreyedOut();
+    void windowNamesTheHeldPortInChinese();
 };
 
 void TestPortHeld::heldPortIsSkippedAndGreyedOut() {
@@ -86,6 +95,46 @@ void TestPortHeld::heldPortIsSkippedAndGreyedOut() {
     selection.load();
     QVERIFY(selection.option(1).enabled);
     selection.cancel();
+}
+
+void TestPortHeld::windowNamesTheHeldPortInChinese() {
+    Pty held, free;
+    QVERIFY(held.open());
+    QVERIFY(free.open());
+    QSerialPort other(held.path);
+    QVERIFY(other.open(QIODevice::ReadWrite));
+    const QString busy = held.path + QStringLiteral(" 正被其他程序占用");
+
+    {
+        // The only port is held: the no-port message says by whom, in Chinese.
+        const PortMap map = *PortMap::fromList(held.path);
+        QSerialPortLink link(map);
+        TableFixture fx;
+        QVERIFY(fx.open());
+        RecordingMessages messages;
+        MainWindow window({*fx.table, link, &map, &messages, nullptr});
+        QVERIFY(!window.start());
+        QCOMPARE(messages.texts(),
+                 QStringList{QStringLiteral("无串行端口可用，系统失败，退出！ \n\nCOM1：") + busy});
+    }
+
+    // With a free port beside it, the port dialog greys the held one out and says why.
+    const PortMap map = *PortMap::fromList(held.path + u',' + free.path);
+    QSerialPortLink link(map);
+    TableFixture fx;
+    QVERIFY(fx.open());
+    RecordingMessages messages;
+    MainWindow window({*fx.table, link, &map, &messages, nullptr});
+    QVERIFY(window.start());
+    window.findChild<QAction*>(QStringLiteral("端口"))->trigger();
+    PortDialog* dialog = window.portDialog();
+    QVERIFY(dialog);
+    auto* option1 = dialog->findChild<QRadioButton*>(QStringLiteral("Option1"));
+    QVERIFY(!option1->isEnabled());
+    QCOMPARE(option1->toolTip(), busy);
+    QCOMPARE(dialog->findChild<QRadioButton*>(QStringLiteral("Option3"))->toolTip(),
+             QStringLiteral("COM3 未对应任何设备"));
+    dialog->close();
 }
 
 QTEST_MAIN(TestPortHeld)
