@@ -7,6 +7,7 @@ zt41_packages=(
     build-essential cmake ninja-build
     qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite qt6-qpa-plugins
     fonts-arphic-gkai00mp fonts-arphic-gbsn00lp fonts-wqy-microhei
+    clang libclang-rt-dev
 )
 
 zt41_install_deps() {
