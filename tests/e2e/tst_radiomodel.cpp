@@ -65,6 +65,8 @@ private Q_SLOTS:
     void noiseComesBeforeTheAnswers();
     void lowercaseAnswer();
     void silentRadioSaysNothingButStillStores();
+    void glitchesOfTheFirstTransfer_data();
+    void glitchesOfTheFirstTransfer();
 };
 
 void TestRadioModel::handshakeAnswersEachC() {
@@ -224,6 +226,56 @@ void TestRadioModel::silentRadioSaysNothingButStillStores() {
     QCOMPARE(out.reply, QByteArray());
     QVERIFY(out.stored);
     QCOMPARE(radio.frames(), frames);
+}
+
+void TestRadioModel::glitchesOfTheFirstTransfer_data() {
+    QTest::addColumn<int>("hangUpAfter");
+    QTest::addColumn<bool>("strayDigit");
+    QTest::addColumn<int>("nonDigitIn");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<bool>("hangUp");
+    const RadioFrames frames = sampleFrames();
+    const QByteArray write = "A" + joined(emptyRadioFrames());
+    QByteArray withLetter = joined(frames);
+    withLetter[6 * kFrameLength + 14] = 'x';
+    QTest::newRow("stray digit ahead of the first read")
+        << -1 << true << 0 << QByteArray("5") << "7" + joined(frames) << false;
+    QTest::newRow("letter inside frame 7 of the first read")
+        << -1 << false << 7 << QByteArray("5") << withLetter << false;
+    QTest::newRow("read hangs up after 5 frames")
+        << 5 << false << 0 << QByteArray("5C") << joined(frames, 5) << true;
+    QTest::newRow("read hangs up before any frame")
+        << 0 << false << 0 << QByteArray("5") << QByteArray() << true;
+    QTest::newRow("write hangs up after 3 frames")
+        << 3 << false << 0 << write + "C" << QByteArray() << true;
+    QTest::newRow("write hangs up at once") << 0 << false << 0 << write << QByteArray() << true;
+    QTest::newRow("a write goes first, the read glitch still comes")
+        << -1 << true << 0 << write + "5"
+        << "7" + joined(emptyRadioFrames()) << false;
+}
+
+void TestRadioModel::glitchesOfTheFirstTransfer() {
+    QFETCH(int, hangUpAfter);
+    QFETCH(bool, strayDigit);
+    QFETCH(int, nonDigitIn);
+    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, reply);
+    QFETCH(bool, hangUp);
+    RadioQuirks quirks;
+    quirks.hangUpAfterFrames = hangUpAfter;
+    quirks.strayDigit = strayDigit;
+    quirks.nonDigitInFrame = nonDigitIn;
+    const RadioFrames frames = sampleFrames();
+    RadioModel radio(quirks, frames);
+    const RadioModel::Outcome out = radio.feed(input, 0ms);
+    QCOMPARE(out.reply, reply);
+    QCOMPARE(out.hangUp, hangUp);
+    // A write cut short stores nothing.
+    if (hangUp)
+        QCOMPARE(radio.frames(), frames);
+    else
+        QCOMPARE(radio.feed("5", 0ms).reply, joined(radio.frames())); // the next read is clean
 }
 
 QTEST_APPLESS_MAIN(TestRadioModel)
