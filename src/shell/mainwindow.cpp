@@ -98,6 +98,12 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     buildMenus();
     buildTimers();
     wireCursor();
+    // An edit or a pick that the database refuses is told once; the grid keeps
+    // showing what the file holds.
+    connect(&m_table, &ChannelTable::storeFailed, this, [this] {
+        m_messages->show(QStringLiteral("数据库文件无法写入！"), titles::kSystem,
+                         MessageIcon::Warning);
+    });
     adjustSize();
 }
 
