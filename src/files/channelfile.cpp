@@ -277,9 +277,12 @@ ChannelFileError saveChannelFile(const QString& path, const QString& squelch,
     if (!bytes)
         return ChannelFileError::CannotCarry;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a write the disk stops short (full, or over the
+    // process's file size limit) is seen here: through Qt's buffer such a
+    // short write went unnoticed and commit() put a truncated file in place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return ChannelFileError::CannotWrite;
-    if (file.write(*bytes) != bytes->size()) {
+    if (file.write(*bytes) != bytes->size() || file.size() != bytes->size()) {
         file.cancelWriting();
         return ChannelFileError::CannotWrite;
     }
