@@ -235,24 +235,28 @@ void TestRadioModel::glitchesOfTheFirstTransfer_data() {
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<bool>("hangUp");
+    QTest::addColumn<bool>("stored");
     const RadioFrames frames = sampleFrames();
     const QByteArray write = "A" + joined(emptyRadioFrames());
     QByteArray withLetter = joined(frames);
     withLetter[6 * kFrameLength + 14] = 'x';
     QTest::newRow("stray digit ahead of the first read")
-        << -1 << true << 0 << QByteArray("5") << "7" + joined(frames) << false;
+        << -1 << true << 0 << QByteArray("5") << "7" + joined(frames) << false << false;
     QTest::newRow("letter inside frame 7 of the first read")
-        << -1 << false << 7 << QByteArray("5") << withLetter << false;
+        << -1 << false << 7 << QByteArray("5") << withLetter << false << false;
     QTest::newRow("read hangs up after 5 frames")
-        << 5 << false << 0 << QByteArray("5C") << joined(frames, 5) << true;
+        << 5 << false << 0 << QByteArray("5C") << joined(frames, 5) << true << false;
     QTest::newRow("read hangs up before any frame")
-        << 0 << false << 0 << QByteArray("5") << QByteArray() << true;
+        << 0 << false << 0 << QByteArray("5") << QByteArray() << true << false;
     QTest::newRow("write hangs up after 3 frames")
-        << 3 << false << 0 << write + "C" << QByteArray() << true;
-    QTest::newRow("write hangs up at once") << 0 << false << 0 << write << QByteArray() << true;
+        << 3 << false << 0 << write + "C" << QByteArray() << true << false;
+    QTest::newRow("write hangs up at once")
+        << 0 << false << 0 << write << QByteArray() << true << false;
+    QTest::newRow("write of all 16 frames is stored, then the line drops")
+        << 16 << false << 0 << write + "C" << QByteArray() << true << true;
     QTest::newRow("a write goes first, the read glitch still comes")
         << -1 << true << 0 << write + "5"
-        << "7" + joined(emptyRadioFrames()) << false;
+        << "7" + joined(emptyRadioFrames()) << false << true;
 }
 
 void TestRadioModel::glitchesOfTheFirstTransfer() {
@@ -262,6 +266,7 @@ void TestRadioModel::glitchesOfTheFirstTransfer() {
     QFETCH(QByteArray, input);
     QFETCH(QByteArray, reply);
     QFETCH(bool, hangUp);
+    QFETCH(bool, stored);
     RadioQuirks quirks;
     quirks.hangUpAfterFrames = hangUpAfter;
     quirks.strayDigit = strayDigit;
@@ -271,10 +276,10 @@ void TestRadioModel::glitchesOfTheFirstTransfer() {
     const RadioModel::Outcome out = radio.feed(input, 0ms);
     QCOMPARE(out.reply, reply);
     QCOMPARE(out.hangUp, hangUp);
+    QCOMPARE(out.stored, stored);
     // A write cut short stores nothing.
-    if (hangUp)
-        QCOMPARE(radio.frames(), frames);
-    else
+    QCOMPARE(radio.frames(), stored ? emptyRadioFrames() : frames);
+    if (!hangUp)
         QCOMPARE(radio.feed("5", 0ms).reply, joined(radio.frames())); // the next read is clean
 }
 

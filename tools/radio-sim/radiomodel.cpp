@@ -94,7 +94,9 @@ void RadioModel::takeWriteByte(char byte, std::chrono::milliseconds now, Outcome
     }
     m_incoming += byte;
     m_lastWriteByte = now;
-    if (hangUpDue() && m_incoming.size() == qsizetype(m_quirks.hangUpAfterFrames) * kFrameLength) {
+    // After all 16 frames the write is stored first, then the line goes down.
+    if (hangUpDue() && m_incoming.size() == qsizetype(m_quirks.hangUpAfterFrames) * kFrameLength &&
+        m_incoming.size() < kWriteLength) {
         hangUpOnWrite(out);
         return;
     }
@@ -102,10 +104,12 @@ void RadioModel::takeWriteByte(char byte, std::chrono::milliseconds now, Outcome
         return;
     for (int k = 0; k < kChannelCount; ++k)
         m_frames[k] = m_incoming.mid(k * kFrameLength, kFrameLength);
-    m_writing = false;
-    m_incoming.clear();
     out.stored = true;
     out.notes << QStringLiteral("write complete: %1 frames stored").arg(kChannelCount);
+    if (hangUpDue())
+        hangUpOnWrite(out);
+    m_writing = false;
+    m_incoming.clear();
 }
 
 void RadioModel::hangUpOnWrite(Outcome& out) {
