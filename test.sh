@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything under AddressSanitizer and UndefinedBehaviorSanitizer and
-# runs every test headless through CTest.
+# runs every test headless through CTest; then builds the fuzz targets with
+# clang and gives each a smoke run of a few seconds over its seed corpus.
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/deps.sh
@@ -14,3 +15,9 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)" --timeout 300
+
+fuzz=build/fuzz
+cmake -S . -B "$fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+    -DZT41_FUZZ=ON -DZT41_TESTS=OFF -DZT41_TOOLS=OFF >/dev/null
+cmake --build "$fuzz" --target zt41-fuzzers -j "$(nproc)"
+ctest --test-dir "$fuzz" --output-on-failure -j "$(nproc)"

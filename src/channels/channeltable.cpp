@@ -225,12 +225,14 @@ bool ChannelTable::store(int row, const std::vector<std::pair<Field, QString>>& 
             m_error = q.lastError().text();
             if (batch)
                 db.rollback();
+            Q_EMIT storeFailed(m_error);
             return false;
         }
     }
     if (batch && !db.commit()) {
         m_error = db.lastError().text();
         db.rollback();
+        Q_EMIT storeFailed(m_error);
         return false;
     }
     for (const auto& [field, text] : changes) {

@@ -61,6 +61,10 @@ Q_SIGNALS:
     void fieldChanged(int row, zt41::Field field);
     void rowsReplaced();
     void currentRowChanged(int row);
+    // A write of one row could not be stored (the file is locked by another
+    // program or cannot be written); the row keeps what the file holds.
+    // replaceDataFields() says so by its result alone: its callers report it.
+    void storeFailed(const QString& reason);
 
 private:
     bool openFile(const QString& path);

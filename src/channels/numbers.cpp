@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -35,6 +36,54 @@ double integerInBase(const std::string& s, size_t pos, int base) {
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
+}
+
+// The power of ten of a decimal number's leading nonzero digit: 0 for "5",
+// 2 for "0.5e3", -324 for "0." followed by 323 zeros and "1". The mantissa is
+// s[start, mantissaEnd), its exponent (if any) s[mantissaEnd, end). Saturates
+// far beyond any double's range, so that no text can overflow it.
+long long decimalMagnitude(const std::string& s, size_t start, size_t mantissaEnd, size_t end) {
+    constexpr long long kFar = 1'000'000'000;
+    long long magnitude = 0;
+    bool found = false;
+    bool afterPoint = false;
+    long long integerDigits = 0;
+    for (size_t i = start; i < mantissaEnd && !found; ++i) {
+        if (s[i] == '.') {
+            afterPoint = true;
+        } else if (s[i] != '0') {
+            found = true;
+        } else if (afterPoint) {
+            magnitude = std::max(magnitude - 1, -kFar);
+        }
+    }
+    if (!found)
+        return -kFar; // all zeros: no magnitude at all
+    // Count the digits from the leading nonzero one up to the point.
+    if (!afterPoint) {
+        size_t i = start;
+        while (i < mantissaEnd && s[i] == '0')
+            ++i;
+        while (i < mantissaEnd && isDigit(s[i])) {
+            ++i;
+            integerDigits = std::min(integerDigits + 1, kFar);
+        }
+        magnitude = integerDigits - 1;
+    } else {
+        magnitude -= 1;
+    }
+    long long exponent = 0;
+    bool negativeExponent = false;
+    size_t e = mantissaEnd + 1;
+    if (mantissaEnd < end) {
+        if (s[e] == '+' || s[e] == '-') {
+            negativeExponent = s[e] == '-';
+            ++e;
+        }
+        for (; e < end; ++e)
+            exponent = std::min(exponent * 10 + (s[e] - '0'), kFar);
+    }
+    return magnitude + (negativeExponent ? -exponent : exponent);
 }
 
 } // namespace
@@ -78,26 +127,25 @@ double numericValue(const QString& text) {
     }
     if (digits == 0)
         return 0;
-    bool positiveExponent = true;
+    const size_t mantissaEnd = pos;
     if (pos < s.size() && (s[pos] == 'e' || s[pos] == 'E')) {
         size_t e = pos + 1;
-        if (e < s.size() && (s[e] == '+' || s[e] == '-')) {
-            positiveExponent = s[e] == '+';
+        if (e < s.size() && (s[e] == '+' || s[e] == '-'))
             ++e;
-        }
         if (e < s.size() && isDigit(s[e])) {
             while (e < s.size() && isDigit(s[e]))
                 ++e;
             pos = e;
-        } else {
-            positiveExponent = true;
         }
     }
 
     double value = 0;
     const auto [ptr, ec] = std::from_chars(s.data() + start, s.data() + pos, value);
     if (ec == std::errc::result_out_of_range) {
-        value = positiveExponent ? std::numeric_limits<double>::infinity() : 0.0;
+        // Out of range either way: the magnitude, not the exponent's sign, says which.
+        value = decimalMagnitude(s, start, mantissaEnd, pos) > 0
+                    ? std::numeric_limits<double>::infinity()
+                    : 0.0;
     } else if (ec != std::errc()) {
         return 0;
     }

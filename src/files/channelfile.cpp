@@ -18,30 +18,64 @@ namespace {
 
 constexpr int kDataFields = 6;
 
-// Values the program writes are plain; one holding a comma or a line end
-// (possible only from a quoted value loaded earlier, or typed as squelch
-// text) is quoted so that it reads back as one value.
-QByteArray valueBytes(const QString& text) {
-    QByteArray bytes = text.toUtf8();
-    const bool splits = bytes.contains(',') || bytes.contains('\r') || bytes.contains('\n');
-    if (splits && !bytes.contains('"'))
-        return '"' + bytes + '"';
-    return bytes;
-}
-
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+bool hasEdgeBlank(const QByteArray& bytes) {
+    return !bytes.isEmpty() && (isBlank(bytes.front()) || isBlank(bytes.back()));
+}
+
+QByteArray withoutEdgeBlanks(const QByteArray& bytes) {
+    qsizetype from = 0, to = bytes.size();
+    while (from < to && isBlank(bytes[from]))
+        ++from;
+    while (to > from && isBlank(bytes[to - 1]))
+        --to;
+    return bytes.mid(from, to - from);
+}
+
 } // namespace
 
-QByteArray encodeChannelFile(const QString& squelch, const ChannelRows& rows) {
-    QByteArray out = valueBytes(squelch) + ',';
+std::optional<QByteArray> channelValueBytes(const QString& text, EdgeBlanks edges) {
+    if (text.size() > ChannelValueSplitter::kMaxValueLength)
+        return std::nullopt;
+    const QByteArray bytes = text.toUtf8();
+    // A text that UTF-8 cannot carry as it is (a lone surrogate) or that holds
+    // NUL would load as something else, or not at all.
+    if (bytes.contains('\0') || QString::fromUtf8(bytes) != text)
+        return std::nullopt;
+    const QByteArray core = edges == EdgeBlanks::MayDrop ? withoutEdgeBlanks(bytes) : bytes;
+    // A value that begins with a quote is read as a quoted one, and a quoted
+    // value ends at its next quote: there is no way to write a quote into it.
+    if (core.startsWith('"'))
+        return std::nullopt;
+    const bool splits = bytes.contains(',') || bytes.contains('\r') || bytes.contains('\n');
+    if (!splits && (edges == EdgeBlanks::MayDrop || !hasEdgeBlank(bytes)))
+        return bytes;
+    if (bytes.contains('"'))
+        return std::nullopt;
+    return '"' + bytes + '"';
+}
+
+std::optional<QByteArray> encodeChannelFile(const QString& squelch, const ChannelRows& rows) {
+    // The squelch text is only ever used without its blanks; the list's own
+    // items carry leading ones ("  3") and are written as they are.
+    std::optional<QByteArray> out = channelValueBytes(squelch, EdgeBlanks::MayDrop);
+    if (!out)
+        return std::nullopt;
+    *out += ',';
     for (const ChannelRecord& row : rows) {
         for (int f = 1; f <= kDataFields; ++f) {
             const FieldValue& v = row.fields[f];
-            out += v ? valueBytes(*v) : QByteArray("Null");
-            out += ',';
+            if (!v) {
+                *out += "Null,";
+                continue;
+            }
+            const std::optional<QByteArray> bytes = channelValueBytes(*v);
+            if (!bytes)
+                return std::nullopt;
+            *out += *bytes + ',';
         }
     }
     return out;
@@ -85,10 +119,17 @@ bool ChannelValueSplitter::feed(const char* data, qsizetype size) {
             if (endsValue(c))
                 break;
             if (isBlank(c)) {
-                ++m_pendingBlanks;
+                // Blanks at a value's end are dropped, however many; those
+                // inside it are kept as they are.
+                if (m_value.size() + m_pendingBlanks.size() <= kMaxRunawayBytes)
+                    m_pendingBlanks += c;
+                else
+                    m_blanksOverflowed = true;
             } else {
-                m_value += QByteArray(m_pendingBlanks, ' ');
-                m_pendingBlanks = 0;
+                if (m_blanksOverflowed)
+                    m_error = Error::ValueTooLong;
+                m_value += m_pendingBlanks;
+                m_pendingBlanks.clear();
                 m_value += c;
             }
             break;
@@ -103,8 +144,8 @@ bool ChannelValueSplitter::feed(const char* data, qsizetype size) {
             endsValue(c);
             break;
         }
-        // Blanks inside a value count too, so that a runaway value is caught early.
-        if (m_value.size() + m_pendingBlanks > 4 * kMaxValueLength)
+        // A runaway value is caught early, before the whole file is in memory.
+        if (m_value.size() > kMaxRunawayBytes)
             m_error = Error::ValueTooLong;
     }
     return m_error == Error::None && m_values.size() < m_wanted;
@@ -131,7 +172,8 @@ void ChannelValueSplitter::endLine(char c) {
 void ChannelValueSplitter::emitValue() {
     const QString value = QString::fromUtf8(m_value);
     m_value.clear();
-    m_pendingBlanks = 0;
+    m_pendingBlanks.clear();
+    m_blanksOverflowed = false;
     if (value.size() > kMaxValueLength) {
         m_error = Error::ValueTooLong;
         return;
@@ -150,8 +192,9 @@ void ChannelValueSplitter::finish() {
 }
 
 bool isChannelFileNumber(const QString& value) {
-    static const QRegularExpression number(
-        QStringLiteral("^[+-]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)(?:[eE][+-]?[0-9]+)?$"));
+    // Anchored at both ends: "$" alone would also match before a final line end.
+    static const QRegularExpression number(QRegularExpression::anchoredPattern(
+        QStringLiteral("[+-]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)(?:[eE][+-]?[0-9]+)?")));
     return number.match(value).hasMatch();
 }
 
@@ -232,15 +275,11 @@ ChannelFileError saveChannelFile(const QString& path, const QString& squelch,
                                  const ChannelRows& rows) {
     if (!isWritableFileTarget(path))
         return ChannelFileError::CannotWrite;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return ChannelFileError::CannotWrite;
-    const QByteArray bytes = encodeChannelFile(squelch, rows);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return ChannelFileError::CannotWrite;
-    }
-    return file.commit() ? ChannelFileError::None : ChannelFileError::CannotWrite;
+    // A table the format cannot carry unchanged is refused before the target is touched.
+    const std::optional<QByteArray> bytes = encodeChannelFile(squelch, rows);
+    if (!bytes)
+        return ChannelFileError::CannotCarry;
+    return replaceFileWith(path, *bytes) ? ChannelFileError::None : ChannelFileError::CannotWrite;
 }
 
 const QString& channelFileReadErrorText() {

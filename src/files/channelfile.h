@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class QIODevice;
 
 namespace zt41 {
@@ -21,9 +23,19 @@ struct ChannelFileContents {
     ChannelRows rows{};
 };
 
+// How one value is written so that it reads back exactly: plain, or in
+// quotes when it holds a comma or a line end or has blanks at its ends (the
+// reader drops those of a plain value; with MayDrop they may go). Nothing when
+// the format cannot carry it unchanged: a leading quote, a quote in a value
+// that needs quotes, NUL, a lone surrogate, or more than 1024 characters.
+enum class EdgeBlanks { Keep, MayDrop };
+std::optional<QByteArray> channelValueBytes(const QString& text,
+                                            EdgeBlanks edges = EdgeBlanks::Keep);
+
 // The file's bytes: 97 values, each followed by one comma, no line break.
-// A null field is written as "Null".
-QByteArray encodeChannelFile(const QString& squelch, const ChannelRows& rows);
+// A null field is written as "Null". Every field reads back exactly, the
+// squelch text but for blanks at its ends. Nothing when a value cannot be carried.
+std::optional<QByteArray> encodeChannelFile(const QString& squelch, const ChannelRows& rows);
 
 // Splits the values of a channel file as they stream in: a value ends at a
 // comma, a line end or the end of the file; blanks and tabs around it are
@@ -32,6 +44,8 @@ class ChannelValueSplitter {
 public:
     enum class Error { None, TooFewValues, ValueTooLong, NotText };
     static constexpr int kMaxValueLength = 1024;
+    // Bytes a value may reach while it is read (UTF-8 takes up to 4 a character).
+    static constexpr int kMaxRunawayBytes = 4 * kMaxValueLength;
 
     explicit ChannelValueSplitter(int wanted = kChannelFileValues)
         : m_wanted(wanted) {}
@@ -52,7 +66,8 @@ private:
     int m_wanted;
     State m_state = State::BeforeValue;
     QByteArray m_value;
-    qsizetype m_pendingBlanks = 0;
+    QByteArray m_pendingBlanks;
+    bool m_blanksOverflowed = false;
     QStringList m_values;
     Error m_error = Error::None;
 };
@@ -72,6 +87,7 @@ enum class ChannelFileError {
     ValueTooLong,
     NotText,
     BadNumber,
+    CannotCarry,
     CannotWrite
 };
 

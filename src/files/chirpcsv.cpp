@@ -538,15 +538,8 @@ QByteArray encodeChirpCsv(const ChannelRows& rows) {
 ChirpRefusal saveChirpCsv(const QString& path, const ChannelRows& rows) {
     if (!isWritableFileTarget(path))
         return ChirpRefusal::CannotWrite;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return ChirpRefusal::CannotWrite;
-    const QByteArray bytes = encodeChirpCsv(rows);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return ChirpRefusal::CannotWrite;
-    }
-    return file.commit() ? ChirpRefusal::None : ChirpRefusal::CannotWrite;
+    return replaceFileWith(path, encodeChirpCsv(rows)) ? ChirpRefusal::None
+                                                       : ChirpRefusal::CannotWrite;
 }
 
 ChirpImport importChirpCsv(ChannelTable& table, const QString& path) {

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <sys/stat.h>
 
@@ -39,6 +40,17 @@ bool isWritableFileTarget(const QString& path, const QString& protectedPath) {
         return false; // a dangling link: where the save would land is not plain
     }
     return !isSameFile(path, protectedPath);
+}
+
+bool replaceFileWith(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    if (file.write(bytes) != bytes.size() || file.size() != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 } // namespace zt41

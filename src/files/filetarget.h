@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace zt41 {
@@ -18,5 +19,12 @@ bool isReadableFileTarget(const QString& path);
 // regular file, and never the file `protectedPath` (the open channel
 // database, which a save would otherwise replace with a text file).
 bool isWritableFileTarget(const QString& path, const QString& protectedPath = QString());
+
+// Puts `bytes` in place of the file at `path` whole or not at all: written to
+// a temporary file beside it and renamed over it, so an existing file stays
+// intact when anything fails. The writes are unbuffered and the size checked,
+// so a disk that fills (or a file size limit) at the last bytes is a failure,
+// never a truncated file reported as saved.
+bool replaceFileWith(const QString& path, const QByteArray& bytes);
 
 } // namespace zt41

@@ -125,6 +125,12 @@ bool isWellFormedFrame(const QString& frame) {
            std::all_of(frame.begin(), frame.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
+bool isAlignedFrame(const QString& frame, int frameNumber) {
+    if (frameNumber == 1)
+        return true;
+    return frame.left(2) == QString::number(frameNumber - 1).rightJustified(2, u'0');
+}
+
 FrameProblem frameProblem(int frameNumber, const ChannelRecord& row) {
     if (frameNumber != 1 && !slotNumber(row[Field::No]))
         return FrameProblem::ChannelNumber;

@@ -21,6 +21,12 @@ QString DecodeChannelFrame(const QString& frame, int frameNumber, ChannelRecord&
 // Whether a received frame is what the radio sends: exactly 28 ASCII digits.
 bool isWellFormedFrame(const QString& frame);
 
+// Whether a received frame stands in its place: the program writes row k of
+// 2 to 16 with its channel number k minus 1 in the slot field, so frames 2 to
+// 16 carry "01" to "15" there. A stream shifted by a stray character fails
+// this; frame 1's slot holds the squelch level and is not checked.
+bool isAlignedFrame(const QString& frame, int frameNumber);
+
 // What keeps a row from travelling in a frame: a negative count, a count with
 // more digits than its word holds, or a channel number whose slot is not 00..99.
 enum class FrameProblem {

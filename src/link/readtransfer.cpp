@@ -92,7 +92,7 @@ void ReadTransfer::complete() {
     QString squelch;
     for (int k = 1; k <= kChannelCount; ++k) {
         const QString& frame = m_frames[k - 1];
-        if (!isWellFormedFrame(frame)) {
+        if (!isWellFormedFrame(frame) || !isAlignedFrame(frame, k)) {
             fail(readOutcome(TransferOutcome::Kind::ReadMalformed, k));
             return;
         }

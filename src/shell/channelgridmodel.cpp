@@ -52,8 +52,7 @@ bool ChannelGridModel::setData(const QModelIndex& index, const QVariant& value, 
     bool outOfRangeDue = false;
     if (!CellRule::applyEdit(m_table, index.row(), index.column(), value.toString(),
                              &outOfRangeDue)) {
-        Q_EMIT dataChanged(index, index);
-        Q_EMIT storeFailed();
+        Q_EMIT dataChanged(index, index); // the cell shows what is stored
         return false;
     }
     Q_EMIT cellEdited(index.row(), index.column());

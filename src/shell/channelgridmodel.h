@@ -30,8 +30,6 @@ public:
 Q_SIGNALS:
     void cellEdited(int row, int column);
     void outOfRange();
-    // The table refused to store an edit; the cell shows what is stored.
-    void storeFailed();
 
 private:
     ChannelTable& m_table;

@@ -121,6 +121,11 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     buildMenus();
     wireSession();
     wireCursor();
+    // An edit or a pick that the database refuses is told once, when no editor
+    // is open; the grid keeps showing what the file holds.
+    connect(&m_table, &ChannelTable::storeFailed, this, [this] {
+        due({QStringLiteral("数据库文件无法写入！"), titles::kSystem, MessageIcon::Warning});
+    });
     adjustSize();
 }
 
@@ -160,13 +165,9 @@ void MainWindow::buildControls(QWidget* client) {
     // The rule itself has run and stored its result with the edit; its
     // message waits until the editor has closed, so it never stands in the
     // middle of an edit.
-    const auto due = [this](const QString& text) {
-        m_dueMessages << text;
-        QMetaObject::invokeMethod(this, &MainWindow::showDueMessages, Qt::QueuedConnection);
-    };
-    connect(m_model, &ChannelGridModel::outOfRange, this,
-            [due] { due(CellRule::outOfRangeText()); });
-    connect(m_model, &ChannelGridModel::storeFailed, this, [due] { due(texts::kStoreFailed); });
+    connect(m_model, &ChannelGridModel::outOfRange, this, [this] {
+        due({CellRule::outOfRangeText(), titles::kDataError, MessageIcon::Information});
+    });
 
     m_squelch = new QComboBox(client);
     m_squelch->setObjectName(QStringLiteral("Combo1"));
@@ -198,8 +199,7 @@ QComboBox* MainWindow::addPicker(QWidget* client, const QString& name, Picker pi
     setTextColour(box, kPureRed);
     box->raise();
     connect(box, &QComboBox::activated, this, [this, box, picker](int index) {
-        if (m_table.hasCurrentRow() && !Pickers::pick(m_table, picker, box->itemText(index)))
-            m_messages->show(texts::kStoreFailed, titles::kDataError, MessageIcon::Information);
+        Pickers::pick(m_table, picker, box->itemText(index));
     });
     return box;
 }
@@ -303,10 +303,19 @@ void MainWindow::commitPendingEdit() {
     m_delegate->commitOpenEditor();
 }
 
+void MainWindow::due(const WindowMessage& message) {
+    // The same message twice for one action (several fields refused) is said once.
+    for (const WindowMessage& waiting : m_dueMessages)
+        if (waiting.text == message.text)
+            return;
+    m_dueMessages << message;
+    QMetaObject::invokeMethod(this, &MainWindow::showDueMessages, Qt::QueuedConnection);
+}
+
 void MainWindow::showDueMessages() {
     while (!m_dueMessages.isEmpty()) {
-        const QString text = m_dueMessages.takeFirst();
-        m_messages->show(text, titles::kDataError, MessageIcon::Information);
+        const WindowMessage message = m_dueMessages.takeFirst();
+        m_messages->show(message.text, message.title, message.icon);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "link/seriallink.h"
 #include "link/sessionhost.h"
+#include "linkwords.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -99,6 +100,7 @@ private:
     QComboBox* addPicker(QWidget* client, const QString& name, Picker picker, int left, int width);
 
     void squelchTextChanged(const QString& text);
+    void due(const WindowMessage& message);
     void showDueMessages();
     void followCursor(int row);
     void writeCommand();
@@ -128,7 +130,7 @@ private:
     ChannelGridModel* m_model = nullptr;
     ChannelGridDelegate* m_delegate = nullptr;
     // Messages of finished edits, shown once the editor has closed.
-    QStringList m_dueMessages;
+    QList<WindowMessage> m_dueMessages;
     // The squelch level the transfers read: the list's text once the squelch
     // check has accepted it, so a tick never sees a level about to be replaced.
     QString m_squelchValue;

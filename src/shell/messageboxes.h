@@ -20,8 +20,6 @@ private:
 
 // Texts the window adds to the system's own.
 namespace texts {
-// A cell edit or a pick that the channel database refused to store.
-inline const QString kStoreFailed = QStringLiteral("数据库写入错误，修改未保存！");
 // The second line of "数据库文件无法打开！" when another copy holds the database.
 inline const QString kDatabaseInUse = QStringLiteral("本程序的另一个副本正在使用该数据库。");
 } // namespace texts

@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <limits>
 
 using namespace zt41;
 
@@ -12,6 +13,8 @@ private Q_SLOTS:
     void numericValue_data();
     void numericValue();
     void nullAndOverflow();
+    void outOfRangeByMagnitude_data();
+    void outOfRangeByMagnitude();
     void formats_data();
     void formats();
     void shortest_data();
@@ -67,6 +70,34 @@ void TestNumbers::nullAndOverflow() {
     QVERIFY(std::isinf(zt41::numericValue(QStringLiteral("1e400"))));
     QVERIFY(zt41::numericValue(QStringLiteral("-1e400")) < 0);
     QCOMPARE(zt41::numericValue(QStringLiteral("1e-400")), 0.0);
+}
+
+void TestNumbers::outOfRangeByMagnitude_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value"); // an infinity: too large
+    const double inf = std::numeric_limits<double>::infinity();
+    const QString zeros323(323, u'0');
+    const QString zeros400(400, u'0');
+    QTest::newRow("tiny written with zeros is zero") << "0." + zeros323 + "1" << 0.0;
+    QTest::newRow("tiny negative written with zeros is zero") << "-0." + zeros323 + "1" << 0.0;
+    QTest::newRow("tiny despite a positive exponent") << "0." + zeros400 + "1e50" << 0.0;
+    QTest::newRow("tiny by exponent") << "1e-400" << 0.0;
+    QTest::newRow("huge despite a negative exponent") << "1" + zeros400 + "e-1" << inf;
+    QTest::newRow("huge negative despite a negative exponent") << "-1" + zeros400 + "e-1" << -inf;
+    QTest::newRow("huge written with digits") << "1" + zeros400 << inf;
+    QTest::newRow("leading zeros do not make it huge") << zeros400 + "1e-400" << 0.0;
+    QTest::newRow("huge by exponent") << "1e999" << inf;
+    QTest::newRow("huge by an exponent of many digits") << "1e99999999999999999999999" << inf;
+    QTest::newRow("tiny by an exponent of many digits") << "1e-99999999999999999999999" << 0.0;
+    QTest::newRow("smallest subnormal still counts") << "5e-324" << 5e-324;
+    QTest::newRow("largest double still counts")
+        << "1.7976931348623157e308" << 1.7976931348623157e308;
+}
+
+void TestNumbers::outOfRangeByMagnitude() {
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QCOMPARE(zt41::numericValue(text), value);
 }
 
 void TestNumbers::formats_data() {

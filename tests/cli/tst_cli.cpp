@@ -300,7 +300,7 @@ void TestCli::badInput_data() {
     QTest::addColumn<QString>("message");
     QTest::newRow("missing file") << QByteArray() << "no such file";
     QTest::newRow("too few values") << QByteArray("3,145.0,,") << "fewer than 97 values";
-    QByteArray wide = encodeChannelFile(QStringLiteral("3"), sampleRows());
+    QByteArray wide = encodeChannelFile(QStringLiteral("3"), sampleRows()).value();
     wide.replace("430.01250", "1430.01250"); // nine digits in the receive word
     QTest::newRow("a row that cannot travel")
         << wide << "channel 1: the receive frequency cannot be sent";

@@ -33,6 +33,8 @@ class TestRadioMemory : public QObject {
 private Q_SLOTS:
     void emptyRadioIsTheProgramsEmptyTable();
     void programFramesSurviveTheFile();
+    void anySquelchByteSurvivesTheFile_data();
+    void anySquelchByteSurvivesTheFile();
     void missingFileGivesTheEmptyRadio();
     void unreadableFileIsRefused_data();
     void unreadableFileIsRefused();
@@ -62,6 +64,40 @@ void TestRadioMemory::programFramesSurviveTheFile() {
     const std::optional<RadioFrames> loaded = file.load(error);
     QVERIFY2(loaded, qPrintable(error));
     for (int k = 0; k < kChannelCount; ++k)
+        QCOMPARE((*loaded)[k], frames[k]);
+}
+
+void TestRadioMemory::anySquelchByteSurvivesTheFile_data() {
+    // Frame 1's squelch position as a write delivered it, and the slot field the
+    // radio sends back after a restart: the level that byte stands for.
+    QTest::addColumn<QByteArray>("slot");
+    QTest::addColumn<QByteArray>("sentBack");
+    QTest::newRow("digit") << QByteArray("05") << QByteArray("05");
+    QTest::newRow("digit after a stray first digit") << QByteArray("97") << QByteArray("07");
+    QTest::newRow("NUL") << QByteArray("0\0", 2) << QByteArray("00");
+    QTest::newRow("double quote") << QByteArray("0\"") << QByteArray("00");
+    QTest::newRow("comma") << QByteArray("0,") << QByteArray("00");
+    QTest::newRow("line end") << QByteArray("0\n") << QByteArray("00");
+    QTest::newRow("blank") << QByteArray("0 ") << QByteArray("00");
+    QTest::newRow("byte above ASCII") << QByteArray("0\xff") << QByteArray("00");
+}
+
+void TestRadioMemory::anySquelchByteSurvivesTheFile() {
+    QFETCH(QByteArray, slot);
+    QFETCH(QByteArray, sentBack);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const MemoryFile file(dir.filePath(QStringLiteral("memory.csv")));
+    RadioFrames frames = programFrames();
+    frames[0] = slot + frames[0].mid(2);
+    QVERIFY(file.save(frames));
+
+    // The next start must load what the last run stored.
+    QString error;
+    const std::optional<RadioFrames> loaded = file.load(error);
+    QVERIFY2(loaded, qPrintable(error));
+    QCOMPARE((*loaded)[0], sentBack + frames[0].mid(2));
+    for (int k = 1; k < kChannelCount; ++k)
         QCOMPARE((*loaded)[k], frames[k]);
 }
 

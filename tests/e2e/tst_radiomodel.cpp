@@ -67,6 +67,8 @@ private Q_SLOTS:
     void noiseComesBeforeTheAnswers();
     void lowercaseAnswer();
     void silentRadioSaysNothingButStillStores();
+    void glitchesOfTheFirstTransfer_data();
+    void glitchesOfTheFirstTransfer();
 };
 
 void TestRadioModel::handshakeAnswersEachC() {
@@ -257,6 +259,61 @@ void TestRadioModel::silentRadioSaysNothingButStillStores() {
     QCOMPARE(out.reply, QByteArray());
     QVERIFY(out.stored);
     QCOMPARE(radio.frames(), frames);
+}
+
+void TestRadioModel::glitchesOfTheFirstTransfer_data() {
+    QTest::addColumn<int>("hangUpAfter");
+    QTest::addColumn<bool>("strayDigit");
+    QTest::addColumn<int>("nonDigitIn");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<bool>("hangUp");
+    QTest::addColumn<bool>("stored");
+    const RadioFrames frames = sampleFrames();
+    const QByteArray write = "A" + joined(emptyRadioFrames());
+    QByteArray withLetter = joined(frames);
+    withLetter[6 * kFrameLength + 14] = 'x';
+    QTest::newRow("stray digit ahead of the first read")
+        << -1 << true << 0 << QByteArray("5") << "7" + joined(frames) << false << false;
+    QTest::newRow("letter inside frame 7 of the first read")
+        << -1 << false << 7 << QByteArray("5") << withLetter << false << false;
+    QTest::newRow("read hangs up after 5 frames")
+        << 5 << false << 0 << QByteArray("5C") << joined(frames, 5) << true << false;
+    QTest::newRow("read hangs up before any frame")
+        << 0 << false << 0 << QByteArray("5") << QByteArray() << true << false;
+    QTest::newRow("write hangs up after 3 frames")
+        << 3 << false << 0 << write + "C" << QByteArray() << true << false;
+    QTest::newRow("write hangs up at once")
+        << 0 << false << 0 << write << QByteArray() << true << false;
+    QTest::newRow("write of all 16 frames is stored, then the line drops")
+        << 16 << false << 0 << write + "C" << QByteArray() << true << true;
+    QTest::newRow("a write goes first, the read glitch still comes")
+        << -1 << true << 0 << write + "5"
+        << "7" + joined(emptyRadioFrames()) << false << true;
+}
+
+void TestRadioModel::glitchesOfTheFirstTransfer() {
+    QFETCH(int, hangUpAfter);
+    QFETCH(bool, strayDigit);
+    QFETCH(int, nonDigitIn);
+    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, reply);
+    QFETCH(bool, hangUp);
+    QFETCH(bool, stored);
+    RadioQuirks quirks;
+    quirks.hangUpAfterFrames = hangUpAfter;
+    quirks.strayDigit = strayDigit;
+    quirks.nonDigitInFrame = nonDigitIn;
+    const RadioFrames frames = sampleFrames();
+    RadioModel radio(quirks, frames);
+    const RadioModel::Outcome out = radio.feed(input, 0ms);
+    QCOMPARE(out.reply, reply);
+    QCOMPARE(out.hangUp, hangUp);
+    QCOMPARE(out.stored, stored);
+    // A write cut short stores nothing.
+    QCOMPARE(radio.frames(), stored ? emptyRadioFrames() : frames);
+    if (!hangUp)
+        QCOMPARE(radio.feed("5", 0ms).reply, joined(radio.frames())); // the next read is clean
 }
 
 QTEST_APPLESS_MAIN(TestRadioModel)

@@ -273,6 +273,10 @@ void TestRadioSim::badOptionsAreRefused_data() {
     QTest::newRow("not a number") << QStringList{"--noise-before-frames", "many"};
     QTest::newRow("unknown option") << QStringList{"--baud", "9600"};
     QTest::newRow("stray argument") << QStringList{"/dev/ttyS0"};
+    QTest::newRow("hang up after more frames than there are")
+        << QStringList{"--hang-up-after", "17"};
+    QTest::newRow("letter in frame 0") << QStringList{"--non-digit-in-frame", "0"};
+    QTest::newRow("fast and half pace") << QStringList{"--fast", "--half-pace"};
 }
 
 void TestRadioSim::badOptionsAreRefused() {

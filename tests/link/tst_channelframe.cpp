@@ -17,6 +17,9 @@ private Q_SLOTS:
     void decodeEdgeCases();
     void malformedFramesDecodeWithoutFailing_data();
     void malformedFramesDecodeWithoutFailing();
+    void alignment_data();
+    void alignment();
+    void everyWrittenFrameIsAligned();
     void carryCheck_data();
     void carryCheck();
     void gridValuesRoundTrip();
@@ -278,6 +281,36 @@ void TestChannelFrame::gridValuesRoundTrip() {
             QCOMPARE(frame.left(2).toInt(), frameNumber - 1);
         for (int f = 1; f <= 6; ++f)
             QCOMPARE(decoded.text(static_cast<Field>(f)), row[f - 1]);
+    }
+}
+
+void TestChannelFrame::alignment_data() {
+    QTest::addColumn<QString>("frame");
+    QTest::addColumn<int>("frameNumber");
+    QTest::addColumn<bool>("aligned");
+    const QString rest(26, u'0');
+    QTest::newRow("frame 1 carries any squelch") << "97" + rest << 1 << true;
+    QTest::newRow("frame 2 carries 01") << "01" + rest << 2 << true;
+    QTest::newRow("frame 16 carries 15") << "15" + rest << 16 << true;
+    QTest::newRow("frame 2 carrying 00") << "00" + rest << 2 << false;
+    QTest::newRow("frame 10 carrying 10") << "10" + rest << 10 << false;
+    QTest::newRow("shifted by one digit") << "0" + rest + "0" << 2 << false;
+    QTest::newRow("slot of one digit") << "1" << 2 << false;
+}
+
+void TestChannelFrame::alignment() {
+    QFETCH(QString, frame);
+    QFETCH(int, frameNumber);
+    QFETCH(bool, aligned);
+    QCOMPARE(isAlignedFrame(frame, frameNumber), aligned);
+}
+
+void TestChannelFrame::everyWrittenFrameIsAligned() {
+    // What the program writes from its 16 numbered rows must read back.
+    for (int k = 1; k <= kChannelCount; ++k) {
+        const QString frame = EncodeChannelFrame(
+            k, QStringLiteral("9"), makeRow(k, {"440.00000", "67.0", "", "", "on", "L"}));
+        QVERIFY2(isAlignedFrame(frame, k), qPrintable(frame));
     }
 }
 

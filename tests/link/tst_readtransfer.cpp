@@ -174,6 +174,16 @@ void TestReadTransfer::malformedFrameChangesNothing_data() {
     QByteArray high = radioStream();
     high[447] = '\xb9';
     QTest::newRow("non-ASCII digit in frame 16") << high << 16;
+    QTest::newRow("stray digit before the frames") << "7" + radioStream().left(447) << 2;
+    QTest::newRow("stray digit inside frame 9")
+        << radioStream().insert(8 * 28 + 5, '4').left(448) << 10;
+    QByteArray swapped = radioStream();
+    swapped.replace(4 * 28, 28, radioStream().mid(5 * 28, 28));
+    swapped.replace(5 * 28, 28, radioStream().mid(4 * 28, 28));
+    QTest::newRow("frames 5 and 6 swapped") << swapped << 5;
+    QByteArray otherNumber = radioStream();
+    otherNumber.replace(15 * 28, 2, "16");
+    QTest::newRow("frame 16 written from a row numbered 17") << otherNumber << 16;
 }
 
 void TestReadTransfer::malformedFrameChangesNothing() {

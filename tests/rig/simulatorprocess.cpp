@@ -42,6 +42,12 @@ int SimulatorProcess::terminate() {
     return m_process.exitCode();
 }
 
+int SimulatorProcess::waitForEnd() {
+    if (m_process.state() != QProcess::NotRunning && !m_process.waitForFinished(kEndMs))
+        return -1;
+    return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
+}
+
 int SimulatorProcess::runToEnd(const QStringList& arguments, QByteArray* standardOutput) {
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);

@@ -18,6 +18,9 @@ public:
     // Asks it to end as a user would (SIGTERM); returns its exit code, or -1
     // when it did not end in time or did not end normally.
     int terminate();
+    // Waits for it to end by itself (a radio told to hang up); returns its
+    // exit code, or -1 when it did not end in time or did not end normally.
+    int waitForEnd();
     // Runs it expecting it to quit by itself; returns the exit code or -1.
     static int runToEnd(const QStringList& arguments, QByteArray* standardOutput = nullptr);
 

@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QElapsedTimer>
+#include <QTimer>
 
 #include <cstdio>
 #include <optional>
@@ -79,7 +80,9 @@ int main(int argc, char* argv[]) {
     const int master = pty.masterFd();
     PacedSender sender(
         [master](const char* data, qint64 size) { return ::write(master, data, size); },
-        options.fast ? std::chrono::nanoseconds::zero() : PacedSender::kLinePace);
+        options.fast       ? std::chrono::nanoseconds::zero()
+        : options.halfPace ? 2 * PacedSender::kLinePace
+                           : PacedSender::kLinePace);
     RadioStation station(master, model, sender, log);
 
     // Set while the file lags behind the radio; a failed save is tried once
@@ -93,6 +96,13 @@ int main(int argc, char* argv[]) {
     };
     if (memory)
         QObject::connect(&station, &RadioStation::framesStored, saveMemory);
+
+    // Ending closes the pty's master, so the program's port sees the line go
+    // down; the short wait lets it take in the last characters first.
+    QObject::connect(&station, &RadioStation::hungUp, &app, [&app] {
+        qInfo().noquote() << "the line is dropped as asked";
+        QTimer::singleShot(200, &app, &QCoreApplication::quit);
+    });
 
     std::printf("%s\n", qPrintable(pty.slavePath()));
     std::fflush(stdout);

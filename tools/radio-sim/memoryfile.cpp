@@ -1,5 +1,7 @@
 #include "memoryfile.h"
 
+#include "channels/squelch.h"
+
 #include <QFileInfo>
 
 namespace zt41::sim {
@@ -20,8 +22,10 @@ ChannelFileContents channelFileFromFrames(const RadioFrames& frames) {
     for (int k = 1; k <= kChannelCount; ++k) {
         const QString squelch =
             DecodeChannelFrame(QString::fromLatin1(frames[k - 1]), k, contents.rows[k - 1]);
+        // Frame 1's squelch position may hold any byte the line delivered; the
+        // radio sends back the level it stands for, and that is what is kept.
         if (k == 1)
-            contents.squelch = squelch;
+            contents.squelch = QString::number(Squelch::levelForFrame(squelch));
     }
     return contents;
 }

@@ -43,6 +43,8 @@ RadioModel::RadioModel(RadioQuirks quirks, RadioFrames frames)
 RadioModel::Outcome RadioModel::feed(QByteArrayView bytes, std::chrono::milliseconds now) {
     Outcome out;
     for (const char byte : bytes) {
+        if (out.hangUp)
+            break; // the line is going down; nothing more is heard
         if (m_writing)
             takeWriteByte(byte, now, out);
         else
@@ -66,10 +68,11 @@ void RadioModel::takeCommand(char byte, std::chrono::milliseconds now, Outcome& 
         m_incoming.clear();
         m_lastWriteByte = now;
         out.notes << QStringLiteral("write started");
+        if (hangUpDue() && m_quirks.hangUpAfterFrames == 0)
+            hangUpOnWrite(out);
         break;
     case kReadRequest:
-        out.reply += readStream();
-        out.notes << QStringLiteral("read: sending %1 frames").arg(m_quirks.framesPerRead);
+        out.reply += readStream(out);
         break;
     default:
         out.notes << QStringLiteral("ignored %1").arg(describe(byte));
@@ -91,6 +94,12 @@ void RadioModel::takeWriteByte(char byte, std::chrono::milliseconds now, Outcome
     }
     m_incoming += byte;
     m_lastWriteByte = now;
+    // After all 16 frames the write is stored first, then the line goes down.
+    if (hangUpDue() && m_incoming.size() == qsizetype(m_quirks.hangUpAfterFrames) * kFrameLength &&
+        m_incoming.size() < kWriteLength) {
+        hangUpOnWrite(out);
+        return;
+    }
     if (m_incoming.size() < kWriteLength)
         return;
     for (int k = 0; k < kChannelCount; ++k)
@@ -102,16 +111,44 @@ void RadioModel::takeWriteByte(char byte, std::chrono::milliseconds now, Outcome
         frame[5] = digit >= '0' && digit < '9' ? char(digit + 1) : '0';
         out.notes << QStringLiteral("channel %1 stored 10 Hz off").arg(m_quirks.corruptChannel);
     }
-    m_writing = false;
-    m_incoming.clear();
     out.stored = true;
     out.notes << QStringLiteral("write complete: %1 frames stored").arg(kChannelCount);
+    if (hangUpDue())
+        hangUpOnWrite(out);
+    m_writing = false;
+    m_incoming.clear();
 }
 
-QByteArray RadioModel::readStream() const {
+void RadioModel::hangUpOnWrite(Outcome& out) {
+    out.notes << QStringLiteral("hanging up after %1 frames of a write")
+                     .arg(m_incoming.size() / kFrameLength);
+    m_writing = false;
+    m_incoming.clear();
+    m_hungUp = true;
+    out.hangUp = true;
+}
+
+QByteArray RadioModel::readStream(Outcome& out) {
+    const bool first = !m_readBefore;
+    m_readBefore = true;
     QByteArray stream = noiseCharacters(m_quirks.noiseBeforeFrames);
-    for (int k = 0; k < m_quirks.framesPerRead; ++k)
-        stream += m_frames[k];
+    if (first && m_quirks.strayDigit)
+        stream += '7';
+    int frames = m_quirks.framesPerRead;
+    if (hangUpDue()) {
+        frames = std::min(frames, m_quirks.hangUpAfterFrames);
+        m_hungUp = true;
+        out.hangUp = true;
+    }
+    for (int k = 1; k <= frames; ++k) {
+        QByteArray frame = m_frames[k - 1];
+        if (first && k == m_quirks.nonDigitInFrame)
+            frame[kFrameLength / 2] = 'x';
+        stream += frame;
+    }
+    out.notes << QStringLiteral("read: sending %1 frames%2")
+                     .arg(frames)
+                     .arg(out.hangUp ? QStringLiteral(", then hanging up") : QString());
     return stream;
 }
 

@@ -28,6 +28,10 @@ struct RadioQuirks {
     int noiseBeforeFrames = 0;         // junk characters ahead of a read's frames
     bool lowercaseReady = false;       // answers "c" to the handshake
     int corruptChannel = 0;            // 1 to 16: stores that channel's receive frequency 10 Hz off
+    // Glitches of the first transfer only, so that the next one shows recovery:
+    int hangUpAfterFrames = -1; // the first read or write drops the line after K frames
+    bool strayDigit = false;    // the first read's answer starts with a stray digit
+    int nonDigitInFrame = 0;    // the first read's frame K (1 to 16) holds a non-digit
 };
 
 // The radio's side of the protocol with no I/O and no clock of its own: the
@@ -45,6 +49,7 @@ public:
     struct Outcome {
         QByteArray reply;
         bool stored = false; // a complete write replaced the memory
+        bool hangUp = false; // drop the line once the reply has gone out
         QStringList notes;   // what a person watching the line would want to know
     };
 
@@ -58,13 +63,17 @@ public:
 private:
     void takeCommand(char byte, std::chrono::milliseconds now, Outcome& out);
     void takeWriteByte(char byte, std::chrono::milliseconds now, Outcome& out);
-    QByteArray readStream() const;
+    QByteArray readStream(Outcome& out);
+    void hangUpOnWrite(Outcome& out);
+    bool hangUpDue() const { return m_quirks.hangUpAfterFrames >= 0 && !m_hungUp; }
 
     RadioQuirks m_quirks;
     RadioFrames m_frames;
     bool m_writing = false;
     QByteArray m_incoming;
     std::chrono::milliseconds m_lastWriteByte{};
+    bool m_readBefore = false;
+    bool m_hungUp = false;
 };
 
 // The junk a misbehaving radio puts on the line: no handshake answer and no

@@ -19,8 +19,10 @@ RadioStation::RadioStation(int masterFd, RadioModel& model, PacedSender& sender,
     , m_notifier(masterFd, QSocketNotifier::Read) {
     m_clock.start();
     connect(&m_notifier, &QSocketNotifier::activated, this, &RadioStation::receive);
-    connect(&m_sender, &PacedSender::sent, this,
-            [this](char byte) { m_log.record(TrafficLog::Direction::Sent, byte); });
+    connect(&m_sender, &PacedSender::sent, this, [this](char byte) {
+        m_log.record(TrafficLog::Direction::Sent, byte);
+        hangUpWhenSent();
+    });
 }
 
 void RadioStation::receive() {
@@ -45,6 +47,8 @@ void RadioStation::receive() {
 }
 
 void RadioStation::handle(QByteArrayView bytes) {
+    if (m_hangingUp)
+        return;
     for (const char byte : bytes)
         m_log.record(TrafficLog::Direction::Received, byte);
     const auto now = std::chrono::milliseconds(m_clock.elapsed());
@@ -54,6 +58,18 @@ void RadioStation::handle(QByteArrayView bytes) {
     if (outcome.stored)
         emit framesStored();
     m_sender.send(outcome.reply);
+    if (outcome.hangUp) {
+        m_hangingUp = true;
+        hangUpWhenSent();
+    }
+}
+
+void RadioStation::hangUpWhenSent() {
+    if (m_hangingUp && m_sender.pending() == 0) {
+        m_hangingUp = false;
+        m_notifier.setEnabled(false);
+        emit hungUp();
+    }
 }
 
 } // namespace zt41::sim

@@ -22,10 +22,13 @@ signals:
     // Emitted before the answer to the same bytes goes out, so that whoever
     // keeps the memory has it saved by the time the program hears back.
     void framesStored();
+    // The radio was told to drop the line, and all it had to say has gone out.
+    void hungUp();
 
 private:
     void receive();
     void handle(QByteArrayView bytes);
+    void hangUpWhenSent();
 
     int m_fd;
     RadioModel& m_model;
@@ -33,6 +36,7 @@ private:
     TrafficLog& m_log;
     QSocketNotifier m_notifier;
     QElapsedTimer m_clock;
+    bool m_hangingUp = false;
 };
 
 } // namespace zt41::sim

@@ -7,15 +7,16 @@ namespace zt41::sim {
 namespace {
 
 bool readCount(const QCommandLineParser& parser, const QCommandLineOption& option, int maximum,
-               int& target, QString& message) {
+               int& target, QString& message, int minimum = 0) {
     if (!parser.isSet(option))
         return true;
     const QString text = parser.value(option);
     bool ok = false;
     const int value = text.toInt(&ok);
-    if (!ok || value < 0 || value > maximum) {
-        message = QStringLiteral("--%1 wants a whole number from 0 to %2, not \"%3\"")
+    if (!ok || value < minimum || value > maximum) {
+        message = QStringLiteral("--%1 wants a whole number from %2 to %3, not \"%4\"")
                       .arg(option.names().constFirst())
+                      .arg(minimum)
                       .arg(maximum)
                       .arg(text);
         return false;
@@ -68,8 +69,21 @@ bool parseSimOptions(const QStringList& arguments, SimOptions& options, QString&
         QStringLiteral("corrupt-channel"),
         QStringLiteral("On a write, store channel K with its receive frequency 10 Hz off."),
         QStringLiteral("K"));
-    parser.addOptions(
-        {link, memory, log, fast, silent, stopAfter, noiseReady, noiseFrames, lowercase, corrupt});
+    const QCommandLineOption hangUp(
+        QStringLiteral("hang-up-after"),
+        QStringLiteral("On the first read or write, drop the line after K frames and end."),
+        QStringLiteral("K"));
+    const QCommandLineOption strayDigit(
+        QStringLiteral("stray-digit"),
+        QStringLiteral("On the first read, send a stray digit ahead of the frames."));
+    const QCommandLineOption nonDigit(
+        QStringLiteral("non-digit-in-frame"),
+        QStringLiteral("On the first read, send frame K with a letter among its digits."),
+        QStringLiteral("K"));
+    const QCommandLineOption halfPace(QStringLiteral("half-pace"),
+                                      QStringLiteral("Send at half the line's pace (600 bit/s)."));
+    parser.addOptions({link, memory, log, fast, silent, stopAfter, noiseReady, noiseFrames,
+                       lowercase, corrupt, hangUp, strayDigit, nonDigit, halfPace});
 
     isError = true;
     if (!parser.parse(arguments)) {
@@ -91,12 +105,20 @@ bool parseSimOptions(const QStringList& arguments, SimOptions& options, QString&
     options.memoryPath = parser.value(memory);
     options.logPath = parser.value(log);
     options.fast = parser.isSet(fast);
+    options.halfPace = parser.isSet(halfPace);
+    if (options.fast && options.halfPace) {
+        message = QStringLiteral("--fast and --half-pace cannot both be given");
+        return false;
+    }
+    options.quirks.strayDigit = parser.isSet(strayDigit);
     options.quirks.silent = parser.isSet(silent);
     options.quirks.lowercaseReady = parser.isSet(lowercase);
     return readCount(parser, stopAfter, kChannelCount, options.quirks.framesPerRead, message) &&
            readCount(parser, noiseReady, kMaxNoise, options.quirks.noiseBeforeReady, message) &&
            readCount(parser, noiseFrames, kMaxNoise, options.quirks.noiseBeforeFrames, message) &&
-           readCount(parser, corrupt, kChannelCount, options.quirks.corruptChannel, message);
+           readCount(parser, corrupt, kChannelCount, options.quirks.corruptChannel, message) &&
+           readCount(parser, hangUp, kChannelCount, options.quirks.hangUpAfterFrames, message) &&
+           readCount(parser, nonDigit, kChannelCount, options.quirks.nonDigitInFrame, message, 1);
 }
 
 } // namespace zt41::sim

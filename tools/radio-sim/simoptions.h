@@ -12,6 +12,7 @@ struct SimOptions {
     QString memoryPath;
     QString logPath;
     bool fast = false;
+    bool halfPace = false;
     RadioQuirks quirks;
 };
 
