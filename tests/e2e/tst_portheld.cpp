@@ -6,6 +6,7 @@
 #include "link/qserialportlink.h"
 #include "link/readypoll.h"
 #include "link/rowstore.h"
+#include "pseudoradio.h"
 
 #include "channels/channeltable.h"
 #include "recordingmessages.h"
@@ -18,33 +19,7 @@
 #include <QSerialPort>
 #include <QTest>
 
-#include <pty.h>
-#include <unistd.h>
-
 using namespace zt41;
-
-namespace {
-
-struct Pty {
-    int master = -1;
-    int slave = -1;
-    QString path;
-    bool open() {
-        char name[256] = {};
-        if (openpty(&master, &slave, name, nullptr, nullptr) != 0)
-            return false;
-        path = QString::fromLocal8Bit(name);
-        return true;
-    }
-    ~Pty() {
-        if (master >= 0) {
-            ::close(master);
-            ::close(slave);
-        }
-    }
-};
-
-} // namespace
 
 class TestPortHeld : public QObject {
     Q_OBJECT
@@ -54,22 +29,22 @@ private Q_SLOTS:
 };
 
 void TestPortHeld::heldPortIsSkippedAndGreyedOut() {
-    Pty held, free;
+    PseudoRadio held, free;
     QVERIFY(held.open());
     QVERIFY(free.open());
     // Another program has COM1 open, as a terminal program or a second
     // programmer would.
-    QSerialPort other(held.path);
+    QSerialPort other(held.slavePath);
     QVERIFY2(other.open(QIODevice::ReadWrite), qPrintable(other.errorString()));
 
-    const PortMap map = *PortMap::fromList(held.path + u',' + free.path);
+    const PortMap map = *PortMap::fromList(held.slavePath + u',' + free.slavePath);
     QSerialPortLink link(map);
     QList<PortOpenFailure> failures;
     QCOMPARE(probePorts(link, &failures), 2);
     QVERIFY(link.isOpen());
     QCOMPARE(failures.size(), 1);
     QCOMPARE(failures[0].kind, PortOpenFailure::Kind::Busy);
-    QCOMPARE(failures[0].device, held.path);
+    QCOMPARE(failures[0].device, held.slavePath);
     link.selectPort(1);
     link.close();
     link.selectPort(1);
@@ -98,16 +73,16 @@ void TestPortHeld::heldPortIsSkippedAndGreyedOut() {
 }
 
 void TestPortHeld::windowNamesTheHeldPortInChinese() {
-    Pty held, free;
+    PseudoRadio held, free;
     QVERIFY(held.open());
     QVERIFY(free.open());
-    QSerialPort other(held.path);
+    QSerialPort other(held.slavePath);
     QVERIFY(other.open(QIODevice::ReadWrite));
-    const QString busy = held.path + QStringLiteral(" 正被其他程序占用");
+    const QString busy = held.slavePath + QStringLiteral(" 正被其他程序占用");
 
     {
         // The only port is held: the no-port message says by whom, in Chinese.
-        const PortMap map = *PortMap::fromList(held.path);
+        const PortMap map = *PortMap::fromList(held.slavePath);
         QSerialPortLink link(map);
         TableFixture fx;
         QVERIFY(fx.open());
@@ -119,7 +94,7 @@ void TestPortHeld::windowNamesTheHeldPortInChinese() {
     }
 
     // With a free port beside it, the port dialog greys the held one out and says why.
-    const PortMap map = *PortMap::fromList(held.path + u',' + free.path);
+    const PortMap map = *PortMap::fromList(held.slavePath + u',' + free.slavePath);
     QSerialPortLink link(map);
     TableFixture fx;
     QVERIFY(fx.open());
