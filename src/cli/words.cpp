@@ -1,0 +1,56 @@
+#include "words.h"
+
+#include <QLocale>
+#include <QTranslator>
+
+#include <cstdio>
+
+namespace zt41::cli {
+
+namespace {
+
+bool g_chinese = false;
+
+// East Asian wide and full-width ranges: what a terminal draws two columns wide.
+bool isWide(char32_t c) {
+    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF && c != 0x303F) ||
+           (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+           (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+           (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
+}
+
+} // namespace
+
+void installTranslation(QCoreApplication& app) {
+    // Owned by the application, which outlives every message.
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale::system(), QStringLiteral("zt41-cli"), QStringLiteral("_"),
+                         QStringLiteral(":/i18n")) &&
+        QCoreApplication::installTranslator(translator)) {
+        g_chinese = translator->language().startsWith(QStringLiteral("zh"));
+        return;
+    }
+    delete translator;
+}
+
+ChirpLanguage chirpLanguage() {
+    return g_chinese ? ChirpLanguage::Chinese : ChirpLanguage::English;
+}
+
+qsizetype displayWidth(const QString& text) {
+    qsizetype width = 0;
+    for (const char32_t c : text.toUcs4())
+        width += isWide(c) ? 2 : 1;
+    return width;
+}
+
+QString padRight(const QString& text, qsizetype width) {
+    const qsizetype fill = width - displayWidth(text);
+    return fill > 0 ? text + QString(fill, u' ') : text;
+}
+
+void complain(const QString& line) {
+    std::fprintf(stderr, "zt41-cli: %s\n", line.toUtf8().constData());
+}
+
+} // namespace zt41::cli
