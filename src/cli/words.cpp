@@ -11,6 +11,22 @@ namespace {
 
 bool g_chinese = false;
 
+// QCommandLineParser words its help and errors itself, in the context of its
+// class; listed here so that they are translated with the tool's messages.
+[[maybe_unused]] const char* const kParserWords[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Arguments:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays version information."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown option '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown options: %1."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Missing value after '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unexpected value after '%1'."),
+};
+
 // East Asian wide and full-width ranges: what a terminal draws two columns wide.
 bool isWide(char32_t c) {
     return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF && c != 0x303F) ||
@@ -47,6 +63,11 @@ qsizetype displayWidth(const QString& text) {
 QString padRight(const QString& text, qsizetype width) {
     const qsizetype fill = width - displayWidth(text);
     return fill > 0 ? text + QString(fill, u' ') : text;
+}
+
+QString padLeft(const QString& text, qsizetype width) {
+    const qsizetype fill = width - displayWidth(text);
+    return fill > 0 ? QString(fill, u' ') + text : text;
 }
 
 void complain(const QString& line) {

@@ -21,8 +21,9 @@ ChirpLanguage chirpLanguage();
 
 // Columns a text takes on a terminal: a Chinese character takes two.
 qsizetype displayWidth(const QString& text);
-// The text filled with blanks to `width` columns.
+// The text filled with blanks to `width` columns, after it or before it.
 QString padRight(const QString& text, qsizetype width);
+QString padLeft(const QString& text, qsizetype width);
 
 // Prints one line on standard error, after "zt41-cli: ".
 void complain(const QString& line);
