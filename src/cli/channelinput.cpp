@@ -2,6 +2,7 @@
 
 #include "files/channelfile.h"
 #include "files/chirpcsv.h"
+#include "files/filetarget.h"
 #include "link/channelframe.h"
 #include "words.h"
 
@@ -153,8 +154,9 @@ std::optional<ChannelSet> loadChannelSet(const QString& path, const QString& squ
 
 std::optional<OutputKind> outputKindFor(const QString& path, bool onlyKnownNames, QString* error) {
     // Judged by the name and by what is there already: a database renamed is
-    // still the window's channels.
-    if (isDatabaseName(path) || isSqlite(path)) {
+    // still the window's channels. Only a plain file is looked into: opening
+    // a FIFO or a terminal to read would wait for ever.
+    if (isDatabaseName(path) || (isReadableFileTarget(path) && isSqlite(path))) {
         *error = Words::tr("%1 is a channel database: zt41-cli never changes one; write a .doc "
                            "or .csv file and load it in the window")
                      .arg(path);

@@ -9,12 +9,14 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+#include <sys/stat.h>
 
 using namespace zt41;
 
@@ -105,6 +107,7 @@ private Q_SLOTS:
     void csvTakesTheSquelchLevelFromTheCommandLine();
     void refusals_data();
     void refusals();
+    void outputThatIsNoPlainFileIsRefusedAtOnce();
     void databaseIsLeftByteForByte_data();
     void databaseIsLeftByteForByte();
     void showOfACsvNamesEachWarning_data();
@@ -348,6 +351,19 @@ void TestCliFiles::refusals() {
     QCOMPARE(fileBytes(target), targetBefore);
     QCOMPARE(fileBytes(db), dbBefore);
     QCOMPARE(fileBytes(path("renamed-db.doc")), dbBefore);
+}
+
+void TestCliFiles::outputThatIsNoPlainFileIsRefusedAtOnce() {
+    // A FIFO as OUT: looking into it, or writing it, would wait for a reader for ever.
+    const QString fifo = path("pipe.doc");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString doc = channelFile("team.doc", sampleRows(), QStringLiteral("3"));
+    QElapsedTimer timer;
+    timer.start();
+    const Run run = cli({"convert", doc, fifo});
+    QCOMPARE(run.status, 5);
+    QVERIFY2(run.err.contains(QStringLiteral("cannot write ") + fifo), qPrintable(run.err));
+    QVERIFY(timer.elapsed() < 10000);
 }
 
 void TestCliFiles::databaseIsLeftByteForByte_data() {
