@@ -1,7 +1,10 @@
 #include "channelinput.h"
 
 #include "files/channelfile.h"
+#include "files/chirpcsv.h"
+#include "files/filetarget.h"
 #include "link/channelframe.h"
+#include "words.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -33,12 +36,12 @@ std::optional<ChannelRows> readDatabase(const QString& path, QString* error) {
         // Read-only: the tool never changes the window's database.
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=1000"));
         if (!db.open()) {
-            *error = QStringLiteral("%1: cannot open the database").arg(path);
+            *error = Words::tr("%1: cannot open the database").arg(path);
         } else {
             QSqlQuery q(db);
             if (!q.exec(QStringLiteral(
                     "SELECT no, rf, rct, tf, tct, bt, pw FROM Chane ORDER BY rowid"))) {
-                *error = QStringLiteral("%1: not a channel database (no table Chane)").arg(path);
+                *error = Words::tr("%1: not a channel database (no table Chane)").arg(path);
             } else {
                 ChannelRows out{};
                 int n = 0;
@@ -51,7 +54,7 @@ std::optional<ChannelRows> readDatabase(const QString& path, QString* error) {
                     ++n;
                 }
                 if (n != kChannelCount)
-                    *error = QStringLiteral("%1: table Chane has %2 rows, not 16").arg(path).arg(n);
+                    *error = Words::tr("%1: table Chane has %2 rows, not 16").arg(path).arg(n);
                 else
                     rows = out;
             }
@@ -64,45 +67,49 @@ std::optional<ChannelRows> readDatabase(const QString& path, QString* error) {
 QString fileError(ChannelFileError e) {
     switch (e) {
     case ChannelFileError::TooFewValues:
-        return QStringLiteral("holds fewer than 97 values");
+        return Words::tr("holds fewer than 97 values");
     case ChannelFileError::ValueTooLong:
-        return QStringLiteral("holds a value longer than 1024 characters");
+        return Words::tr("holds a value longer than 1024 characters");
     case ChannelFileError::NotText:
-        return QStringLiteral("is not a text file");
+        return Words::tr("is not a text file");
     case ChannelFileError::BadNumber:
-        return QStringLiteral("holds a number too large");
+        return Words::tr("holds a number too large");
     default:
-        return QStringLiteral("cannot be read");
+        return Words::tr("cannot be read");
     }
 }
 
 QString problemName(FrameProblem p) {
     switch (p) {
     case FrameProblem::ChannelNumber:
-        return QStringLiteral("channel number");
+        return Words::tr("channel number");
     case FrameProblem::ReceiveFrequency:
-        return QStringLiteral("receive frequency");
+        return Words::tr("receive frequency");
     case FrameProblem::TransmitFrequency:
-        return QStringLiteral("transmit frequency");
+        return Words::tr("transmit frequency");
     case FrameProblem::ReceiveTone:
-        return QStringLiteral("receive tone");
+        return Words::tr("receive tone");
     case FrameProblem::TransmitTone:
-        return QStringLiteral("transmit tone");
+        return Words::tr("transmit tone");
     case FrameProblem::None:
         break;
     }
     return QString();
 }
 
+bool isDatabaseName(const QString& path) {
+    return path.endsWith(QStringLiteral(".mdb"), Qt::CaseInsensitive);
+}
+
 } // namespace
 
-std::optional<ChannelSet> loadChannelSet(const QString& path, const QString& databaseSquelch,
-                                         bool mustTravel, QString* error) {
+std::optional<ChannelSet> loadChannelSet(const QString& path, const QString& squelchIfNone,
+                                         bool mustTravel, QString* error, QStringList* warnings) {
     const QFileInfo info(path);
     if (!info.exists())
-        return refuse(error, QStringLiteral("%1: no such file").arg(path));
+        return refuse(error, Words::tr("%1: no such file").arg(path));
     if (!info.isFile() || !info.isReadable())
-        return refuse(error, QStringLiteral("%1: cannot be read").arg(path));
+        return refuse(error, Words::tr("%1: cannot be read").arg(path));
     ChannelSet set;
     if (isSqlite(path)) {
         QString why;
@@ -110,13 +117,22 @@ std::optional<ChannelSet> loadChannelSet(const QString& path, const QString& dat
         if (!rows)
             return refuse(error, why);
         set.rows = *rows;
-        set.squelch = databaseSquelch;
+        set.squelch = squelchIfNone;
+    } else if (isChirpCsvFileName(path)) {
+        const ChirpImport read = readChirpCsv(path);
+        if (read.refusal != ChirpRefusal::None)
+            return refuse(error, Words::tr("%1: not taken as CHIRP CSV: %2")
+                                     .arg(path, chirpRefusalText(read.refusal, chirpLanguage())));
+        set.rows = read.rows;
+        set.squelch = squelchIfNone;
+        for (const ChirpWarning& w : read.warnings)
+            if (warnings)
+                *warnings << chirpWarningText(w, chirpLanguage());
     } else {
         const ChannelFileRead read = readChannelFile(path);
         if (read.error != ChannelFileError::None)
             return refuse(
-                error,
-                QStringLiteral("%1: not a channel file: it %2").arg(path, fileError(read.error)));
+                error, Words::tr("%1: not a channel file: it %2").arg(path, fileError(read.error)));
         set.rows = read.contents.rows;
         set.squelch = read.contents.squelch;
         // A channel file keeps no numbers: rows are known by their places.
@@ -128,13 +144,42 @@ std::optional<ChannelSet> loadChannelSet(const QString& path, const QString& dat
     for (int k = 1; mustTravel && k <= kChannelCount; ++k) {
         const FrameProblem p = frameProblem(k, set.rows[k - 1]);
         if (p != FrameProblem::None)
-            return refuse(error,
-                          QStringLiteral("%1: channel %2: the %3 cannot be sent to the radio")
-                              .arg(path)
-                              .arg(k)
-                              .arg(problemName(p)));
+            return refuse(error, Words::tr("%1: channel %2: the %3 cannot be sent to the radio")
+                                     .arg(path)
+                                     .arg(k)
+                                     .arg(problemName(p)));
     }
     return set;
+}
+
+std::optional<OutputKind> outputKindFor(const QString& path, bool onlyKnownNames, QString* error) {
+    // Judged by the name and by what is there already: a database renamed is
+    // still the window's channels. Only a plain file is looked into: opening
+    // a FIFO or a terminal to read would wait for ever.
+    if (isDatabaseName(path) || (isReadableFileTarget(path) && isSqlite(path))) {
+        *error = Words::tr("%1 is a channel database: zt41-cli never changes one; write a .doc "
+                           "or .csv file and load it in the window")
+                     .arg(path);
+        return std::nullopt;
+    }
+    if (isChirpCsvFileName(path))
+        return OutputKind::ChirpCsv;
+    if (onlyKnownNames && !path.endsWith(QStringLiteral(".doc"), Qt::CaseInsensitive)) {
+        *error = Words::tr("%1: unknown kind of file: give a name ending in .doc (channel file) "
+                           "or .csv (CHIRP CSV)")
+                     .arg(path);
+        return std::nullopt;
+    }
+    return OutputKind::ChannelFile;
+}
+
+bool saveChannelSet(const QString& path, OutputKind kind, const ChannelSet& set, QString* error) {
+    const bool saved = kind == OutputKind::ChirpCsv
+                           ? saveChirpCsv(path, set.rows) == ChirpRefusal::None
+                           : saveChannelFile(path, set.squelch, set.rows) == ChannelFileError::None;
+    if (!saved)
+        *error = Words::tr("cannot write %1").arg(path);
+    return saved;
 }
 
 } // namespace zt41::cli

@@ -3,6 +3,7 @@
 #include "channels/channelrecord.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -14,12 +15,25 @@ struct ChannelSet {
     ChannelRows rows{};
 };
 
-// Reads a channel file (.doc) or the window's channel database (ZT41XE.mdb,
-// opened read-only and never changed). A database holds no squelch level:
-// `databaseSquelch` stands in for it. Nothing, with one line saying why,
-// when the file cannot be used; with `mustTravel`, a row the frames cannot
-// carry counts too.
-std::optional<ChannelSet> loadChannelSet(const QString& path, const QString& databaseSquelch,
-                                         bool mustTravel, QString* error);
+// Reads a channel file (.doc), a CHIRP CSV file (.csv) or the window's
+// channel database (ZT41XE.mdb, opened read-only and never changed). A CSV
+// file and a database hold no squelch level: `squelchIfNone` stands in for it.
+// Nothing, with one line saying why, when the file cannot be used; with
+// `mustTravel`, a row the frames cannot carry counts too. What a CSV import
+// could not take as it stood comes in `warnings`, one line each.
+std::optional<ChannelSet> loadChannelSet(const QString& path, const QString& squelchIfNone,
+                                         bool mustTravel, QString* error,
+                                         QStringList* warnings = nullptr);
+
+// The kinds of file the tool writes.
+enum class OutputKind { ChannelFile, ChirpCsv };
+
+// What to write under `path`: CSV for ".csv", a channel file for ".doc" (and,
+// unless `onlyKnownNames`, for any other name). Nothing, with one line saying
+// why, for a channel database: the tool never changes one.
+std::optional<OutputKind> outputKindFor(const QString& path, bool onlyKnownNames, QString* error);
+
+// Saves through a temporary file, so a failure leaves an existing file intact.
+bool saveChannelSet(const QString& path, OutputKind kind, const ChannelSet& set, QString* error);
 
 } // namespace zt41::cli

@@ -19,7 +19,10 @@ QString channelTable(const QString& squelch, const ChannelRows& rows);
 // "channel 3: receive tone: 67.0 expected, 71.9 found", one line each.
 QString differenceLine(const FieldDifference& d, const QString& expectedName,
                        const QString& actualName);
+// The field's name for people, in the tool's language.
 QString fieldName(FrameField field);
+// The field's name for scripts (JSON), always the same English words.
+QString fieldKey(FrameField field);
 QString describeOpenFailure(const PortOpenFailure& failure);
 QString describeOutcome(const TransferOutcome& outcome);
 

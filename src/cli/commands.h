@@ -12,5 +12,6 @@ int writeCommand(const QStringList& arguments);
 int verifyCommand(const QStringList& arguments);
 int showCommand(const QStringList& arguments);
 int diffCommand(const QStringList& arguments);
+int convertCommand(const QStringList& arguments);
 
 } // namespace zt41::cli

@@ -1,8 +1,9 @@
-// show and diff: channel files and databases, no radio.
+// show, diff and convert: channel files, CSV files and databases, no radio.
 
 #include "channeltext.h"
 #include "commands.h"
 #include "exitstatus.h"
+#include "words.h"
 
 #include <QCommandLineParser>
 
@@ -12,30 +13,32 @@ namespace zt41::cli {
 
 namespace {
 
-const QCommandLineOption kSquelchOption(
-    QStringLiteral("squelch"),
-    QStringLiteral("The squelch level to show for a channel database, which holds none "
-                   "(default 3)."),
-    QStringLiteral("LEVEL"), QStringLiteral("3"));
+QCommandLineOption squelchOption() {
+    return QCommandLineOption(
+        QStringLiteral("squelch"),
+        Words::tr("The squelch level for a channel database or a CSV file, which hold none "
+                  "(default 3)."),
+        QStringLiteral("LEVEL"), QStringLiteral("3"));
+}
 
 // Parses; gives false with the status to end with.
 bool parseFiles(QCommandLineParser& parser, const QStringList& arguments, qsizetype files,
                 int* status) {
-    parser.addOption(kSquelchOption);
+    parser.addOption(squelchOption());
     parser.addHelpOption();
     if (!parser.parse(arguments)) {
-        std::fprintf(stderr, "zt41-cli: %s\n", qPrintable(parser.errorText()));
+        complain(parser.errorText());
         *status = kUsage;
         return false;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+        std::fputs(parser.helpText().toUtf8().constData(), stdout);
         *status = kDone;
         return false;
     }
     if (parser.positionalArguments().size() != files) {
-        std::fprintf(stderr, "zt41-cli: %s takes %s\n", qPrintable(arguments.value(0)),
-                     files == 1 ? "one FILE" : "two FILES");
+        complain(files == 1 ? Words::tr("%1 takes one FILE").arg(arguments.value(0))
+                            : Words::tr("%1 takes two FILES").arg(arguments.value(0)));
         *status = kUsage;
         return false;
     }
@@ -45,10 +48,13 @@ bool parseFiles(QCommandLineParser& parser, const QStringList& arguments, qsizet
 std::optional<ChannelSet> load(const QString& path, const QCommandLineParser& parser,
                                bool mustTravel) {
     QString error;
-    std::optional<ChannelSet> set =
-        loadChannelSet(path, parser.value(kSquelchOption), mustTravel, &error);
+    QStringList warnings;
+    std::optional<ChannelSet> set = loadChannelSet(path, parser.value(QStringLiteral("squelch")),
+                                                   mustTravel, &error, &warnings);
+    for (const QString& w : warnings)
+        complain(QStringLiteral("%1: %2").arg(path, w));
     if (!set)
-        std::fprintf(stderr, "zt41-cli: %s\n", qPrintable(error));
+        complain(error);
     return set;
 }
 
@@ -57,26 +63,26 @@ std::optional<ChannelSet> load(const QString& path, const QCommandLineParser& pa
 int showCommand(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Prints the squelch level and the 16 channels of a channel file (.doc) "
-                       "or of the channel database ZT41XE.mdb."));
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The file to show."));
+        Words::tr("Prints the squelch level and the 16 channels of a channel file (.doc), a "
+                  "CHIRP CSV file (.csv) or the channel database ZT41XE.mdb."));
+    parser.addPositionalArgument(QStringLiteral("FILE"), Words::tr("The file to show."));
     int status = kDone;
     if (!parseFiles(parser, arguments, 1, &status))
         return status;
     const std::optional<ChannelSet> set = load(parser.positionalArguments()[0], parser, false);
     if (!set)
         return kBadInput;
-    std::fputs(qPrintable(channelTable(set->squelch, set->rows)), stdout);
+    std::fputs(channelTable(set->squelch, set->rows).toUtf8().constData(), stdout);
     return kDone;
 }
 
 int diffCommand(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Lists what differs between two channel files or databases, field by "
-                       "field, as the radio would hold them. Exit status 3 when they differ."));
-    parser.addPositionalArgument(QStringLiteral("FILE1"), QStringLiteral("The first file."));
-    parser.addPositionalArgument(QStringLiteral("FILE2"), QStringLiteral("The second file."));
+        Words::tr("Lists what differs between two channel files, CSV files or databases, field "
+                  "by field, as the radio would hold them. Exit status 3 when they differ."));
+    parser.addPositionalArgument(QStringLiteral("FILE1"), Words::tr("The first file."));
+    parser.addPositionalArgument(QStringLiteral("FILE2"), Words::tr("The second file."));
     int status = kDone;
     if (!parseFiles(parser, arguments, 2, &status))
         return status;
@@ -90,13 +96,47 @@ int diffCommand(const QStringList& arguments) {
     const QList<FieldDifference> diffs =
         compareInFrameForm(a->squelch, a->rows, b->squelch, b->rows);
     for (const FieldDifference& d : diffs)
-        std::printf("%s\n", qPrintable(differenceLine(d, QStringLiteral("in ") + files[0],
-                                                      QStringLiteral("in ") + files[1])));
+        std::printf("%s\n", differenceLine(d, Words::tr("in %1").arg(files[0]),
+                                           Words::tr("in %1").arg(files[1]))
+                                .toUtf8()
+                                .constData());
     if (diffs.isEmpty()) {
-        std::printf("no differences\n");
+        std::printf("%s\n", Words::tr("no differences").toUtf8().constData());
         return kDone;
     }
     return kDifferences;
+}
+
+int convertCommand(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(Words::tr(
+        "Converts between a channel file (.doc), a CHIRP CSV file (.csv) and, as input only, "
+        "the channel database ZT41XE.mdb. The kind of OUT is taken from its name; a database "
+        "is never written. A CSV file holds no squelch level: from CSV the level is --squelch "
+        "(default 3), to CSV it is left out. What a CSV import cannot take as it stands is left "
+        "empty and named on standard error, one line each."));
+    parser.addPositionalArgument(QStringLiteral("IN"), Words::tr("The file to read."));
+    parser.addPositionalArgument(QStringLiteral("OUT"),
+                                 Words::tr("The file to write, ending in .doc or .csv."));
+    int status = kDone;
+    if (!parseFiles(parser, arguments, 2, &status))
+        return status;
+    const QStringList files = parser.positionalArguments();
+    QString error;
+    // Judged before anything is read: a wrong OUT is a slip on the command line.
+    const std::optional<OutputKind> kind = outputKindFor(files[1], true, &error);
+    if (!kind) {
+        complain(error);
+        return kUsage;
+    }
+    const std::optional<ChannelSet> set = load(files[0], parser, false);
+    if (!set)
+        return kBadInput;
+    if (!saveChannelSet(files[1], *kind, *set, &error)) {
+        complain(error);
+        return kCannotSave;
+    }
+    return kDone;
 }
 
 } // namespace zt41::cli

@@ -1,6 +1,7 @@
 #include "fleet.h"
 
 #include "channeltext.h"
+#include "words.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -8,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace zt41::cli {
@@ -15,7 +17,7 @@ namespace zt41::cli {
 namespace {
 
 void out(const QString& text) {
-    std::fputs(text.toLocal8Bit().constData(), stdout);
+    std::fputs(text.toUtf8().constData(), stdout);
 }
 
 QString bar(int frame) {
@@ -73,10 +75,11 @@ QString Fleet::progressLine(const RadioJob* job) const {
     case RadioJob::Step::Writing:
     case RadioJob::Step::Verifying:
     case RadioJob::Step::Reading:
-        line += QStringLiteral(" [%1] frame %2 of 16").arg(bar(job->frame())).arg(job->frame());
+        line += QStringLiteral(" [%1] ").arg(bar(job->frame())) +
+                Words::tr("frame %1 of 16").arg(job->frame());
         break;
     case RadioJob::Step::Done:
-        line += job->result().status == kDone ? QStringLiteral(", ok") : QStringLiteral(", failed");
+        line += job->result().status == kDone ? Words::tr(", ok") : Words::tr(", failed");
         break;
     default:
         break;
@@ -118,9 +121,10 @@ void Fleet::draw() {
 }
 
 void Fleet::printOutcomes() {
-    qsizetype width = 4;
+    const QString portHead = Words::tr("PORT");
+    qsizetype width = displayWidth(portHead);
     for (const RadioJob* job : m_jobs)
-        width = qMax(width, job->port().size());
+        width = qMax(width, displayWidth(job->port()));
     QString text;
     if (m_printRead) {
         for (const RadioJob* job : m_jobs) {
@@ -132,18 +136,18 @@ void Fleet::printOutcomes() {
             text += channelTable(r.read.squelch, r.read.rows);
         }
     }
-    text += QStringLiteral("\n%1  RESULT\n").arg(QStringLiteral("PORT").leftJustified(width));
+    text += u'\n' + padRight(portHead, width) + QStringLiteral("  ") + Words::tr("RESULT") + u'\n';
     for (const RadioJob* job : m_jobs) {
         const RadioJob::Result& r = job->result();
         QString result;
         if (r.status == kDone) {
-            result = QStringLiteral("ok");
+            result = Words::tr("ok");
         } else {
-            result = QStringLiteral("FAILED (%1): %2").arg(r.status).arg(r.message);
+            result = Words::tr("FAILED (%1): %2").arg(r.status).arg(r.message);
         }
         if (!r.backupPath.isEmpty())
-            result += QStringLiteral("; backup %1").arg(r.backupPath);
-        text += QStringLiteral("%1  %2\n").arg(job->port().leftJustified(width), result);
+            result += Words::tr("; backup %1").arg(r.backupPath);
+        text += padRight(job->port(), width) + QStringLiteral("  ") + result + u'\n';
     }
     out(text);
     std::fflush(stdout);
@@ -151,11 +155,10 @@ void Fleet::printOutcomes() {
         const RadioJob::Result& r = job->result();
         if (r.status == kDone)
             continue;
-        std::fprintf(stderr, "zt41-cli: %s: %s\n", qPrintable(job->port()), qPrintable(r.message));
+        complain(QStringLiteral("%1: %2").arg(job->port(), r.message));
         for (const FieldDifference& d : r.differences)
-            std::fprintf(stderr, "zt41-cli: %s: %s\n", qPrintable(job->port()),
-                         qPrintable(differenceLine(d, QStringLiteral("expected"),
-                                                   QStringLiteral("in the radio"))));
+            complain(QStringLiteral("%1: %2").arg(
+                job->port(), differenceLine(d, Words::tr("expected"), Words::tr("in the radio"))));
     }
 }
 
@@ -177,7 +180,7 @@ void Fleet::printJson() {
             QJsonArray diffs;
             for (const FieldDifference& d : r.differences)
                 diffs.append(QJsonObject{{"channel", d.channel},
-                                         {"field", fieldName(d.field)},
+                                         {"field", fieldKey(d.field)},
                                          {"expected", d.expected},
                                          {"actual", d.actual}});
             o.insert(QStringLiteral("differences"), diffs);

@@ -3,6 +3,7 @@
 
 #include "commands.h"
 #include "exitstatus.h"
+#include "words.h"
 
 #include <QCoreApplication>
 
@@ -10,23 +11,29 @@
 
 namespace {
 
-const char kUsageText[] =
-    "Usage: zt41-cli COMMAND [OPTIONS]\n"
-    "\n"
-    "Commands:\n"
-    "  ports [--probe]              list the serial ports and whether they open\n"
-    "  read --port P [-o FILE]      read the radio's channels\n"
-    "  write --port P FILE          back up, write FILE, read back and compare\n"
-    "  verify --port P FILE         compare what the radio holds with FILE\n"
-    "  show FILE                    print the channels of a file\n"
-    "  diff FILE1 FILE2             list what differs between two files\n"
-    "\n"
-    "FILE is a channel file (.doc) or the channel database ZT41XE.mdb (read only).\n"
-    "--port may be given several times for several radios at once.\n"
-    "zt41-cli COMMAND --help describes each command.\n"
-    "\n"
-    "Exit status: 0 done, 1 usage, 2 port or radio, 3 differences found,\n"
-    "4 bad input file, 5 output or backup file not written, 130 interrupted.\n";
+QString usageText() {
+    using zt41::cli::Words;
+    return Words::tr(
+        "Usage: zt41-cli COMMAND [OPTIONS]\n"
+        "\n"
+        "Commands:\n"
+        "  ports [--probe]              list the serial ports and whether they open\n"
+        "  read --port P [-o FILE]      read the radio's channels\n"
+        "  write --port P FILE          back up, write FILE, read back and compare\n"
+        "  verify --port P FILE         compare what the radio holds with FILE\n"
+        "  show FILE                    print the channels of a file\n"
+        "  diff FILE1 FILE2             list what differs between two files\n"
+        "  convert IN OUT               convert between .doc, .csv and the database\n"
+        "\n"
+        "FILE is a channel file (.doc), a CHIRP CSV file (.csv) or the channel\n"
+        "database ZT41XE.mdb (read only). A CSV file and the database hold no\n"
+        "squelch level: --squelch LEVEL gives it (default 3).\n"
+        "--port may be given several times for several radios at once.\n"
+        "zt41-cli COMMAND --help describes each command; --version prints the version.\n"
+        "\n"
+        "Exit status: 0 done, 1 usage, 2 port or radio, 3 differences found,\n"
+        "4 bad input file, 5 output or backup file not written, 130 interrupted.\n");
+}
 
 } // namespace
 
@@ -34,6 +41,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zt41-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.1"));
+    zt41::cli::installTranslation(app);
     const QStringList arguments = QCoreApplication::arguments();
     const QString command = arguments.value(1);
     // The command's own parser sees "zt41-cli COMMAND" as its program name.
@@ -54,14 +62,19 @@ int main(int argc, char* argv[]) {
         return showCommand(rest);
     if (command == u"diff")
         return diffCommand(rest);
+    if (command == u"convert")
+        return convertCommand(rest);
+    if (command == u"--version" || command == u"-v") {
+        std::printf("zt41-cli %s\n", qPrintable(QCoreApplication::applicationVersion()));
+        return kDone;
+    }
     if (command == u"--help" || command == u"-h" || command == u"help") {
-        std::fputs(kUsageText, stdout);
+        std::fputs(usageText().toUtf8().constData(), stdout);
         return kDone;
     }
     if (command.isEmpty())
-        std::fputs(kUsageText, stderr);
+        std::fputs(usageText().toUtf8().constData(), stderr);
     else
-        std::fprintf(stderr, "zt41-cli: unknown command \"%s\"; see zt41-cli --help\n",
-                     qPrintable(command));
+        complain(Words::tr("unknown command \"%1\"; see zt41-cli --help").arg(command));
     return kUsage;
 }

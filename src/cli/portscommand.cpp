@@ -8,6 +8,7 @@
 #include "link/portmap.h"
 #include "link/qserialportlink.h"
 #include "link/rowstore.h"
+#include "words.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -37,41 +38,40 @@ struct PortEntry {
 
 QString stateOf(const PortEntry& e, bool probed) {
     if (e.device.isEmpty())
-        return QStringLiteral("not mapped");
+        return Words::tr("not mapped");
     if (e.failure.isFailure())
         return describeOpenFailure(e.failure);
     if (!probed)
-        return QStringLiteral("opens");
-    return e.answered ? QStringLiteral("opens; a radio answers")
-                      : QStringLiteral("opens; no radio answers");
+        return Words::tr("opens");
+    return e.answered ? Words::tr("opens; a radio answers") : Words::tr("opens; no radio answers");
 }
 
 } // namespace
 
 int portsCommand(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Lists COM1 to COM8 and every /dev/serial/by-id link with its device, and whether it "
-        "opens, is busy or may not be opened."));
-    const QCommandLineOption probe(QStringLiteral("probe"),
-                                   QStringLiteral("Also send \"C\" and say whether a radio "
-                                                  "answers within a second."));
+    parser.setApplicationDescription(
+        Words::tr("Lists COM1 to COM8 and every /dev/serial/by-id link with its device, and "
+                  "whether it opens, is busy or may not be opened."));
+    const QCommandLineOption probe(
+        QStringLiteral("probe"),
+        Words::tr("Also send \"C\" and say whether a radio answers within a second."));
     const QCommandLineOption ports(QStringLiteral("ports"),
-                                   QStringLiteral("COM1, COM2, ... are these devices."),
+                                   Words::tr("COM1, COM2, ... are these devices."),
                                    QStringLiteral("DEV1,DEV2,..."));
     parser.addOption(probe);
     parser.addOption(ports);
     parser.addHelpOption();
     if (!parser.parse(arguments)) {
-        std::fprintf(stderr, "zt41-cli: %s\n", qPrintable(parser.errorText()));
+        complain(parser.errorText());
         return kUsage;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+        std::fputs(parser.helpText().toUtf8().constData(), stdout);
         return kDone;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "zt41-cli: ports takes no arguments\n");
+        complain(Words::tr("ports takes no arguments"));
         return kUsage;
     }
     PortMap map = PortMap::platformDefault();
@@ -79,7 +79,7 @@ int portsCommand(const QStringList& arguments) {
         QString why;
         const std::optional<PortMap> given = PortMap::fromList(parser.value(ports), &why);
         if (!given) {
-            std::fprintf(stderr, "zt41-cli: --ports: %s\n", qPrintable(why));
+            complain(Words::tr("--ports: %1").arg(why));
             return kUsage;
         }
         map = *given;
@@ -124,19 +124,21 @@ int portsCommand(const QStringList& arguments) {
         }
     }
 
-    qsizetype nameWidth = 4, deviceWidth = 6;
+    const QString portHead = Words::tr("PORT");
+    const QString deviceHead = Words::tr("DEVICE");
+    qsizetype nameWidth = displayWidth(portHead), deviceWidth = displayWidth(deviceHead);
     for (const PortEntry& e : entries) {
-        nameWidth = qMax(nameWidth, e.name.size());
-        deviceWidth = qMax(deviceWidth, e.device.size());
+        nameWidth = qMax(nameWidth, displayWidth(e.name));
+        deviceWidth = qMax(deviceWidth, displayWidth(e.device));
     }
-    std::printf("%s  %s  STATE\n", qPrintable(QStringLiteral("PORT").leftJustified(nameWidth)),
-                qPrintable(QStringLiteral("DEVICE").leftJustified(deviceWidth)));
+    QString text = padRight(portHead, nameWidth) + QStringLiteral("  ") +
+                   padRight(deviceHead, deviceWidth) + QStringLiteral("  ") + Words::tr("STATE") +
+                   u'\n';
     for (const PortEntry& e : entries)
-        std::printf(
-            "%s  %s  %s\n", qPrintable(e.name.leftJustified(nameWidth)),
-            qPrintable(
-                (e.device.isEmpty() ? QStringLiteral("-") : e.device).leftJustified(deviceWidth)),
-            qPrintable(stateOf(e, parser.isSet(probe))));
+        text += padRight(e.name, nameWidth) + QStringLiteral("  ") +
+                padRight(e.device.isEmpty() ? QStringLiteral("-") : e.device, deviceWidth) +
+                QStringLiteral("  ") + stateOf(e, parser.isSet(probe)) + u'\n';
+    std::fputs(text.toUtf8().constData(), stdout);
     return kDone;
 }
 

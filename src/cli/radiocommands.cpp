@@ -2,9 +2,9 @@
 
 #include "channeltext.h"
 #include "commands.h"
-#include "files/channelfile.h"
 #include "fleet.h"
 #include "link/portmap.h"
+#include "words.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -22,7 +22,7 @@ namespace zt41::cli {
 namespace {
 
 int usage(const QString& why) {
-    std::fprintf(stderr, "zt41-cli: %s\n", qPrintable(why));
+    complain(why);
     return kUsage;
 }
 
@@ -31,33 +31,48 @@ struct PortChoice {
     QString device;
 };
 
-const QCommandLineOption kPortOption({QStringLiteral("p"), QStringLiteral("port")},
-                                     QStringLiteral("The radio's port: COM1 to COM8 or a device "
-                                                    "path. Give it several times, or a comma "
-                                                    "list, for several radios at once."),
-                                     QStringLiteral("PORT"));
-const QCommandLineOption
-    kPortsOption(QStringLiteral("ports"),
-                 QStringLiteral("COM1, COM2, ... are these devices, as with the window's --ports."),
-                 QStringLiteral("DEV1,DEV2,..."));
-const QCommandLineOption kWaitOption(QStringLiteral("wait"),
-                                     QStringLiteral("How long to wait for the radio to answer "
-                                                    "(default 3)."),
-                                     QStringLiteral("SECONDS"), QStringLiteral("3"));
-const QCommandLineOption kJsonOption(QStringLiteral("json"),
-                                     QStringLiteral("Print the outcome of each radio as one JSON "
-                                                    "document."));
-const QCommandLineOption kSquelchOption(
-    QStringLiteral("squelch"),
-    QStringLiteral("The squelch level to send with a channel database, which holds none "
-                   "(default 3)."),
-    QStringLiteral("LEVEL"), QStringLiteral("3"));
+// Built when a command runs, after the translation is loaded.
+QCommandLineOption portOption() {
+    return QCommandLineOption({QStringLiteral("p"), QStringLiteral("port")},
+                              Words::tr("The radio's port: COM1 to COM8 or a device path. Give it "
+                                        "several times, or a comma list, for several radios at "
+                                        "once."),
+                              QStringLiteral("PORT"));
+}
+QCommandLineOption portsOption() {
+    return QCommandLineOption(
+        QStringLiteral("ports"),
+        Words::tr("COM1, COM2, ... are these devices, as with the window's --ports."),
+        QStringLiteral("DEV1,DEV2,..."));
+}
+QCommandLineOption waitOption() {
+    return QCommandLineOption(QStringLiteral("wait"),
+                              Words::tr("How long to wait for the radio to answer (default 3)."),
+                              QStringLiteral("SECONDS"), QStringLiteral("3"));
+}
+QCommandLineOption jsonOption() {
+    return QCommandLineOption(QStringLiteral("json"),
+                              Words::tr("Print the outcome of each radio as one JSON document."));
+}
+QCommandLineOption squelchOption() {
+    return QCommandLineOption(
+        QStringLiteral("squelch"),
+        Words::tr("The squelch level to send with a channel database or a CSV file, which hold "
+                  "none (default 3)."),
+        QStringLiteral("LEVEL"), QStringLiteral("3"));
+}
+
+const QString kPort = QStringLiteral("port");
+const QString kPorts = QStringLiteral("ports");
+const QString kWait = QStringLiteral("wait");
+const QString kJson = QStringLiteral("json");
+const QString kSquelch = QStringLiteral("squelch");
 
 void addRadioOptions(QCommandLineParser& parser) {
-    parser.addOption(kPortOption);
-    parser.addOption(kPortsOption);
-    parser.addOption(kWaitOption);
-    parser.addOption(kJsonOption);
+    parser.addOption(portOption());
+    parser.addOption(portsOption());
+    parser.addOption(waitOption());
+    parser.addOption(jsonOption());
     parser.addHelpOption();
 }
 
@@ -68,7 +83,7 @@ bool parse(QCommandLineParser& parser, const QStringList& arguments, int* status
         return false;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+        std::fputs(parser.helpText().toUtf8().constData(), stdout);
         *status = kDone;
         return false;
     }
@@ -79,11 +94,11 @@ bool parse(QCommandLineParser& parser, const QStringList& arguments, int* status
 // when a name is unknown or given twice.
 std::optional<QList<PortChoice>> choosePorts(const QCommandLineParser& parser, QString* error) {
     PortMap map = PortMap::platformDefault();
-    if (parser.isSet(kPortsOption)) {
+    if (parser.isSet(kPorts)) {
         QString why;
-        const std::optional<PortMap> given = PortMap::fromList(parser.value(kPortsOption), &why);
+        const std::optional<PortMap> given = PortMap::fromList(parser.value(kPorts), &why);
         if (!given) {
-            *error = QStringLiteral("--ports: %1").arg(why);
+            *error = Words::tr("--ports: %1").arg(why);
             return std::nullopt;
         }
         map = *given;
@@ -92,7 +107,7 @@ std::optional<QList<PortChoice>> choosePorts(const QCommandLineParser& parser, Q
     QSet<QString> seen;
     static const QRegularExpression com(QStringLiteral("^COM([1-8])$"),
                                         QRegularExpression::CaseInsensitiveOption);
-    for (const QString& value : parser.values(kPortOption)) {
+    for (const QString& value : parser.values(kPort)) {
         for (QString name : value.split(u',', Qt::SkipEmptyParts)) {
             name = name.trimmed();
             PortChoice choice{name, QString()};
@@ -101,18 +116,18 @@ std::optional<QList<PortChoice>> choosePorts(const QCommandLineParser& parser, Q
                 choice.name = name.toUpper();
                 choice.device = map.device(m.captured(1).toInt());
                 if (choice.device.isEmpty()) {
-                    *error = QStringLiteral("%1 is not mapped to a device").arg(choice.name);
+                    *error = Words::tr("%1 is not mapped to a device").arg(choice.name);
                     return std::nullopt;
                 }
             } else if (name.contains(u'/')) {
                 choice.device = name;
             } else {
-                *error = QStringLiteral("unknown port \"%1\": give COM1 to COM8 or a device path")
-                             .arg(name);
+                *error =
+                    Words::tr("unknown port \"%1\": give COM1 to COM8 or a device path").arg(name);
                 return std::nullopt;
             }
             if (seen.contains(choice.device)) {
-                *error = QStringLiteral("%1 is given twice").arg(choice.name);
+                *error = Words::tr("%1 is given twice").arg(choice.name);
                 return std::nullopt;
             }
             seen.insert(choice.device);
@@ -120,14 +135,14 @@ std::optional<QList<PortChoice>> choosePorts(const QCommandLineParser& parser, Q
         }
     }
     if (ports.isEmpty()) {
-        *error = QStringLiteral("no port: give --port PORT");
+        *error = Words::tr("no port: give --port PORT");
         return std::nullopt;
     }
     return ports;
 }
 
 Fleet::Style styleFor(const QCommandLineParser& parser) {
-    if (parser.isSet(kJsonOption))
+    if (parser.isSet(kJson))
         return Fleet::Style::Json;
     return ::isatty(STDOUT_FILENO) ? Fleet::Style::Terminal : Fleet::Style::Lines;
 }
@@ -148,8 +163,8 @@ int runFleet(Fleet& fleet) {
         QObject::connect(notifier.get(), &QSocketNotifier::activated, &fleet, [&fleet] {
             char byte = 0;
             (void)!::read(g_signalPipe[0], &byte, 1);
-            std::fputs("zt41-cli: interrupted\n", stderr);
-            fleet.abortAll(QStringLiteral("interrupted"));
+            complain(Words::tr("interrupted"));
+            fleet.abortAll(Words::tr("interrupted"));
         });
         struct sigaction action {};
         action.sa_handler = noteSignal;
@@ -167,7 +182,7 @@ int runFleet(Fleet& fleet) {
 }
 
 int waitMs(const QCommandLineParser& parser, bool* ok) {
-    const double seconds = parser.value(kWaitOption).toDouble(ok);
+    const double seconds = parser.value(kWait).toDouble(ok);
     *ok = *ok && seconds > 0 && seconds <= 3600;
     return static_cast<int>(seconds * 1000);
 }
@@ -179,34 +194,38 @@ QString backupFolder() {
 
 int radioCommand(const QString& command, const QStringList& arguments) {
     QCommandLineParser parser;
-    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("Save the channels read as a channel file."),
-                                    QStringLiteral("FILE"));
+    const QCommandLineOption output(
+        {QStringLiteral("o"), QStringLiteral("output")},
+        Words::tr("Save the channels read: as CHIRP CSV when FILE ends in .csv, otherwise as a "
+                  "channel file."),
+        QStringLiteral("FILE"));
     const QCommandLineOption noBackup(QStringLiteral("no-backup"),
-                                      QStringLiteral("Do not keep what the radio held first."));
+                                      Words::tr("Do not keep what the radio held first."));
     const QCommandLineOption noVerify(QStringLiteral("no-verify"),
-                                      QStringLiteral("Do not read back and compare."));
+                                      Words::tr("Do not read back and compare."));
     addRadioOptions(parser);
     if (command == u"read") {
         parser.setApplicationDescription(
-            QStringLiteral("Reads the 16 channels and the squelch level from each radio and "
-                           "prints them, or saves them with -o."));
+            Words::tr("Reads the 16 channels and the squelch level from each radio and prints "
+                      "them, or saves them with -o."));
         parser.addOption(output);
     } else {
-        parser.addOption(kSquelchOption);
-        parser.addPositionalArgument(QStringLiteral("FILE"),
-                                     QStringLiteral("A channel file (.doc) or the channel "
-                                                    "database ZT41XE.mdb, read only."));
+        parser.addOption(squelchOption());
+        parser.addPositionalArgument(
+            QStringLiteral("FILE"),
+            Words::tr("A channel file (.doc), a CHIRP CSV file (.csv) or the channel database "
+                      "ZT41XE.mdb, read only."));
         if (command == u"write") {
-            parser.setApplicationDescription(QStringLiteral(
+            parser.setApplicationDescription(Words::tr(
                 "Waits for each radio, keeps what it holds as a channel file under "
                 "$XDG_DATA_HOME/zt41/backups, writes FILE into it, then reads it back and "
                 "compares field by field."));
             parser.addOption(noBackup);
             parser.addOption(noVerify);
         } else {
-            parser.setApplicationDescription(QStringLiteral(
-                "Reads each radio and compares what it holds with FILE, field by field."));
+            parser.setApplicationDescription(
+                Words::tr("Reads each radio and compares what it holds with FILE, field by "
+                          "field."));
         }
     }
     int status = kDone;
@@ -216,28 +235,39 @@ int radioCommand(const QString& command, const QStringList& arguments) {
 
     const QStringList files = parser.positionalArguments();
     if (command == u"read" ? !files.isEmpty() : files.size() != 1)
-        return usage(command == u"read" ? QStringLiteral("read takes no file; use -o FILE")
-                                        : QStringLiteral("%1 takes one FILE").arg(command));
+        return usage(command == u"read" ? Words::tr("read takes no file; use -o FILE")
+                                        : Words::tr("%1 takes one FILE").arg(command));
     bool ok = false;
     const int wait = waitMs(parser, &ok);
     if (!ok)
-        return usage(QStringLiteral("--wait wants a number of seconds"));
+        return usage(Words::tr("--wait wants a number of seconds"));
     QString error;
     const std::optional<QList<PortChoice>> ports = choosePorts(parser, &error);
     if (!ports)
         return usage(error);
     if (toFile && ports->size() > 1)
-        return usage(QStringLiteral("-o takes one port"));
+        return usage(Words::tr("-o takes one port"));
+    // Judged before the radio is read, so a read is never lost to a bad name.
+    OutputKind outputKind = OutputKind::ChannelFile;
+    if (toFile) {
+        const std::optional<OutputKind> kind = outputKindFor(parser.value(output), false, &error);
+        if (!kind)
+            return usage(error);
+        outputKind = *kind;
+    }
 
     RadioJob::Options options;
     options.readyWaitMs = wait;
     if (command == u"read") {
         options.operation = RadioJob::Operation::Read;
     } else {
+        QStringList warnings;
         const std::optional<ChannelSet> set =
-            loadChannelSet(files.first(), parser.value(kSquelchOption), true, &error);
+            loadChannelSet(files.first(), parser.value(kSquelch), true, &error, &warnings);
+        for (const QString& w : warnings)
+            complain(QStringLiteral("%1: %2").arg(files.first(), w));
         if (!set) {
-            std::fprintf(stderr, "zt41-cli: %s\n", qPrintable(error));
+            complain(error);
             return kBadInput;
         }
         options.toSend = *set;
@@ -257,14 +287,13 @@ int radioCommand(const QString& command, const QStringList& arguments) {
     if (toFile) {
         const RadioJob::Result& r = fleet.jobs().front()->result();
         if (r.haveRead) {
-            if (saveChannelFile(parser.value(output), r.read.squelch, r.read.rows) !=
-                ChannelFileError::None) {
-                std::fprintf(stderr, "zt41-cli: cannot write %s\n",
-                             qPrintable(parser.value(output)));
+            if (!saveChannelSet(parser.value(output), outputKind, r.read, &error)) {
+                complain(error);
                 return kCannotSave;
             }
-            if (!parser.isSet(kJsonOption))
-                std::printf("saved %s\n", qPrintable(parser.value(output)));
+            if (!parser.isSet(kJson))
+                std::printf("%s\n",
+                            Words::tr("saved %1").arg(parser.value(output)).toUtf8().constData());
         }
     }
     return status;

@@ -4,6 +4,7 @@
 #include "files/channelfile.h"
 #include "link/linksession.h"
 #include "link/portmap.h"
+#include "words.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -41,8 +42,8 @@ RadioJob::RadioJob(const QString& port, const QString& device, Options options, 
     m_readyWait.setInterval(m_options.readyWaitMs);
     connect(&m_readyWait, &QTimer::timeout, this, [this] {
         finish(kPortOrRadio,
-               QStringLiteral("no answer from the radio within %1 s: is it switched on, on this "
-                              "port, with the cable plugged in?")
+               Words::tr("no answer from the radio within %1 s: is it switched on, on this "
+                         "port, with the cable plugged in?")
                    .arg(m_options.readyWaitMs / 1000.0));
     });
     connect(m_session, &LinkSession::readyChanged, this, &RadioJob::radioReady);
@@ -60,21 +61,21 @@ RadioJob::~RadioJob() {
 QString RadioJob::stepName(Step step) {
     switch (step) {
     case Step::Queued:
-        return QStringLiteral("queued");
+        return Words::tr("queued");
     case Step::Opening:
-        return QStringLiteral("opening");
+        return Words::tr("opening");
     case Step::WaitingForRadio:
-        return QStringLiteral("waiting for the radio");
+        return Words::tr("waiting for the radio");
     case Step::Backup:
-        return QStringLiteral("backup");
+        return Words::tr("backup");
     case Step::Writing:
-        return QStringLiteral("write");
+        return Words::tr("write");
     case Step::Verifying:
-        return QStringLiteral("verify");
+        return Words::tr("verify");
     case Step::Reading:
-        return QStringLiteral("read");
+        return Words::tr("read");
     case Step::Done:
-        return QStringLiteral("done");
+        return Words::tr("done");
     }
     return QString();
 }
@@ -89,13 +90,14 @@ void RadioJob::start() {
     setStep(Step::Opening);
     m_link.selectPort(1);
     if (!m_link.open()) {
-        finish(kPortOrRadio, QStringLiteral("the port does not open: %1")
-                                 .arg(describeOpenFailure(m_link.openFailure())));
+        finish(
+            kPortOrRadio,
+            Words::tr("the port does not open: %1").arg(describeOpenFailure(m_link.openFailure())));
         return;
     }
     connect(&m_link, &SerialLink::linkLost, this, [this](const QString&) {
         if (m_step == Step::WaitingForRadio)
-            finish(kPortOrRadio, QStringLiteral("the port went away (cable pulled?)"));
+            finish(kPortOrRadio, Words::tr("the port went away (cable pulled?)"));
     });
     switch (m_options.operation) {
     case Operation::Read:
@@ -175,10 +177,10 @@ void RadioJob::continueAfter(Step ended) {
             finish(kDone, QString());
         else
             finish(kDifferences,
-                   QStringLiteral("verify found %1 difference(s), the first: %2")
+                   Words::tr("verify found %1 difference(s), the first: %2")
                        .arg(m_result.differences.size())
-                       .arg(differenceLine(m_result.differences.first(), QStringLiteral("expected"),
-                                           QStringLiteral("in the radio"))));
+                       .arg(differenceLine(m_result.differences.first(), Words::tr("expected"),
+                                           Words::tr("in the radio"))));
         return;
     case Step::Reading:
         m_result.haveRead = true;
@@ -193,8 +195,7 @@ void RadioJob::continueAfter(Step ended) {
 bool RadioJob::saveBackup() {
     QDir folder(m_options.backupFolder);
     if (!folder.mkpath(QStringLiteral("."))) {
-        finish(kCannotSave,
-               QStringLiteral("cannot create the backup folder %1").arg(folder.path()));
+        finish(kCannotSave, Words::tr("cannot create the backup folder %1").arg(folder.path()));
         return false;
     }
     const QString stamp =
@@ -202,8 +203,7 @@ bool RadioJob::saveBackup() {
     const QString path = folder.filePath(QStringLiteral("%1-%2.doc").arg(stamp, portTag(m_port)));
     if (saveChannelFile(path, m_rows.receivedSquelch(), m_rows.receivedRows()) !=
         ChannelFileError::None) {
-        finish(kCannotSave,
-               QStringLiteral("cannot save the backup %1; nothing was written").arg(path));
+        finish(kCannotSave, Words::tr("cannot save the backup %1; nothing was written").arg(path));
         return false;
     }
     m_result.backupPath = path;

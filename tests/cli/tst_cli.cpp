@@ -50,6 +50,17 @@ ChannelRows otherRows() {
     return rows;
 }
 
+// The tool's words are matched in English: the variables that would choose
+// another language are cleared.
+QProcessEnvironment environment(const QString& dataHome, const QString& lang = "C.UTF-8") {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("LANG"), lang);
+    env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
+    return env;
+}
+
 QByteArray fileBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -81,9 +92,13 @@ private Q_SLOTS:
     void diffComparesAsTheRadioHoldsThem_data();
     void diffComparesAsTheRadioHoldsThem();
     void portsListsWhatOpens();
+    void csvToTheRadioAndBack();
+    void readNeverReplacesTheDatabase_data();
+    void readNeverReplacesTheDatabase();
 
 private:
-    Run cli(const QStringList& arguments, int timeoutMs = kRunMs);
+    Run cli(const QStringList& arguments, int timeoutMs = kRunMs,
+            const QString& lang = QStringLiteral("C.UTF-8"));
     // Starts a radio holding `rows` (squelch `squelch`) in a memory file of its own.
     SimulatorProcess* radio(const QStringList& quirks, const ChannelRows& rows = sampleRows(),
                             const QString& squelch = sampleSquelch(), bool fast = true);
@@ -108,11 +123,9 @@ void TestCli::cleanup() {
     m_dir.reset();
 }
 
-Run TestCli::cli(const QStringList& arguments, int timeoutMs) {
+Run TestCli::cli(const QStringList& arguments, int timeoutMs, const QString& lang) {
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("data")));
-    p.setProcessEnvironment(env);
+    p.setProcessEnvironment(environment(path(QStringLiteral("data")), lang));
     p.start(QStringLiteral(ZT41_CLI_PATH), arguments);
     Run run;
     if (!p.waitForFinished(timeoutMs) || p.exitStatus() != QProcess::NormalExit) {
@@ -390,6 +403,7 @@ void TestCli::progressOnATerminalUpdatesInPlace() {
     QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
     const QByteArray slave = ::ptsname(master);
     QProcess p;
+    p.setProcessEnvironment(environment(path(QStringLiteral("data"))));
     p.setChildProcessModifier([slave] {
         const int fd = ::open(slave.constData(), O_RDWR | O_NOCTTY);
         if (fd >= 0)
@@ -417,9 +431,7 @@ void TestCli::interruptedWriteClosesThePorts() {
     QVERIFY(sim);
     const QString file = channelFile("new.doc", otherRows(), QStringLiteral("2"));
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("data")));
-    p.setProcessEnvironment(env);
+    p.setProcessEnvironment(environment(path(QStringLiteral("data"))));
     p.start(QStringLiteral(ZT41_CLI_PATH), {"write", "--port", sim->portPath(), file});
     QVERIFY(p.waitForStarted());
     // Into the frames: the backup is read within a second at --fast pace.
@@ -455,9 +467,7 @@ void TestCli::cablePulledMidTransfer() {
     const QByteArray before = fileBytes(memoryOf(sim));
     const QString file = channelFile("new.doc", otherRows(), QStringLiteral("2"));
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_DATA_HOME"), path(QStringLiteral("data")));
-    p.setProcessEnvironment(env);
+    p.setProcessEnvironment(environment(path(QStringLiteral("data"))));
     p.start(QStringLiteral(ZT41_CLI_PATH), {"write", "--port", sim->portPath(), file});
     QVERIFY(p.waitForStarted());
     QByteArray progress;
@@ -557,6 +567,100 @@ void TestCli::portsListsWhatOpens() {
     QVERIFY2(lineOf("COM3").contains("no such device"), qPrintable(run.out));
     QVERIFY2(lineOf("COM4").contains("busy: another program holds it"), qPrintable(run.out));
     QVERIFY2(lineOf("COM5").contains("not mapped"), qPrintable(run.out));
+}
+
+void TestCli::csvToTheRadioAndBack() {
+    SimulatorProcess* sim = radio({});
+    QVERIFY(sim);
+    // A repeater list as a directory exports it; the third row lies off the steps.
+    const QString list = path(QStringLiteral("repeaters.csv"));
+    {
+        QFile f(list);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(
+            "\xEF\xBB\xBFLocation,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,"
+            "CrossMode,Mode,Power,Comment\r\n"
+            "1,W1AW,146.940000,-,0.600000,Tone,100.0,88.5,Tone->Tone,FM,5.0W,\r\n"
+            "2,\"HILL, NORTH\",442.500000,+,5.000000,TSQL,88.5,141.3,Tone->Tone,FM,Low,bt=on\r\n"
+            "3,ODD,146.522500,,0.000000,,88.5,88.5,Tone->Tone,FM,5.0W,\r\n");
+    }
+    const QString port = sim->portPath();
+    Run run = cli({"write", "--no-backup", "--squelch", "5", "--port", port, list});
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+    // The warning comes once, before the radios are served.
+    QCOMPARE(run.err.count(u'\n'), 1);
+    QVERIFY2(run.err.startsWith(QStringLiteral("zt41-cli: ") + list +
+                                QStringLiteral(": line 4 (channel 3): receive frequency")),
+             qPrintable(run.err));
+    const ChannelFileRead held = readChannelFile(memoryOf(sim));
+    QCOMPARE(held.error, ChannelFileError::None);
+    QCOMPARE(held.contents.squelch.toInt(), 5);
+    // Channel 3 emptied in its place; the radio's old channels 4 to 16 are gone.
+    ChannelRows expected = emptyRows(sampleRows());
+    const QStringList first{"146.94000", "", "146.34000", "100.0", "off", "H"};
+    const QStringList second{"442.50000", "141.3", "447.50000", "141.3", "on", "L"};
+    for (int f = 1; f < kFieldCount; ++f) {
+        expected[0].fields[f] = first[f - 1];
+        expected[1].fields[f] = second[f - 1];
+    }
+    expected[2][Field::Bt] = QStringLiteral("off");
+    expected[2][Field::Pw] = QStringLiteral("H");
+    QCOMPARE(compareInFrameForm(QStringLiteral("5"), expected, held.contents.squelch,
+                                held.contents.rows),
+             QList<FieldDifference>{});
+
+    QCOMPARE(cli({"verify", "--squelch", "5", "--port", port, list}).status, 0);
+    // Without --squelch the CSV stands for level 3, which the radio does not hold.
+    run = cli({"verify", "--port", port, list});
+    QCOMPARE(run.status, 3);
+    QVERIFY2(run.err.contains(QStringLiteral("channel 1: squelch level: ")), qPrintable(run.err));
+
+    // Scripts read the same English keys and field names whatever the language.
+    run = cli({"verify", "--json", "--port", port, list}, kRunMs, QStringLiteral("zh_CN.UTF-8"));
+    QCOMPARE(run.status, 3);
+    const QJsonDocument doc = QJsonDocument::fromJson(run.out.toUtf8());
+    const QJsonObject radio = doc[QStringLiteral("radios")][0].toObject();
+    QCOMPARE(radio[QStringLiteral("differences")][0][QStringLiteral("field")].toString(),
+             QStringLiteral("squelch level"));
+    QVERIFY2(
+        radio[QStringLiteral("message")].toString().contains(QStringLiteral("校验发现 1 处不同")),
+        qPrintable(run.out));
+
+    // Read back into CSV: what the radio holds, ready for CHIRP, and the same channels again.
+    const QString back = path(QStringLiteral("back.csv"));
+    run = cli({"read", "--port", port, "-o", back});
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+    const QByteArray csv = fileBytes(back);
+    QVERIFY2(csv.contains("\r\n1,CH01,146.940000,-,0.600000,Tone,100.0,"), csv.constData());
+    QVERIFY2(csv.contains("\r\n2,CH02,442.500000,+,5.000000,TSQL,141.3,141.3,"), csv.constData());
+    QCOMPARE(csv.count("\r\n"), 3); // the header and two channels
+    QCOMPARE(cli({"verify", "--squelch", "5", "--port", port, back}).status, 0);
+}
+
+void TestCli::readNeverReplacesTheDatabase_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("the database by its name") << "ZT41XE.mdb";
+    QTest::newRow("a database under a channel file's name") << "old.doc";
+}
+
+void TestCli::readNeverReplacesTheDatabase() {
+    QFETCH(QString, name);
+    const QString db = path(ChannelTable::defaultFileName());
+    {
+        ChannelTable table;
+        QVERIFY(table.open(db));
+        QVERIFY(table.replaceDataFields(otherRows()));
+    }
+    const QString target = path(name);
+    if (target != db)
+        QVERIFY(QFile::copy(db, target));
+    const QByteArray before = fileBytes(target);
+    // Refused before the port is touched: no radio is needed to see it.
+    const Run run = cli({"read", "--port", "/dev/zt41-no-such-port", "-o", target});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("is a channel database: zt41-cli never changes one")),
+             qPrintable(run.err));
+    QCOMPARE(fileBytes(target), before);
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -1,0 +1,561 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>用法：%1</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>选项：</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>参数：</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[选项]</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>显示命令行选项的帮助。</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>显示帮助，包括 Qt 专用选项。</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>显示版本信息。</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>未知选项“%1”。</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>未知选项：%1。</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>“%1”后缺少值。</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>“%1”后有多余的值。</translation>
+    </message>
+</context>
+<context>
+    <name>Words</name>
+    <message>
+        <source>%1: cannot open the database</source>
+        <translation>%1：无法打开数据库</translation>
+    </message>
+    <message>
+        <source>%1: not a channel database (no table Chane)</source>
+        <translation>%1：不是信道数据库（没有 Chane 表）</translation>
+    </message>
+    <message>
+        <source>%1: table Chane has %2 rows, not 16</source>
+        <translation>%1：Chane 表有 %2 行，不是 16 行</translation>
+    </message>
+    <message>
+        <source>holds fewer than 97 values</source>
+        <translation>少于 97 个数值</translation>
+    </message>
+    <message>
+        <source>holds a value longer than 1024 characters</source>
+        <translation>有一个数值超过 1024 个字符</translation>
+    </message>
+    <message>
+        <source>is not a text file</source>
+        <translation>不是文本文件</translation>
+    </message>
+    <message>
+        <source>holds a number too large</source>
+        <translation>有一个数字太大</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>无法读取</translation>
+    </message>
+    <message>
+        <source>channel number</source>
+        <translation>信道号</translation>
+    </message>
+    <message>
+        <source>receive frequency</source>
+        <translation>接收频率</translation>
+    </message>
+    <message>
+        <source>transmit frequency</source>
+        <translation>发送频率</translation>
+    </message>
+    <message>
+        <source>receive tone</source>
+        <translation>收哑音</translation>
+    </message>
+    <message>
+        <source>transmit tone</source>
+        <translation>发哑音</translation>
+    </message>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1：文件不存在</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1：无法读取</translation>
+    </message>
+    <message>
+        <source>%1: not taken as CHIRP CSV: %2</source>
+        <translation>%1：无法作为 CHIRP CSV 导入：%2</translation>
+    </message>
+    <message>
+        <source>%1: not a channel file: it %2</source>
+        <translation>%1：不是信道文件：%2</translation>
+    </message>
+    <message>
+        <source>%1: channel %2: the %3 cannot be sent to the radio</source>
+        <translation>%1：信道 %2：%3无法写入对讲机</translation>
+    </message>
+    <message>
+        <source>%1 is a channel database: zt41-cli never changes one; write a .doc or .csv file and load it in the window</source>
+        <translation>%1 是信道数据库：zt41-cli 从不修改数据库；请写成 .doc 或 .csv 文件，再在窗口中打开</translation>
+    </message>
+    <message>
+        <source>%1: unknown kind of file: give a name ending in .doc (channel file) or .csv (CHIRP CSV)</source>
+        <translation>%1：无法识别的文件类型：文件名请以 .doc（信道文件）或 .csv（CHIRP CSV）结尾</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>无法写入 %1</translation>
+    </message>
+    <message>
+        <source>The squelch level for a channel database or a CSV file, which hold none (default 3).</source>
+        <translation>信道数据库和 CSV 文件不含静噪级别，用此值作为静噪级别（默认 3）。</translation>
+    </message>
+    <message>
+        <source>%1 takes one FILE</source>
+        <translation>%1 需要一个文件</translation>
+    </message>
+    <message>
+        <source>%1 takes two FILES</source>
+        <translation>%1 需要两个文件</translation>
+    </message>
+    <message>
+        <source>Prints the squelch level and the 16 channels of a channel file (.doc), a CHIRP CSV file (.csv) or the channel database ZT41XE.mdb.</source>
+        <translation>显示信道文件（.doc）、CHIRP CSV 文件（.csv）或信道数据库 ZT41XE.mdb 中的静噪级别和 16 个信道。</translation>
+    </message>
+    <message>
+        <source>The file to show.</source>
+        <translation>要显示的文件。</translation>
+    </message>
+    <message>
+        <source>Lists what differs between two channel files, CSV files or databases, field by field, as the radio would hold them. Exit status 3 when they differ.</source>
+        <translation>按对讲机中保存的形式，逐项列出两个信道文件、CSV 文件或数据库之间的不同之处。有不同时退出状态为 3。</translation>
+    </message>
+    <message>
+        <source>The first file.</source>
+        <translation>第一个文件。</translation>
+    </message>
+    <message>
+        <source>The second file.</source>
+        <translation>第二个文件。</translation>
+    </message>
+    <message>
+        <source>in %1</source>
+        <translation>%1 中</translation>
+    </message>
+    <message>
+        <source>no differences</source>
+        <translation>没有不同</translation>
+    </message>
+    <message>
+        <source>Converts between a channel file (.doc), a CHIRP CSV file (.csv) and, as input only, the channel database ZT41XE.mdb. The kind of OUT is taken from its name; a database is never written. A CSV file holds no squelch level: from CSV the level is --squelch (default 3), to CSV it is left out. What a CSV import cannot take as it stands is left empty and named on standard error, one line each.</source>
+        <translation>在信道文件（.doc）、CHIRP CSV 文件（.csv）之间转换，信道数据库 ZT41XE.mdb 只能作为输入。OUT 的类型由文件名决定；从不写入数据库。CSV 文件不含静噪级别：从 CSV 转换时静噪级别取 --squelch（默认 3），转换为 CSV 时不保存静噪级别。CSV 中无法照原样导入的值留空，并在标准错误输出中逐行列出。</translation>
+    </message>
+    <message>
+        <source>The file to read.</source>
+        <translation>要读取的文件。</translation>
+    </message>
+    <message>
+        <source>The file to write, ending in .doc or .csv.</source>
+        <translation>要写入的文件，以 .doc 或 .csv 结尾。</translation>
+    </message>
+    <message>
+        <source>Usage: zt41-cli COMMAND [OPTIONS]
+
+Commands:
+  ports [--probe]              list the serial ports and whether they open
+  read --port P [-o FILE]      read the radio&apos;s channels
+  write --port P FILE          back up, write FILE, read back and compare
+  verify --port P FILE         compare what the radio holds with FILE
+  show FILE                    print the channels of a file
+  diff FILE1 FILE2             list what differs between two files
+  convert IN OUT               convert between .doc, .csv and the database
+
+FILE is a channel file (.doc), a CHIRP CSV file (.csv) or the channel
+database ZT41XE.mdb (read only). A CSV file and the database hold no
+squelch level: --squelch LEVEL gives it (default 3).
+--port may be given several times for several radios at once.
+zt41-cli COMMAND --help describes each command; --version prints the version.
+
+Exit status: 0 done, 1 usage, 2 port or radio, 3 differences found,
+4 bad input file, 5 output or backup file not written, 130 interrupted.
+</source>
+        <translation>用法：zt41-cli 命令 [选项]
+
+命令：
+  ports [--probe]              列出串行端口及能否打开
+  read --port P [-o FILE]      读取对讲机的信道
+  write --port P FILE          备份，写入 FILE，再读回校验
+  verify --port P FILE         校验对讲机中的信道与 FILE 是否一致
+  show FILE                    显示文件中的信道
+  diff FILE1 FILE2             列出两个文件的不同之处
+  convert IN OUT               在 .doc、.csv 和数据库之间转换
+
+FILE 是信道文件（.doc）、CHIRP CSV 文件（.csv）或信道数据库
+ZT41XE.mdb（只读）。CSV 文件和数据库不含静噪级别，
+由 --squelch 级别 给出（默认 3）。
+--port 可以给出多次，同时写多台对讲机。
+zt41-cli 命令 --help 说明各个命令；--version 显示版本。
+
+退出状态：0 完成，1 用法错误，2 端口或对讲机错误，3 校验发现不同，
+4 输入文件错误，5 输出或备份文件未能写入，130 被中断。
+</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;; see zt41-cli --help</source>
+        <translation>未知命令“%1”；请看 zt41-cli --help</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s port: COM1 to COM8 or a device path. Give it several times, or a comma list, for several radios at once.</source>
+        <translation>对讲机的端口：COM1 至 COM8 或设备路径。给出多次或用逗号分隔，可同时操作多台对讲机。</translation>
+    </message>
+    <message>
+        <source>COM1, COM2, ... are these devices, as with the window&apos;s --ports.</source>
+        <translation>COM1、COM2…… 依次对应这些设备，与窗口程序的 --ports 相同。</translation>
+    </message>
+    <message>
+        <source>How long to wait for the radio to answer (default 3).</source>
+        <translation>等待对讲机应答的秒数（默认 3）。</translation>
+    </message>
+    <message>
+        <source>Print the outcome of each radio as one JSON document.</source>
+        <translation>以一个 JSON 文档输出每台对讲机的结果。</translation>
+    </message>
+    <message>
+        <source>The squelch level to send with a channel database or a CSV file, which hold none (default 3).</source>
+        <translation>信道数据库和 CSV 文件不含静噪级别，写入时用此值作为静噪级别（默认 3）。</translation>
+    </message>
+    <message>
+        <source>--ports: %1</source>
+        <translation>--ports：%1</translation>
+    </message>
+    <message>
+        <source>%1 is not mapped to a device</source>
+        <translation>%1 没有对应的设备</translation>
+    </message>
+    <message>
+        <source>unknown port &quot;%1&quot;: give COM1 to COM8 or a device path</source>
+        <translation>未知端口“%1”：请给出 COM1 至 COM8 或设备路径</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 给出了两次</translation>
+    </message>
+    <message>
+        <source>no port: give --port PORT</source>
+        <translation>没有端口：请用 --port 端口 给出</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>已中断</translation>
+    </message>
+    <message>
+        <source>Save the channels read: as CHIRP CSV when FILE ends in .csv, otherwise as a channel file.</source>
+        <translation>保存读取的信道：FILE 以 .csv 结尾时存为 CHIRP CSV，否则存为信道文件。</translation>
+    </message>
+    <message>
+        <source>Do not keep what the radio held first.</source>
+        <translation>不备份对讲机原有的信道。</translation>
+    </message>
+    <message>
+        <source>Do not read back and compare.</source>
+        <translation>写入后不读回校验。</translation>
+    </message>
+    <message>
+        <source>Reads the 16 channels and the squelch level from each radio and prints them, or saves them with -o.</source>
+        <translation>读取每台对讲机的 16 个信道和静噪级别并显示，或用 -o 保存。</translation>
+    </message>
+    <message>
+        <source>A channel file (.doc), a CHIRP CSV file (.csv) or the channel database ZT41XE.mdb, read only.</source>
+        <translation>信道文件（.doc）、CHIRP CSV 文件（.csv）或信道数据库 ZT41XE.mdb（只读）。</translation>
+    </message>
+    <message>
+        <source>Waits for each radio, keeps what it holds as a channel file under $XDG_DATA_HOME/zt41/backups, writes FILE into it, then reads it back and compares field by field.</source>
+        <translation>等待每台对讲机就绪，将其原有信道备份为 $XDG_DATA_HOME/zt41/backups 下的信道文件，写入 FILE，再读回逐项校验。</translation>
+    </message>
+    <message>
+        <source>Reads each radio and compares what it holds with FILE, field by field.</source>
+        <translation>读取每台对讲机，将其中的信道与 FILE 逐项校验。</translation>
+    </message>
+    <message>
+        <source>read takes no file; use -o FILE</source>
+        <translation>read 不接受文件参数；请用 -o FILE</translation>
+    </message>
+    <message>
+        <source>--wait wants a number of seconds</source>
+        <translation>--wait 需要秒数</translation>
+    </message>
+    <message>
+        <source>-o takes one port</source>
+        <translation>-o 只能用于一个端口</translation>
+    </message>
+    <message>
+        <source>saved %1</source>
+        <translation>已保存 %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>（无）</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>RX MHz</source>
+        <translation>接收频率</translation>
+    </message>
+    <message>
+        <source>RX tone</source>
+        <translation>收哑音</translation>
+    </message>
+    <message>
+        <source>TX MHz</source>
+        <translation>发送频率</translation>
+    </message>
+    <message>
+        <source>TX tone</source>
+        <translation>发哑音</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>拍频</translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>功率</translation>
+    </message>
+    <message>
+        <source>squelch level: %1</source>
+        <translation>静噪级别：%1</translation>
+    </message>
+    <message>
+        <source>squelch level</source>
+        <translation>静噪级别</translation>
+    </message>
+    <message>
+        <source>channel %1: %2: %3 %4, %5 %6</source>
+        <extracomment>&quot;channel 3: receive tone: 67.0 expected, 71.9 in the radio&quot;</extracomment>
+        <translation>信道 %1：%2：%3（%4），%5（%6）</translation>
+    </message>
+    <message>
+        <source>opens</source>
+        <translation>可以打开</translation>
+    </message>
+    <message>
+        <source>COM%1 is not mapped to a device</source>
+        <translation>COM%1 没有对应的设备</translation>
+    </message>
+    <message>
+        <source>%1: no such device</source>
+        <translation>%1：设备不存在</translation>
+    </message>
+    <message>
+        <source>%1 is busy: another program holds it</source>
+        <translation>%1 忙：另一个程序正在使用</translation>
+    </message>
+    <message>
+        <source>%1: no permission to open it</source>
+        <translation>%1：没有打开的权限</translation>
+    </message>
+    <message>
+        <source>%1: no permission to open it; membership in group %2 grants access</source>
+        <translation>%1：没有打开的权限；加入 %2 组即可使用</translation>
+    </message>
+    <message>
+        <source>%1 refuses 1200 bit/s 8N1: %2</source>
+        <translation>%1 不接受 1200 bit/s 8N1：%2</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>写入</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>%1 done</source>
+        <translation>%1完成</translation>
+    </message>
+    <message>
+        <source>the port is not open</source>
+        <translation>端口没有打开</translation>
+    </message>
+    <message>
+        <source>the %1 failed at frame %2 of 16: the port refused data (cable pulled?)</source>
+        <translation>%1在第 %2 帧（共 16 帧）失败：端口拒绝发送数据（写频电缆被拔出？）</translation>
+    </message>
+    <message>
+        <source>channel %1 holds a value the radio cannot take</source>
+        <translation>信道 %1 有对讲机无法接受的数值</translation>
+    </message>
+    <message>
+        <source>the radio stopped sending: frame %1 of 16 did not come</source>
+        <translation>对讲机停止发送：第 %1 帧（共 16 帧）没有收到</translation>
+    </message>
+    <message>
+        <source>the radio sent garbage: frame %1 of 16 is not 28 digits</source>
+        <translation>对讲机发来错误数据：第 %1 帧（共 16 帧）不是 28 位数字</translation>
+    </message>
+    <message>
+        <source>the port went away during the read (cable pulled?)</source>
+        <translation>读取时端口断开（写频电缆被拔出？）</translation>
+    </message>
+    <message>
+        <source>the channels read could not be kept</source>
+        <translation>读取的信道无法保存</translation>
+    </message>
+    <message>
+        <source>frame %1 of 16</source>
+        <translation>第 %1 帧，共 16 帧</translation>
+    </message>
+    <message>
+        <source>, ok</source>
+        <translation>，成功</translation>
+    </message>
+    <message>
+        <source>, failed</source>
+        <translation>，失败</translation>
+    </message>
+    <message>
+        <source>PORT</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>RESULT</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>FAILED (%1): %2</source>
+        <translation>失败（%1）：%2</translation>
+    </message>
+    <message>
+        <source>; backup %1</source>
+        <translation>；备份 %1</translation>
+    </message>
+    <message>
+        <source>expected</source>
+        <translation>应为</translation>
+    </message>
+    <message>
+        <source>in the radio</source>
+        <translation>对讲机中</translation>
+    </message>
+    <message>
+        <source>not mapped</source>
+        <translation>没有对应设备</translation>
+    </message>
+    <message>
+        <source>opens; a radio answers</source>
+        <translation>可以打开；对讲机有应答</translation>
+    </message>
+    <message>
+        <source>opens; no radio answers</source>
+        <translation>可以打开；对讲机无应答</translation>
+    </message>
+    <message>
+        <source>Lists COM1 to COM8 and every /dev/serial/by-id link with its device, and whether it opens, is busy or may not be opened.</source>
+        <translation>列出 COM1 至 COM8 及 /dev/serial/by-id 下的每个链接、对应的设备，以及能否打开、是否忙或没有权限。</translation>
+    </message>
+    <message>
+        <source>Also send &quot;C&quot; and say whether a radio answers within a second.</source>
+        <translation>同时发送“C”，看对讲机是否在一秒内应答。</translation>
+    </message>
+    <message>
+        <source>COM1, COM2, ... are these devices.</source>
+        <translation>COM1、COM2…… 依次对应这些设备。</translation>
+    </message>
+    <message>
+        <source>ports takes no arguments</source>
+        <translation>ports 不接受参数</translation>
+    </message>
+    <message>
+        <source>DEVICE</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>STATE</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>no answer from the radio within %1 s: is it switched on, on this port, with the cable plugged in?</source>
+        <translation>对讲机 %1 秒内无应答：对讲机是否开机、端口是否正确、写频电缆是否插好？</translation>
+    </message>
+    <message>
+        <source>queued</source>
+        <translation>排队中</translation>
+    </message>
+    <message>
+        <source>opening</source>
+        <translation>打开端口</translation>
+    </message>
+    <message>
+        <source>waiting for the radio</source>
+        <translation>等待对讲机</translation>
+    </message>
+    <message>
+        <source>backup</source>
+        <translation>备份</translation>
+    </message>
+    <message>
+        <source>verify</source>
+        <translation>校验</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>结束</translation>
+    </message>
+    <message>
+        <source>the port does not open: %1</source>
+        <translation>端口无法打开：%1</translation>
+    </message>
+    <message>
+        <source>the port went away (cable pulled?)</source>
+        <translation>端口断开（写频电缆被拔出？）</translation>
+    </message>
+    <message>
+        <source>verify found %1 difference(s), the first: %2</source>
+        <translation>校验发现 %1 处不同，第一处：%2</translation>
+    </message>
+    <message>
+        <source>cannot create the backup folder %1</source>
+        <translation>无法创建备份文件夹 %1</translation>
+    </message>
+    <message>
+        <source>cannot save the backup %1; nothing was written</source>
+        <translation>无法保存备份 %1；没有写入对讲机</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "files/chirpwords.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+namespace zt41::cli {
+
+// The context of the tool's human messages in its translations; JSON keys
+// and values that scripts match on stay untranslated.
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(Words)
+};
+
+// Loads the translation the locale asks for (LC_ALL, LC_MESSAGES, LANG,
+// LANGUAGE) from the tool's own resources, so an installed tool finds it.
+void installTranslation(QCoreApplication& app);
+// The language of the library's CSV words that matches the tool's messages.
+ChirpLanguage chirpLanguage();
+
+// Columns a text takes on a terminal: a Chinese character takes two.
+qsizetype displayWidth(const QString& text);
+// The text filled with blanks to `width` columns, after it or before it.
+QString padRight(const QString& text, qsizetype width);
+QString padLeft(const QString& text, qsizetype width);
+
+// Prints one line on standard error, after "zt41-cli: ".
+void complain(const QString& line);
+
+} // namespace zt41::cli

@@ -1,0 +1,455 @@
+// zt41-cli's file commands as a user runs them, no radio: convert between
+// channel files, CHIRP CSV and the database, show a CSV file, and the
+// messages in the language the locale asks for.
+
+#include "channels/channeltable.h"
+#include "files/channelfile.h"
+#include "link/framecompare.h"
+#include "linksamples.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <sys/stat.h>
+
+using namespace zt41;
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+using Environment = QList<QPair<QString, QString>>;
+
+// Runs the tool in the C locale unless `locale` says otherwise; the
+// variables of the test's own environment that choose a language are cleared.
+Run cli(const QStringList& arguments, const Environment& locale = {{"LANG", "C.UTF-8"}}) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANG", "LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+        env.remove(QString::fromLatin1(name));
+    for (const auto& [name, value] : locale)
+        env.insert(name, value);
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(ZT41_CLI_PATH), arguments);
+    Run run;
+    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit) {
+        p.kill();
+        p.waitForFinished();
+        return run;
+    }
+    run.status = p.exitCode();
+    run.out = QString::fromUtf8(p.readAllStandardOutput());
+    run.err = QString::fromUtf8(p.readAllStandardError());
+    return run;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+ChannelRows withChannel(int k, const QStringList& fields) {
+    ChannelRows rows = emptyRows(sampleRows());
+    for (int f = 1; f < kFieldCount; ++f)
+        rows[k - 1].fields[f] = fields.value(f - 1);
+    return rows;
+}
+
+const char kHeader[] = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,"
+                       "DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,"
+                       "Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n";
+
+// A repeater list as a directory exports it: three good rows, one off the
+// channel steps, one with a DTCS tone, one with a tone the radio lacks.
+QByteArray repeaterList() {
+    return QByteArray(kHeader) +
+           "1,W1AW,146.940000,-,0.600000,Tone,100.0,88.5,023,NN,023,Tone->Tone,FM,5.00,,5.0W,"
+           "Newington,,,,\r\n"
+           "2,\"HILL, NORTH\",442.500000,+,5.000000,TSQL,88.5,141.3,023,NN,023,Tone->Tone,FM,5.00,"
+           ",Low,bt=on,,,,\r\n"
+           "3,ODD,146.522500,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,2.50,,5.0W,,,,,\r\n"
+           "4,DCS,145.350000,-,0.600000,DTCS,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,5.0W,,,,,\r\n"
+           "5,SIMPLEX,145.500000,,0.000000,TSQL,88.5,159.8,023,NN,023,Tone->Tone,FM,5.00,,1.0W,,,,,"
+           "\r\n"
+           "6,CROSS,439.425000,split,431.025000,Cross,67.0,71.9,023,NN,023,Tone->Tone,FM,5.00,,"
+           "5.0W,,,,,\r\n";
+}
+
+} // namespace
+
+class TestCliFiles : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+
+    void versionAndHelp_data();
+    void versionAndHelp();
+    void messagesFollowTheLocale_data();
+    void messagesFollowTheLocale();
+    void roundTripThroughCsvKeepsEveryField_data();
+    void roundTripThroughCsvKeepsEveryField();
+    void csvTakesTheSquelchLevelFromTheCommandLine_data();
+    void csvTakesTheSquelchLevelFromTheCommandLine();
+    void refusals_data();
+    void refusals();
+    void outputThatIsNoPlainFileIsRefusedAtOnce();
+    void databaseIsLeftByteForByte_data();
+    void databaseIsLeftByteForByte();
+    void showOfACsvNamesEachWarning_data();
+    void showOfACsvNamesEachWarning();
+    void diffOfACsvAndAChannelFile();
+
+private:
+    QString path(const QString& name) const { return m_dir->filePath(name); }
+    QString channelFile(const QString& name, const ChannelRows& rows, const QString& squelch);
+    QString database(const ChannelRows& rows);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestCliFiles::init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+QString TestCliFiles::channelFile(const QString& name, const ChannelRows& rows,
+                                  const QString& squelch) {
+    const QString file = path(name);
+    return saveChannelFile(file, squelch, rows) == ChannelFileError::None ? file : QString();
+}
+
+QString TestCliFiles::database(const ChannelRows& rows) {
+    const QString db = path(ChannelTable::defaultFileName());
+    ChannelTable table;
+    if (!table.open(db) || !table.replaceDataFields(rows))
+        return QString();
+    return db;
+}
+
+void TestCliFiles::versionAndHelp_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("--version") << QStringList{"--version"} << 0 << "zt41-cli 1.1\n"
+                               << "";
+    QTest::newRow("no command: the usage on stderr") << QStringList{} << 1 << ""
+                                                     << "Usage: zt41-cli COMMAND";
+    QTest::newRow("a misspelt command") << QStringList{"conver", "a.doc", "b.csv"} << 1 << ""
+                                        << "zt41-cli: unknown command \"conver\"";
+    QTest::newRow("--help names convert") << QStringList{"--help"} << 0 << "  convert IN OUT"
+                                          << "";
+    QTest::newRow("convert --help tells where the squelch level comes from")
+        << QStringList{"convert", "--help"} << 0 << "from CSV the level is --squelch (default 3)"
+        << "";
+}
+
+void TestCliFiles::versionAndHelp() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    const Run run = cli(arguments);
+    QCOMPARE(run.status, status);
+    if (out.endsWith(u'\n'))
+        QCOMPARE(run.out, out);
+    else
+        QVERIFY2(run.out.contains(out), qPrintable(run.out));
+    if (err.isEmpty())
+        QCOMPARE(run.err, QString());
+    else
+        QVERIFY2(run.err.contains(err), qPrintable(run.err));
+}
+
+void TestCliFiles::messagesFollowTheLocale_data() {
+    QTest::addColumn<Environment>("locale");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("shown"); // on stdout and stderr together
+    const QString english = QStringLiteral("Usage: zt41-cli COMMAND [OPTIONS]");
+    const QString chinese = QStringLiteral("用法：zt41-cli 命令 [选项]");
+    const QStringList help{"--help"};
+    QTest::newRow("C locale: English") << Environment{{"LANG", "C"}} << help << 0 << english;
+    QTest::newRow("no locale at all: English") << Environment{} << help << 0 << english;
+    QTest::newRow("LANG=zh_CN.UTF-8: Chinese")
+        << Environment{{"LANG", "zh_CN.UTF-8"}} << help << 0 << chinese;
+    QTest::newRow("LC_ALL outranks LANG")
+        << Environment{{"LANG", "C"}, {"LC_ALL", "zh_CN.UTF-8"}} << help << 0 << chinese;
+    QTest::newRow("LC_ALL=C outranks a Chinese LANG")
+        << Environment{{"LANG", "zh_CN.UTF-8"}, {"LC_ALL", "C"}} << help << 0 << english;
+    QTest::newRow("LC_MESSAGES alone")
+        << Environment{{"LANG", "en_GB.UTF-8"}, {"LC_MESSAGES", "zh_CN.UTF-8"}} << help << 0
+        << chinese;
+    QTest::newRow("traditional Chinese is not given the simplified texts")
+        << Environment{{"LANG", "zh_TW.UTF-8"}} << help << 0 << english;
+    QTest::newRow("a command's own help, Qt's words included")
+        << Environment{{"LANG", "zh_CN.UTF-8"}} << QStringList{"convert", "--help"} << 0
+        << "选项：\n  --squelch <LEVEL>  信道数据库和 CSV 文件不含静噪级别";
+    QTest::newRow("Qt's own error words")
+        << Environment{{"LANG", "zh_CN.UTF-8"}} << QStringList{"show", "--bogus", "a.doc"} << 1
+        << "zt41-cli: 未知选项“bogus”。\n";
+    QTest::newRow("a missing file")
+        << Environment{{"LANG", "zh_CN.UTF-8"}} << QStringList{"show", "/nonexistent/a.doc"} << 4
+        << "zt41-cli: /nonexistent/a.doc：文件不存在\n";
+    QTest::newRow("the library's CSV words follow the tool's language")
+        << Environment{{"LANG", "zh_CN.UTF-8"}} << QStringList{"show", "no-frequency.csv"} << 4
+        << "第一行没有 Frequency 列";
+}
+
+void TestCliFiles::messagesFollowTheLocale() {
+    QFETCH(Environment, locale);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, shown);
+    QVERIFY(writeBytes(path("no-frequency.csv"), "Location,Name,Freq\n1,A,145.5\n"));
+    QDir::setCurrent(m_dir->path());
+    const Run run = cli(arguments, locale);
+    QCOMPARE(run.status, status);
+    QVERIFY2((run.out + run.err).contains(shown), qPrintable(run.out + run.err));
+}
+
+void TestCliFiles::roundTripThroughCsvKeepsEveryField_data() {
+    QTest::addColumn<ChannelRows>("rows");
+    // rf, rct, tf, tct, bt, pw in channel 5
+    QTest::newRow("simplex, no tones, beat shift on, low power")
+        << withChannel(5, {"145.50000", "", "145.50000", "", "on", "L"});
+    QTest::newRow("repeater 600 kHz down, transmit tone only")
+        << withChannel(5, {"146.94000", "", "146.34000", "100.0", "off", "H"});
+    QTest::newRow("repeater 5 MHz up, same tone both ways")
+        << withChannel(5, {"442.50000", "141.3", "447.50000", "141.3", "off", "H"});
+    QTest::newRow("receive tone only")
+        << withChannel(5, {"439.42500", "67.0", "439.42500", "", "off", "L"});
+    QTest::newRow("two different tones, odd split on a 6.25 kHz step")
+        << withChannel(5, {"430.01250", "71.9", "145.61250", "250.3", "on", "H"});
+    QTest::newRow("receive only: no transmit frequency")
+        << withChannel(5, {"162.55000", "", "", "", "off", "H"});
+    QTest::newRow("sixteen full channels") << sampleRows();
+}
+
+void TestCliFiles::roundTripThroughCsvKeepsEveryField() {
+    QFETCH(ChannelRows, rows);
+    const QString doc = channelFile("team.doc", rows, QStringLiteral("4"));
+    QVERIFY(!doc.isEmpty());
+    const QString csv = path("team.csv");
+    const QString back = path("back.doc");
+    Run run = cli({"convert", doc, csv});
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+    QCOMPARE(run.out + run.err, QString());
+    run = cli({"convert", "--squelch", "4", csv, back});
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+    QCOMPARE(run.err, QString()); // nothing to warn about in its own export
+    const ChannelFileRead read = readChannelFile(back);
+    QCOMPARE(read.error, ChannelFileError::None);
+    QCOMPARE(
+        compareInFrameForm(QStringLiteral("4"), rows, read.contents.squelch, read.contents.rows),
+        QList<FieldDifference>{});
+    // The beat shift travels in Comment, the only column CHIRP leaves free for it.
+    const QByteArray text = fileBytes(csv);
+    QCOMPARE(text.count("bt=on"), std::count_if(rows.begin(), rows.end(), [](const auto& r) {
+                 return r.text(Field::Bt) == u"on";
+             }));
+}
+
+void TestCliFiles::csvTakesTheSquelchLevelFromTheCommandLine_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("squelch");
+    QTest::newRow("default 3") << QStringList{} << "3";
+    QTest::newRow("--squelch 7") << QStringList{"--squelch", "7"} << "7";
+}
+
+void TestCliFiles::csvTakesTheSquelchLevelFromTheCommandLine() {
+    QFETCH(QStringList, options);
+    QFETCH(QString, squelch);
+    const QString csv = path("list.csv");
+    QVERIFY(writeBytes(csv, repeaterList()));
+    const QString doc = path("list.doc");
+    const Run run = cli(QStringList{"convert"} + options + QStringList{csv, doc});
+    QCOMPARE(run.status, 0);
+    const ChannelFileRead read = readChannelFile(doc);
+    QCOMPARE(read.error, ChannelFileError::None);
+    QCOMPARE(read.contents.squelch, squelch);
+    QCOMPARE(read.contents.rows[0].text(Field::Rf), QStringLiteral("146.94000"));
+    QCOMPARE(read.contents.rows[0].text(Field::Tf), QStringLiteral("146.34000"));
+    QCOMPARE(read.contents.rows[1].text(Field::Bt), QStringLiteral("on"));
+    QCOMPARE(read.contents.rows[1].text(Field::Pw), QStringLiteral("L"));
+    // The channel off the steps keeps its place, emptied, not moved up.
+    QCOMPARE(read.contents.rows[2].text(Field::Rf), QString());
+    QCOMPARE(read.contents.rows[4].text(Field::Rf), QStringLiteral("145.50000"));
+}
+
+void TestCliFiles::refusals_data() {
+    QTest::addColumn<QString>("in"); // file names in the test's folder
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    // Two good rows: nothing to warn about before the refusal.
+    const QByteArray list = repeaterList().left(repeaterList().indexOf("\r\n3,") + 2);
+    QTest::newRow("missing file") << "gone.csv" << QByteArray() << "out.doc" << 4
+                                  << "gone.csv: no such file";
+    QTest::newRow("not CSV: a binary file named .csv")
+        << "photo.csv" << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << "out.doc" << 4
+        << "not taken as CHIRP CSV: not a text file";
+    QTest::newRow("no Frequency column")
+        << "names.csv" << QByteArray("Location,Name,Tone\r\n1,A,Tone\r\n") << "out.doc" << 4
+        << "no Frequency column";
+    QTest::newRow("no usable row")
+        << "bad.csv" << QByteArray(kHeader) + "1,A,999.000000,,,,,,,,,,FM\r\n"
+        << "out.doc" << 4 << "no row has a usable receive frequency";
+    QTest::newRow("a channel file that is not one")
+        << "short.doc" << QByteArray("3,145.0,,") << "out.csv" << 4
+        << "short.doc: not a channel file";
+    QTest::newRow("OUT is a database, by its name")
+        << "list.csv" << list << "ZT41XE.mdb" << 1 << "ZT41XE.mdb is a channel database";
+    QTest::newRow("OUT is a database, renamed .doc")
+        << "list.csv" << list << "renamed-db.doc" << 1 << "renamed-db.doc is a channel database";
+    QTest::newRow("OUT of an unknown kind")
+        << "list.csv" << list << "list.txt" << 1 << "list.txt: unknown kind of file";
+    QTest::newRow("OUT in a folder that does not exist")
+        << "list.csv" << list << "no-folder/out.doc" << 5 << "cannot write";
+    QTest::newRow("OUT is a folder") << "list.csv" << list << "folder.csv" << 5 << "cannot write";
+}
+
+void TestCliFiles::refusals() {
+    QFETCH(QString, in);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, out);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    if (!content.isEmpty())
+        QVERIFY(writeBytes(path(in), content));
+    const QString db = database(sampleRows());
+    QVERIFY(!db.isEmpty());
+    QVERIFY(QFile::copy(db, path("renamed-db.doc")));
+    QVERIFY(QDir(m_dir->path()).mkdir("folder.csv"));
+    const QByteArray dbBefore = fileBytes(db);
+    const QString target = path(out);
+    const QByteArray targetBefore = fileBytes(target);
+
+    const Run run = cli({"convert", path(in), target});
+    QCOMPARE(run.status, status);
+    QVERIFY2(run.err.startsWith(QStringLiteral("zt41-cli: ")) && run.err.contains(message),
+             qPrintable(run.err));
+    QCOMPARE(run.err.count(u'\n'), 1);
+    QCOMPARE(run.out, QString());
+    // Nothing written anywhere.
+    QCOMPARE(fileBytes(target), targetBefore);
+    QCOMPARE(fileBytes(db), dbBefore);
+    QCOMPARE(fileBytes(path("renamed-db.doc")), dbBefore);
+}
+
+void TestCliFiles::outputThatIsNoPlainFileIsRefusedAtOnce() {
+    // A FIFO as OUT: looking into it, or writing it, would wait for a reader for ever.
+    const QString fifo = path("pipe.doc");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString doc = channelFile("team.doc", sampleRows(), QStringLiteral("3"));
+    QElapsedTimer timer;
+    timer.start();
+    const Run run = cli({"convert", doc, fifo});
+    QCOMPARE(run.status, 5);
+    QVERIFY2(run.err.contains(QStringLiteral("cannot write ") + fifo), qPrintable(run.err));
+    QVERIFY(timer.elapsed() < 10000);
+}
+
+void TestCliFiles::databaseIsLeftByteForByte_data() {
+    QTest::addColumn<QString>("out");
+    QTest::newRow("to a channel file") << "from-db.doc";
+    QTest::newRow("to CSV") << "from-db.csv";
+}
+
+void TestCliFiles::databaseIsLeftByteForByte() {
+    QFETCH(QString, out);
+    const QString db = database(sampleRows());
+    QVERIFY(!db.isEmpty());
+    const QByteArray before = fileBytes(db);
+    const QDateTime modified = QFileInfo(db).lastModified();
+    const Run run = cli({"convert", "--squelch", "5", db, path(out)});
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+    QCOMPARE(fileBytes(db), before);
+    QCOMPARE(QFileInfo(db).lastModified(), modified);
+    QVERIFY(!QFile::exists(db + QStringLiteral("-journal")));
+    QVERIFY(!QFile::exists(db + QStringLiteral("-wal")));
+    // What was written holds the database's channels.
+    const QString doc = path("check.doc");
+    QCOMPARE(cli({"convert", "--squelch", "5", path(out), doc}).status, 0);
+    const ChannelFileRead read = readChannelFile(doc);
+    QCOMPARE(compareInFrameForm(QStringLiteral("5"), sampleRows(), read.contents.squelch,
+                                read.contents.rows),
+             QList<FieldDifference>{});
+}
+
+void TestCliFiles::showOfACsvNamesEachWarning_data() {
+    QTest::addColumn<Environment>("locale");
+    QTest::addColumn<QStringList>("warnings"); // what each stderr line holds, in order
+    QTest::newRow("English") << Environment{{"LANG", "C.UTF-8"}}
+                             << QStringList{"line 4 (channel 3): receive frequency (Frequency) "
+                                            "\"146.522500\" is on neither the 5 kHz nor the "
+                                            "6.25 kHz step",
+                                            "line 5 (channel 4): tone mode (Tone) \"DTCS\" is not "
+                                            "supported",
+                                            "line 6 (channel 5): tone (cToneFreq) \"159.8\" is not "
+                                            "one of the radio's 39 CTCSS tones"};
+    QTest::newRow("Chinese") << Environment{{"LANG", "zh_CN.UTF-8"}}
+                             << QStringList{"第 4 行（信道 3）", "第 5 行（信道 4）",
+                                            "第 6 行（信道 5）"};
+}
+
+void TestCliFiles::showOfACsvNamesEachWarning() {
+    QFETCH(Environment, locale);
+    QFETCH(QStringList, warnings);
+    const QString csv = path("repeaters.csv");
+    QVERIFY(writeBytes(csv, repeaterList()));
+    const Run run = cli({"show", csv}, locale);
+    QCOMPARE(run.status, 0);
+    const QStringList lines = run.err.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), warnings.size());
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QVERIFY2(lines[i].startsWith(QStringLiteral("zt41-cli: ") + csv + QStringLiteral(": ")),
+                 qPrintable(lines[i]));
+        QVERIFY2(lines[i].contains(warnings[i]), qPrintable(lines[i]));
+    }
+    // The good rows are shown in their places, the CSV's default squelch level too.
+    QVERIFY2(run.out.contains(QRegularExpression(
+                 QStringLiteral("\\n +1  146\\.94000 +146\\.34000  100\\.0 +off +H\\n"))),
+             qPrintable(run.out));
+    QVERIFY2(run.out.contains(QRegularExpression(
+                 QStringLiteral("\\n +2  442\\.50000  141\\.3 +447\\.50000  141\\.3 +on +L\\n"))),
+             qPrintable(run.out));
+    QVERIFY2(run.out.contains(QRegularExpression(QStringLiteral("\\n +6  439\\.42500  71\\.9 +"
+                                                                "431\\.02500  67\\.0 +off +H\\n"))),
+             qPrintable(run.out));
+}
+
+void TestCliFiles::diffOfACsvAndAChannelFile() {
+    // A list exported to CSV and imported again is the same list.
+    const QString doc = channelFile("team.doc", sampleRows(), QStringLiteral("3"));
+    const QString csv = path("team.csv");
+    QCOMPARE(cli({"convert", doc, csv}).status, 0);
+    Run run = cli({"diff", doc, csv});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, QStringLiteral("no differences\n"));
+    // A squelch level other than the CSV's stand-in is a difference.
+    run = cli({"diff", "--squelch", "5", doc, csv});
+    QCOMPARE(run.status, 3);
+    QVERIFY2(run.out.startsWith(QStringLiteral("channel 1: squelch level: ")) &&
+                 run.out.count(u'\n') == 1,
+             qPrintable(run.out));
+}
+
+QTEST_GUILESS_MAIN(TestCliFiles)
+#include "tst_clifiles.moc"
