@@ -53,7 +53,7 @@ QString columnLabel(const QString& column, ChirpLanguage language) {
     };
     static const Label labels[] = {
         {"Frequency", "接收频率", "receive frequency"},
-        {"Offset", "发射频率", "transmit frequency"},
+        {"Offset", "发送频率", "transmit frequency"},
         {"Duplex", "收发方式", "duplex"},
         {"rToneFreq", "发射哑音", "transmit tone"},
         {"cToneFreq", "哑音", "tone"},
@@ -108,7 +108,7 @@ QString chirpWarningText(const ChirpWarning& w, ChirpLanguage language) {
                      : QStringLiteral("is on neither the 5 kHz nor the 6.25 kHz step; left empty");
         break;
     case ChirpWarningKind::UnknownDuplex:
-        problem = zh ? QStringLiteral("无法识别，发射频率已留空")
+        problem = zh ? QStringLiteral("无法识别，发送频率已留空")
                      : QStringLiteral("is not known; transmit frequency left empty");
         break;
     case ChirpWarningKind::ToneNotInSet:

@@ -66,6 +66,11 @@ version=$(QT_QPA_PLATFORM=offscreen "$root/bin/zt41" --version 2>/dev/null)
 
 if [ "$with_cli" = 1 ]; then
     "$root/bin/zt41-cli" --version >/dev/null || fail "zt41-cli --version"
+    # The installed tool carries its Chinese messages within itself.
+    LC_ALL= LC_MESSAGES= LANGUAGE= LANG=zh_CN.UTF-8 "$root/bin/zt41-cli" --help | grep -q '信道' \
+        || fail "LANG=zh_CN.UTF-8 zt41-cli --help is not in Chinese"
+    LC_ALL= LC_MESSAGES= LANGUAGE= LANG=C "$root/bin/zt41-cli" --help | grep -q 'channel' \
+        || fail "LANG=C zt41-cli --help is not in English"
 fi
 
 # The installed simulated radio opens its port and answers the handshake.
