@@ -55,7 +55,6 @@ bool ChannelGridModel::setData(const QModelIndex& index, const QVariant& value, 
         Q_EMIT dataChanged(index, index); // the cell shows what is stored
         return false;
     }
-    Q_EMIT cellEdited(index.row(), index.column());
     if (outOfRangeDue)
         Q_EMIT outOfRange();
     return true;

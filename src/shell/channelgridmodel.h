@@ -28,7 +28,6 @@ public:
     static const QList<int>& columnWidthsInTwips();
 
 Q_SIGNALS:
-    void cellEdited(int row, int column);
     void outOfRange();
 
 private:

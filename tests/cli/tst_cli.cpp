@@ -104,6 +104,12 @@ private:
                             const QString& squelch = sampleSquelch(), bool fast = true);
     QString channelFile(const char* name, const ChannelRows& rows, const QString& squelch);
     QString path(const QString& name) const { return m_dir->filePath(name); }
+    // A write left running, for a test that interrupts it.
+    bool startWrite(QProcess& p, const QString& port, const QString& file) const {
+        p.setProcessEnvironment(environment(path(QStringLiteral("data"))));
+        p.start(QStringLiteral(ZT41_CLI_PATH), {"write", "--port", port, file});
+        return p.waitForStarted();
+    }
     QString memoryOf(const SimulatorProcess* sim) const;
     QStringList backups() const;
 
@@ -431,9 +437,7 @@ void TestCli::interruptedWriteClosesThePorts() {
     QVERIFY(sim);
     const QString file = channelFile("new.doc", otherRows(), QStringLiteral("2"));
     QProcess p;
-    p.setProcessEnvironment(environment(path(QStringLiteral("data"))));
-    p.start(QStringLiteral(ZT41_CLI_PATH), {"write", "--port", sim->portPath(), file});
-    QVERIFY(p.waitForStarted());
+    QVERIFY(startWrite(p, sim->portPath(), file));
     // Into the frames: the backup is read within a second at --fast pace.
     QByteArray progress;
     QTRY_VERIFY_WITH_TIMEOUT((progress += p.readAllStandardOutput()).contains(": write"), 15000);
@@ -467,9 +471,7 @@ void TestCli::cablePulledMidTransfer() {
     const QByteArray before = fileBytes(memoryOf(sim));
     const QString file = channelFile("new.doc", otherRows(), QStringLiteral("2"));
     QProcess p;
-    p.setProcessEnvironment(environment(path(QStringLiteral("data"))));
-    p.start(QStringLiteral(ZT41_CLI_PATH), {"write", "--port", sim->portPath(), file});
-    QVERIFY(p.waitForStarted());
+    QVERIFY(startWrite(p, sim->portPath(), file));
     QByteArray progress;
     const QByteArray line = (": " + step + "\n").toLatin1();
     QTRY_VERIFY_WITH_TIMEOUT((progress += p.readAllStandardOutput()).contains(line), 15000);
