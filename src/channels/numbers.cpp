@@ -1,6 +1,7 @@
 #include "numbers.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <charconv>
@@ -155,6 +156,13 @@ double numericValue(const QString& text) {
 
 double numericValue(const FieldValue& value) {
     return value ? numericValue(*value) : 0.0;
+}
+
+bool isPlainNumber(const QString& text) {
+    // Anchored at both ends: "$" alone would also match before a final line end.
+    static const QRegularExpression number(QRegularExpression::anchoredPattern(
+        QStringLiteral("[+-]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)(?:[eE][+-]?[0-9]+)?")));
+    return number.match(text).hasMatch();
 }
 
 double roundHalfEven(double v) {

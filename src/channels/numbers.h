@@ -15,6 +15,10 @@ namespace zt41 {
 double numericValue(const QString& text);
 double numericValue(const FieldValue& value);
 
+// Whether a text is a plain number and nothing else: an optional sign, digits
+// with at most one ".", an optional exponent ("145abc" and "1 45" are not).
+bool isPlainNumber(const QString& text);
+
 // Rounds to the nearest whole number, a half going to the even neighbour.
 double roundHalfEven(double v);
 

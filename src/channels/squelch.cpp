@@ -15,12 +15,13 @@ QStringList Squelch::items() {
     return list;
 }
 
-bool Squelch::aboveLimit(const QString& text) {
-    return roundHalfEven(numericValue(text.trimmed())) > 9;
+bool Squelch::isRefused(const QString& text) {
+    const double level = roundHalfEven(numericValue(text.trimmed()));
+    return !std::isfinite(level) || level > 9;
 }
 
 QString Squelch::check(const QString& text, MessageSink& messages) {
-    if (!aboveLimit(text))
+    if (!isRefused(text))
         return text;
     messages.show(QStringLiteral("静燥级别不可大于 9 ！！！"), titles::kSquelch,
                   MessageIcon::Information);

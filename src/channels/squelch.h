@@ -18,7 +18,10 @@ public:
     // rounds above 9 is reported and replaced by "3". Returns the text the
     // list should show afterwards.
     static QString check(const QString& text, MessageSink& messages);
-    static bool aboveLimit(const QString& text);
+    // Whether the check refuses a text: it rounds above 9, or it is a number
+    // too large for a double ("-1e400"), which no channel file could load back.
+    static bool isRefused(const QString& text);
+    static bool isAcceptable(const QString& text) { return !isRefused(text); }
 
     // The level as a frame carries it: rounded as the check rounds and held to 0..9.
     static int levelForFrame(const QString& text);

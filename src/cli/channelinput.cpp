@@ -92,6 +92,7 @@ QString problemName(FrameProblem p) {
     case FrameProblem::TransmitTone:
         return Words::tr("transmit tone");
     case FrameProblem::None:
+    case FrameProblem::BreaksRule:
         break;
     }
     return QString();
@@ -174,12 +175,24 @@ std::optional<OutputKind> outputKindFor(const QString& path, bool onlyKnownNames
 }
 
 bool saveChannelSet(const QString& path, OutputKind kind, const ChannelSet& set, QString* error) {
-    const bool saved = kind == OutputKind::ChirpCsv
-                           ? saveChirpCsv(path, set.rows) == ChirpRefusal::None
-                           : saveChannelFile(path, set.squelch, set.rows) == ChannelFileError::None;
-    if (!saved)
+    if (kind == OutputKind::ChirpCsv) {
+        if (saveChirpCsv(path, set.rows) == ChirpRefusal::None)
+            return true;
         *error = Words::tr("cannot write %1").arg(path);
-    return saved;
+        return false;
+    }
+    switch (saveChannelFile(path, set.squelch, set.rows)) {
+    case ChannelFileError::None:
+        return true;
+    case ChannelFileError::CannotCarry:
+        *error = Words::tr("%1 not written: it would not load back (a value too long, a number "
+                           "too large, or quotes the file cannot carry)")
+                     .arg(path);
+        return false;
+    default:
+        *error = Words::tr("cannot write %1").arg(path);
+        return false;
+    }
 }
 
 } // namespace zt41::cli

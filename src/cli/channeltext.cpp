@@ -84,8 +84,105 @@ QString fieldName(FrameField field) {
     return QString();
 }
 
+namespace {
+
+FrameField frameFieldOf(Field f) {
+    switch (f) {
+    case Field::Rf:
+        return FrameField::ReceiveFrequency;
+    case Field::Rct:
+        return FrameField::ReceiveTone;
+    case Field::Tf:
+        return FrameField::TransmitFrequency;
+    case Field::Tct:
+        return FrameField::TransmitTone;
+    case Field::Bt:
+        return FrameField::Shift;
+    case Field::Pw:
+        return FrameField::Power;
+    case Field::No:
+        break;
+    }
+    return FrameField::Squelch;
+}
+
+QString reasonText(CheckReason r) {
+    switch (r) {
+    case CheckReason::NotANumber:
+        return Words::tr("not a number");
+    case CheckReason::OutOfRange:
+        return Words::tr("outside 130 to 500 MHz");
+    case CheckReason::OffStep:
+        return Words::tr("on neither the 5 kHz nor the 6.25 kHz step");
+    case CheckReason::FinerThan10Hz:
+        return Words::tr("finer than the radio's 10 Hz");
+    case CheckReason::NotATone:
+        return Words::tr("not one of the radio's 39 CTCSS tones");
+    case CheckReason::NotAChoice:
+        return Words::tr("neither on nor off, H nor L");
+    case CheckReason::SquelchLevel:
+        return Words::tr("not a squelch level from 0 to 9");
+    case CheckReason::ChannelNumber:
+        return Words::tr("not the channel's place: the rows are out of order");
+    }
+    return QString();
+}
+
+QString reasonKey(CheckReason r) {
+    switch (r) {
+    case CheckReason::NotANumber:
+        return QStringLiteral("not a number");
+    case CheckReason::OutOfRange:
+        return QStringLiteral("out of range");
+    case CheckReason::OffStep:
+        return QStringLiteral("off step");
+    case CheckReason::FinerThan10Hz:
+        return QStringLiteral("finer than 10 Hz");
+    case CheckReason::NotATone:
+        return QStringLiteral("not a tone");
+    case CheckReason::NotAChoice:
+        return QStringLiteral("not a choice");
+    case CheckReason::SquelchLevel:
+        return QStringLiteral("squelch level");
+    case CheckReason::ChannelNumber:
+        return QStringLiteral("channel number");
+    }
+    return QString();
+}
+
+bool isSquelch(const ChannelFinding& f) {
+    return f.channel == 0;
+}
+
+} // namespace
+
+QString findingLine(const ChannelFinding& f) {
+    if (isSquelch(f))
+        //: "squelch level "12": not a squelch level from 0 to 9"
+        return Words::tr("squelch level \"%1\": %2").arg(f.value, reasonText(f.reason));
+    const QString field =
+        f.field == Field::No ? Words::tr("channel number") : fieldName(frameFieldOf(f.field));
+    //: "channel 1: receive frequency "600.00000": outside 130 to 500 MHz"
+    return Words::tr("channel %1: %2 \"%3\": %4")
+        .arg(f.channel)
+        .arg(field, f.value, reasonText(f.reason));
+}
+
+QJsonObject findingJson(const ChannelFinding& f) {
+    const QString field = isSquelch(f)       ? fieldKey(FrameField::Squelch)
+                          : f.field == Field::No ? QStringLiteral("channel number")
+                                                 : fieldKey(frameFieldOf(f.field));
+    return {{"channel", f.channel}, {"field", field}, {"value", f.value},
+            {"reason", reasonKey(f.reason)}};
+}
+
 QString differenceLine(const FieldDifference& d, const QString& expectedName,
                        const QString& actualName) {
+    // The level belongs to the radio, not to channel 1 whose frame carries it.
+    if (d.field == FrameField::Squelch)
+        //: "squelch level: 3 in a.doc, 9 in b.doc"
+        return Words::tr("squelch level: %1 %2, %3 %4")
+            .arg(shown(d.expected), expectedName, shown(d.actual), actualName);
     //: "channel 3: receive tone: 67.0 expected, 71.9 in the radio"
     return Words::tr("channel %1: %2: %3 %4, %5 %6")
         .arg(d.channel)
@@ -134,6 +231,11 @@ QString describeOutcome(const TransferOutcome& o) {
         return Words::tr("the radio stopped sending: frame %1 of 16 did not come").arg(o.frame);
     case Kind::ReadMalformed:
         return Words::tr("the radio sent garbage: frame %1 of 16 is not 28 digits").arg(o.frame);
+    case Kind::ReadOutOfPlace:
+        return Words::tr("frame %1 of 16 is out of place: its channel number is not %2 (a radio "
+                         "written with misnumbered channels, or a lost character)")
+            .arg(o.frame)
+            .arg(o.frame - 1);
     case Kind::LinkLost:
         return Words::tr("the port went away during the read (cable pulled?)");
     case Kind::NotStored:

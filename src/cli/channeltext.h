@@ -1,8 +1,10 @@
 #pragma once
 
 #include "channelinput.h"
+#include "channels/channelcheck.h"
 #include "link/framecompare.h"
 
+#include <QJsonObject>
 #include <QString>
 
 namespace zt41 {
@@ -19,6 +21,10 @@ QString channelTable(const QString& squelch, const ChannelRows& rows);
 // "channel 3: receive tone: 67.0 expected, 71.9 found", one line each.
 QString differenceLine(const FieldDifference& d, const QString& expectedName,
                        const QString& actualName);
+// "channel 1: receive frequency "600.00000": outside 130 to 500 MHz".
+QString findingLine(const ChannelFinding& f);
+// The finding as scripts read it (JSON), always the same English words.
+QJsonObject findingJson(const ChannelFinding& f);
 // The field's name for people, in the tool's language.
 QString fieldName(FrameField field);
 // The field's name for scripts (JSON), always the same English words.

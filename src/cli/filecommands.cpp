@@ -1,13 +1,16 @@
 // show, diff and convert: channel files, CSV files and databases, no radio.
 
 #include "channeltext.h"
+#include "commandline.h"
+#include "files/chirpcsv.h"
+#include "files/chirpwords.h"
+#include "files/filetarget.h"
 #include "commands.h"
 #include "exitstatus.h"
 #include "words.h"
 
 #include <QCommandLineParser>
 
-#include <cstdio>
 
 namespace zt41::cli {
 
@@ -26,35 +29,40 @@ bool parseFiles(QCommandLineParser& parser, const QStringList& arguments, qsizet
                 int* status) {
     parser.addOption(squelchOption());
     parser.addHelpOption();
-    if (!parser.parse(arguments)) {
-        complain(parser.errorText());
+    if (!parseCommand(parser, arguments, status))
+        return false;
+    if (parser.positionalArguments().size() != files) {
+        const QString command = arguments.value(0).section(u' ', -1);
+        complain(files == 1 ? Words::tr("%1 takes one FILE").arg(command)
+                            : Words::tr("%1 takes two FILES").arg(command));
         *status = kUsage;
         return false;
     }
-    if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(parser.helpText().toUtf8().constData(), stdout);
-        *status = kDone;
-        return false;
-    }
-    if (parser.positionalArguments().size() != files) {
-        complain(files == 1 ? Words::tr("%1 takes one FILE").arg(arguments.value(0))
-                            : Words::tr("%1 takes two FILES").arg(arguments.value(0)));
+    QString error;
+    if (!squelchLevel(parser.value(QStringLiteral("squelch")), &error)) {
+        complain(error);
         *status = kUsage;
         return false;
     }
     return true;
 }
 
+// Loads a file; what the window would refuse to send is named on standard error.
 std::optional<ChannelSet> load(const QString& path, const QCommandLineParser& parser,
                                bool mustTravel) {
     QString error;
     QStringList warnings;
-    std::optional<ChannelSet> set = loadChannelSet(path, parser.value(QStringLiteral("squelch")),
-                                                   mustTravel, &error, &warnings);
+    std::optional<ChannelSet> set =
+        loadChannelSet(path, parser.value(QStringLiteral("squelch")).trimmed(), mustTravel,
+                       &error, &warnings);
     for (const QString& w : warnings)
-        complain(QStringLiteral("%1: %2").arg(path, w));
-    if (!set)
+        complain(Words::tr("%1: %2").arg(path, w));
+    if (!set) {
         complain(error);
+        return set;
+    }
+    for (const ChannelFinding& f : checkChannelSet(set->squelch, set->rows))
+        complain(Words::tr("%1: %2").arg(path, findingLine(f)));
     return set;
 }
 
@@ -69,10 +77,10 @@ int showCommand(const QStringList& arguments) {
     int status = kDone;
     if (!parseFiles(parser, arguments, 1, &status))
         return status;
-    const std::optional<ChannelSet> set = load(parser.positionalArguments()[0], parser, false);
+    const std::optional<ChannelSet> set = load(onDisk(parser.positionalArguments()[0]), parser, false);
     if (!set)
         return kBadInput;
-    std::fputs(channelTable(set->squelch, set->rows).toUtf8().constData(), stdout);
+    writeOut(channelTable(set->squelch, set->rows));
     return kDone;
 }
 
@@ -86,7 +94,7 @@ int diffCommand(const QStringList& arguments) {
     int status = kDone;
     if (!parseFiles(parser, arguments, 2, &status))
         return status;
-    const QStringList files = parser.positionalArguments();
+    const QStringList files = diskPaths(parser.positionalArguments());
     const std::optional<ChannelSet> a = load(files[0], parser, true);
     if (!a)
         return kBadInput;
@@ -95,16 +103,15 @@ int diffCommand(const QStringList& arguments) {
         return kBadInput;
     const QList<FieldDifference> diffs =
         compareInFrameForm(a->squelch, a->rows, b->squelch, b->rows);
+    QString text;
     for (const FieldDifference& d : diffs)
-        std::printf("%s\n", differenceLine(d, Words::tr("in %1").arg(files[0]),
-                                           Words::tr("in %1").arg(files[1]))
-                                .toUtf8()
-                                .constData());
-    if (diffs.isEmpty()) {
-        std::printf("%s\n", Words::tr("no differences").toUtf8().constData());
-        return kDone;
-    }
-    return kDifferences;
+        text += differenceLine(d, Words::tr("in %1").arg(files[0]),
+                               Words::tr("in %1").arg(files[1])) +
+                u'\n';
+    if (diffs.isEmpty())
+        text = Words::tr("no differences") + u'\n';
+    writeOut(text);
+    return diffs.isEmpty() ? kDone : kDifferences;
 }
 
 int convertCommand(const QStringList& arguments) {
@@ -121,7 +128,7 @@ int convertCommand(const QStringList& arguments) {
     int status = kDone;
     if (!parseFiles(parser, arguments, 2, &status))
         return status;
-    const QStringList files = parser.positionalArguments();
+    const QStringList files = diskPaths(parser.positionalArguments());
     QString error;
     // Judged before anything is read: a wrong OUT is a slip on the command line.
     const std::optional<OutputKind> kind = outputKindFor(files[1], true, &error);
@@ -132,6 +139,9 @@ int convertCommand(const QStringList& arguments) {
     const std::optional<ChannelSet> set = load(files[0], parser, false);
     if (!set)
         return kBadInput;
+    if (*kind == OutputKind::ChirpCsv)
+        for (const ChirpWarning& w : chirpExportLeftOut(set->rows))
+            complain(Words::tr("%1: %2").arg(files[1], chirpWarningText(w, chirpLanguage())));
     if (!saveChannelSet(files[1], *kind, *set, &error)) {
         complain(error);
         return kCannotSave;

@@ -16,10 +16,6 @@ namespace zt41::cli {
 
 namespace {
 
-void out(const QString& text) {
-    std::fputs(text.toUtf8().constData(), stdout);
-}
-
 QString bar(int frame) {
     return QString(frame, u'#') + QString(16 - frame, u'.');
 }
@@ -38,7 +34,7 @@ void Fleet::add(RadioJob* job) {
     connect(job, &RadioJob::changed, this, [this, job] { jobChanged(job); });
 }
 
-int Fleet::run() {
+void Fleet::run() {
     QEventLoop loop;
     m_running = static_cast<int>(m_jobs.size());
     for (RadioJob* job : m_jobs)
@@ -50,6 +46,9 @@ int Fleet::run() {
         job->start();
     if (m_running > 0)
         loop.exec();
+}
+
+int Fleet::report() {
     if (m_style == Style::Json) {
         printJson();
     } else {
@@ -68,8 +67,14 @@ void Fleet::abortAll(const QString& why) {
         job->abort(why);
 }
 
+QString Fleet::stepText(const RadioJob* job) {
+    if (job->isDone() && job->result().status != kDone)
+        return Words::tr("failed");
+    return RadioJob::stepName(job->step());
+}
+
 QString Fleet::progressLine(const RadioJob* job) const {
-    QString line = job->port() + QStringLiteral(": ") + RadioJob::stepName(job->step());
+    QString line = job->port() + QStringLiteral(": ") + stepText(job);
     switch (job->step()) {
     case RadioJob::Step::Backup:
     case RadioJob::Step::Writing:
@@ -79,7 +84,8 @@ QString Fleet::progressLine(const RadioJob* job) const {
                 Words::tr("frame %1 of 16").arg(job->frame());
         break;
     case RadioJob::Step::Done:
-        line += job->result().status == kDone ? Words::tr(", ok") : Words::tr(", failed");
+        if (job->result().status == kDone)
+            line += Words::tr(", ok");
         break;
     default:
         break;
@@ -97,12 +103,11 @@ void Fleet::jobChanged(RadioJob* job) {
     case Style::Lines: {
         // One line per step, not per frame: a log stays short.
         const size_t i = std::find(m_jobs.begin(), m_jobs.end(), job) - m_jobs.begin();
-        const QString step = RadioJob::stepName(job->step());
+        const QString step = stepText(job);
         if (m_lastStep[i] == step)
             return;
         m_lastStep[i] = step;
-        out(job->port() + QStringLiteral(": ") + step + u'\n');
-        std::fflush(stdout);
+        writeOut(job->port() + QStringLiteral(": ") + step + u'\n');
         return;
     }
     }
@@ -113,11 +118,12 @@ void Fleet::draw() {
     // Back to the first line drawn, then every line again, each cleared to its end.
     if (m_drawnLines > 0)
         text += QStringLiteral("\x1b[%1F").arg(m_drawnLines);
+    // A line wider than the terminal would wrap, and the redraw leave stale copies.
+    const int columns = terminalColumns();
     for (const RadioJob* job : m_jobs)
-        text += QStringLiteral("\x1b[2K") + progressLine(job) + u'\n';
+        text += QStringLiteral("\x1b[2K") + cutToWidth(progressLine(job), columns - 1) + u'\n';
     m_drawnLines = static_cast<int>(m_jobs.size());
-    out(text);
-    std::fflush(stdout);
+    writeOut(text);
 }
 
 void Fleet::printOutcomes() {
@@ -149,15 +155,21 @@ void Fleet::printOutcomes() {
             result += Words::tr("; backup %1").arg(r.backupPath);
         text += padRight(job->port(), width) + QStringLiteral("  ") + result + u'\n';
     }
-    out(text);
-    std::fflush(stdout);
+    for (const QString& line : m_closingLines)
+        text += line + u'\n';
+    writeOut(text);
+    const bool outputLost = outputFailed();
     for (const RadioJob* job : m_jobs) {
         const RadioJob::Result& r = job->result();
-        if (r.status == kDone)
+        if (r.status == kDone) {
+            // The radios were done all the same: standard error says so.
+            if (outputLost)
+                complain(Words::tr("%1: %2").arg(job->port(), Words::tr("ok")));
             continue;
-        complain(QStringLiteral("%1: %2").arg(job->port(), r.message));
+        }
+        complain(Words::tr("%1: %2").arg(job->port(), r.message));
         for (const FieldDifference& d : r.differences)
-            complain(QStringLiteral("%1: %2").arg(
+            complain(Words::tr("%1: %2").arg(
                 job->port(), differenceLine(d, Words::tr("expected"), Words::tr("in the radio"))));
     }
 }
@@ -200,9 +212,11 @@ void Fleet::printJson() {
         }
         radios.append(o);
     }
-    const QJsonObject doc{{"command", m_command}, {"status", status}, {"radios", radios}};
-    out(QString::fromUtf8(QJsonDocument(doc).toJson(QJsonDocument::Indented)));
-    std::fflush(stdout);
+    const QJsonObject doc{{"command", m_command},
+                          {"status", status},
+                          {"warnings", QJsonArray::fromStringList(m_warnings)},
+                          {"radios", radios}};
+    writeOut(QString::fromUtf8(QJsonDocument(doc).toJson(QJsonDocument::Indented)));
 }
 
 } // namespace zt41::cli

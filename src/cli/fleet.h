@@ -3,6 +3,7 @@
 #include "radiojob.h"
 
 #include <QObject>
+#include <QStringList>
 #include <QTextStream>
 
 #include <vector>
@@ -23,8 +24,16 @@ public:
     void add(RadioJob* job);
     // Prints the channels each radio gave before the table of outcomes.
     void setPrintRead(bool on) { m_printRead = on; }
+    // Warnings about the input, carried in the JSON document (the plain
+    // styles have printed them on standard error already).
+    void setWarnings(const QStringList& warnings) { m_warnings = warnings; }
+    // A line printed after the table of outcomes (not with --json).
+    void addClosingLine(const QString& line) { m_closingLines << line; }
     // Starts every job and runs the event loop until all have ended.
-    int run();
+    void run();
+    // Prints the outcomes (or one JSON document) and gives the exit status:
+    // the largest of the radios' statuses.
+    int report();
     // Ends every job still running (a signal to the process).
     void abortAll(const QString& why);
 
@@ -34,6 +43,7 @@ private:
     void jobChanged(RadioJob* job);
     void draw();
     QString progressLine(const RadioJob* job) const;
+    static QString stepText(const RadioJob* job);
     void printOutcomes();
     void printJson();
 
@@ -44,6 +54,8 @@ private:
     int m_drawnLines = 0;
     int m_running = 0;
     bool m_printRead = false;
+    QStringList m_warnings;
+    QStringList m_closingLines;
 };
 
 } // namespace zt41::cli

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -35,21 +36,14 @@ QString usageText() {
         "4 bad input file, 5 output or backup file not written, 130 interrupted.\n");
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("zt41-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.1"));
-    zt41::cli::installTranslation(app);
-    const QStringList arguments = QCoreApplication::arguments();
+int run(const QStringList& arguments) {
+    using namespace zt41::cli;
     const QString command = arguments.value(1);
     // The command's own parser sees "zt41-cli COMMAND" as its program name.
     QStringList rest = arguments.mid(1);
     if (!rest.isEmpty())
         rest[0] = QStringLiteral("zt41-cli ") + command;
 
-    using namespace zt41::cli;
     if (command == u"ports")
         return portsCommand(rest);
     if (command == u"read")
@@ -65,11 +59,11 @@ int main(int argc, char* argv[]) {
     if (command == u"convert")
         return convertCommand(rest);
     if (command == u"--version" || command == u"-v") {
-        std::printf("zt41-cli %s\n", qPrintable(QCoreApplication::applicationVersion()));
+        writeOut(QStringLiteral("zt41-cli %1\n").arg(QCoreApplication::applicationVersion()));
         return kDone;
     }
     if (command == u"--help" || command == u"-h" || command == u"help") {
-        std::fputs(usageText().toUtf8().constData(), stdout);
+        writeOut(usageText());
         return kDone;
     }
     if (command.isEmpty())
@@ -77,4 +71,22 @@ int main(int argc, char* argv[]) {
     else
         complain(Words::tr("unknown command \"%1\"; see zt41-cli --help").arg(command));
     return kUsage;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // A reader that goes away (| head) must not end the tool in the middle of
+    // a transfer: writes to it fail instead, and the status says so.
+    std::signal(SIGPIPE, SIG_IGN);
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("zt41-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.1"));
+    zt41::cli::installTranslation(app);
+    int status = run(QCoreApplication::arguments());
+    if (zt41::cli::outputFailed()) {
+        zt41::cli::complain(zt41::cli::Words::tr("standard output could not be written"));
+        status = qMax(status, int(zt41::cli::kCannotSave));
+    }
+    return status;
 }

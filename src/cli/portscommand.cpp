@@ -2,6 +2,7 @@
 // a radio answers on them.
 
 #include "channeltext.h"
+#include "commandline.h"
 #include "commands.h"
 #include "exitstatus.h"
 #include "link/linksession.h"
@@ -62,14 +63,9 @@ int portsCommand(const QStringList& arguments) {
     parser.addOption(probe);
     parser.addOption(ports);
     parser.addHelpOption();
-    if (!parser.parse(arguments)) {
-        complain(parser.errorText());
-        return kUsage;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(parser.helpText().toUtf8().constData(), stdout);
-        return kDone;
-    }
+    int status = kDone;
+    if (!parseCommand(parser, arguments, &status))
+        return status;
     if (!parser.positionalArguments().isEmpty()) {
         complain(Words::tr("ports takes no arguments"));
         return kUsage;
@@ -138,7 +134,7 @@ int portsCommand(const QStringList& arguments) {
         text += padRight(e.name, nameWidth) + QStringLiteral("  ") +
                 padRight(e.device.isEmpty() ? QStringLiteral("-") : e.device, deviceWidth) +
                 QStringLiteral("  ") + stateOf(e, parser.isSet(probe)) + u'\n';
-    std::fputs(text.toUtf8().constData(), stdout);
+    writeOut(text);
     return kDone;
 }
 

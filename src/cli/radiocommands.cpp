@@ -1,16 +1,22 @@
 // read, write and verify: one radio job per --port, all at once.
 
 #include "channeltext.h"
+#include "commandline.h"
+#include "files/filetarget.h"
 #include "commands.h"
 #include "fleet.h"
 #include "link/portmap.h"
 #include "words.h"
 
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSocketNotifier>
-#include <QStandardPaths>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <csignal>
 #include <cstdio>
@@ -76,20 +82,6 @@ void addRadioOptions(QCommandLineParser& parser) {
     parser.addHelpOption();
 }
 
-// Parses; gives false with the status to end with (help printed, bad usage).
-bool parse(QCommandLineParser& parser, const QStringList& arguments, int* status) {
-    if (!parser.parse(arguments)) {
-        *status = usage(parser.errorText());
-        return false;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(parser.helpText().toUtf8().constData(), stdout);
-        *status = kDone;
-        return false;
-    }
-    return true;
-}
-
 // The ports named by --port, each with its device; nothing, with a message,
 // when a name is unknown or given twice.
 std::optional<QList<PortChoice>> choosePorts(const QCommandLineParser& parser, QString* error) {
@@ -126,11 +118,14 @@ std::optional<QList<PortChoice>> choosePorts(const QCommandLineParser& parser, Q
                     Words::tr("unknown port \"%1\": give COM1 to COM8 or a device path").arg(name);
                 return std::nullopt;
             }
-            if (seen.contains(choice.device)) {
+            // One device under two names (a link, "..") would be driven twice at once.
+            const QString real = QFileInfo(choice.device).canonicalFilePath();
+            const QString device = real.isEmpty() ? QDir::cleanPath(choice.device) : real;
+            if (seen.contains(device)) {
                 *error = Words::tr("%1 is given twice").arg(choice.name);
                 return std::nullopt;
             }
-            seen.insert(choice.device);
+            seen.insert(device);
             ports << choice;
         }
     }
@@ -155,8 +150,8 @@ extern "C" void noteSignal(int) {
     (void)!::write(g_signalPipe[1], &byte, 1);
 }
 
-// A signal (Ctrl+C, SIGTERM) ends every radio's job: ports closed, outcomes printed.
-int runFleet(Fleet& fleet) {
+// A signal (Ctrl+C, SIGTERM) ends every radio's job: ports closed, outcomes kept.
+void runFleet(Fleet& fleet) {
     std::unique_ptr<QSocketNotifier> notifier;
     if (::pipe(g_signalPipe) == 0) {
         notifier = std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
@@ -172,13 +167,12 @@ int runFleet(Fleet& fleet) {
         ::sigaction(SIGINT, &action, nullptr);
         ::sigaction(SIGTERM, &action, nullptr);
     }
-    const int status = fleet.run();
+    fleet.run();
     ::signal(SIGINT, SIG_DFL);
     ::signal(SIGTERM, SIG_DFL);
     notifier.reset();
     ::close(g_signalPipe[0]);
     ::close(g_signalPipe[1]);
-    return status;
 }
 
 int waitMs(const QCommandLineParser& parser, bool* ok) {
@@ -187,9 +181,60 @@ int waitMs(const QCommandLineParser& parser, bool* ok) {
     return static_cast<int>(seconds * 1000);
 }
 
-QString backupFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/zt41/backups");
+// $XDG_DATA_HOME/zt41/backups, made ready for writing before any radio is
+// read: a backup that cannot be kept must not cost the radio its channels.
+// A relative XDG_DATA_HOME is ignored, as the XDG rules say.
+std::optional<QString> readyBackupFolder(QString* error) {
+    QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    if (!QDir::isAbsolutePath(dataHome)) {
+        const QString home = qEnvironmentVariable("HOME");
+        if (!QDir::isAbsolutePath(home)) {
+            *error = Words::tr("HOME is not set: no place for the backups (set XDG_DATA_HOME, "
+                               "or give --no-backup)");
+            return std::nullopt;
+        }
+        dataHome = home + QStringLiteral("/.local/share");
+    }
+    const QString folder = QDir::cleanPath(dataHome + QStringLiteral("/zt41/backups"));
+    const QFileInfo info(folder);
+    if (!QDir().mkpath(folder) || !info.isDir() || !info.isWritable()) {
+        *error = Words::tr("cannot write backups into %1; nothing was sent").arg(folder);
+        return std::nullopt;
+    }
+    return folder;
+}
+
+// Where read -o saves, judged before the radio is read, so a read is never
+// lost to a bad name: a plain file or none, in a folder that takes files.
+std::optional<OutputKind> readyOutput(const QString& path, QString* error) {
+    const std::optional<OutputKind> kind = outputKindFor(path, false, error);
+    if (!kind)
+        return std::nullopt;
+    const QFileInfo target(path);
+    const QFileInfo folder(target.absolutePath());
+    if (!folder.isDir() || !folder.isWritable()) {
+        *error = Words::tr("%1: the folder %2 does not exist or cannot be written")
+                     .arg(path, folder.filePath());
+        return std::nullopt;
+    }
+    if (target.exists() && (!isWritableFileTarget(path) || !target.isWritable())) {
+        *error = Words::tr("%1 is not a plain file that can be written").arg(path);
+        return std::nullopt;
+    }
+    return kind;
+}
+
+void printFindingsJson(const QString& command, int status, const QStringList& warnings,
+                       const QList<ChannelFinding>& findings) {
+    QJsonArray list;
+    for (const ChannelFinding& f : findings)
+        list.append(findingJson(f));
+    const QJsonObject doc{{"command", command},
+                          {"status", status},
+                          {"warnings", QJsonArray::fromStringList(warnings)},
+                          {"findings", list},
+                          {"radios", QJsonArray()}};
+    writeOut(QString::fromUtf8(QJsonDocument(doc).toJson(QJsonDocument::Indented)));
 }
 
 int radioCommand(const QString& command, const QStringList& arguments) {
@@ -229,11 +274,12 @@ int radioCommand(const QString& command, const QStringList& arguments) {
         }
     }
     int status = kDone;
-    if (!parse(parser, arguments, &status))
+    if (!parseCommand(parser, arguments, &status))
         return status;
     const bool toFile = command == u"read" && parser.isSet(output);
+    const QString outputPath = toFile ? onDisk(parser.value(output)) : QString();
 
-    const QStringList files = parser.positionalArguments();
+    const QStringList files = diskPaths(parser.positionalArguments());
     if (command == u"read" ? !files.isEmpty() : files.size() != 1)
         return usage(command == u"read" ? Words::tr("read takes no file; use -o FILE")
                                         : Words::tr("%1 takes one FILE").arg(command));
@@ -247,10 +293,9 @@ int radioCommand(const QString& command, const QStringList& arguments) {
         return usage(error);
     if (toFile && ports->size() > 1)
         return usage(Words::tr("-o takes one port"));
-    // Judged before the radio is read, so a read is never lost to a bad name.
     OutputKind outputKind = OutputKind::ChannelFile;
     if (toFile) {
-        const std::optional<OutputKind> kind = outputKindFor(parser.value(output), false, &error);
+        const std::optional<OutputKind> kind = readyOutput(outputPath, &error);
         if (!kind)
             return usage(error);
         outputKind = *kind;
@@ -258,16 +303,32 @@ int radioCommand(const QString& command, const QStringList& arguments) {
 
     RadioJob::Options options;
     options.readyWaitMs = wait;
+    QStringList warnings;
     if (command == u"read") {
         options.operation = RadioJob::Operation::Read;
     } else {
-        QStringList warnings;
+        const std::optional<QString> squelch = squelchLevel(parser.value(kSquelch), &error);
+        if (!squelch)
+            return usage(error);
         const std::optional<ChannelSet> set =
-            loadChannelSet(files.first(), parser.value(kSquelch), true, &error, &warnings);
-        for (const QString& w : warnings)
-            complain(QStringLiteral("%1: %2").arg(files.first(), w));
+            loadChannelSet(files.first(), *squelch, true, &error, &warnings);
+        for (QString& w : warnings)
+            w = Words::tr("%1: %2").arg(files.first(), w);
+        if (!parser.isSet(kJson))
+            for (const QString& w : warnings)
+                complain(w);
         if (!set) {
             complain(error);
+            return kBadInput;
+        }
+        // What the window would not send, the tool does not send either.
+        const QList<ChannelFinding> findings = checkChannelSet(set->squelch, set->rows);
+        if (!findings.isEmpty()) {
+            for (const ChannelFinding& f : findings)
+                complain(Words::tr("%1: %2").arg(files.first(), findingLine(f)));
+            complain(Words::tr("%1: nothing was sent").arg(files.first()));
+            if (parser.isSet(kJson))
+                printFindingsJson(command, kBadInput, warnings, findings);
             return kBadInput;
         }
         options.toSend = *set;
@@ -275,28 +336,33 @@ int radioCommand(const QString& command, const QStringList& arguments) {
             command == u"write" ? RadioJob::Operation::Write : RadioJob::Operation::Verify;
         options.backup = command == u"write" && !parser.isSet(noBackup);
         options.verify = command == u"verify" || !parser.isSet(noVerify);
-        options.backupFolder = backupFolder();
+        if (options.backup) {
+            const std::optional<QString> folder = readyBackupFolder(&error);
+            if (!folder) {
+                complain(error);
+                return kCannotSave;
+            }
+            options.backupFolder = *folder;
+        }
     }
 
     Fleet fleet(command, styleFor(parser));
     fleet.setPrintRead(command == u"read" && !toFile);
+    fleet.setWarnings(warnings);
     for (const PortChoice& port : *ports)
         fleet.add(new RadioJob(port.name, port.device, options));
-    status = runFleet(fleet);
+    runFleet(fleet);
 
     if (toFile) {
-        const RadioJob::Result& r = fleet.jobs().front()->result();
-        if (r.haveRead) {
-            if (!saveChannelSet(parser.value(output), outputKind, r.read, &error)) {
-                complain(error);
-                return kCannotSave;
-            }
-            if (!parser.isSet(kJson))
-                std::printf("%s\n",
-                            Words::tr("saved %1").arg(parser.value(output)).toUtf8().constData());
+        RadioJob& job = *fleet.jobs().front();
+        if (job.result().haveRead) {
+            if (saveChannelSet(outputPath, outputKind, job.result().read, &error))
+                fleet.addClosingLine(Words::tr("saved %1").arg(outputPath));
+            else
+                job.failAfterward(kCannotSave, error);
         }
     }
-    return status;
+    return fleet.report();
 }
 
 } // namespace

@@ -60,6 +60,12 @@ public:
     int frame() const { return m_frame; }
     bool isDone() const { return m_step == Step::Done; }
     const Result& result() const { return m_result; }
+    // What the command did with the radio's answer afterwards failed (saving
+    // what was read): the radio's outcome says so.
+    void failAfterward(int status, const QString& message) {
+        m_result.status = status;
+        m_result.message = message;
+    }
 
     static QString stepName(Step step);
 

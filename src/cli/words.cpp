@@ -4,6 +4,8 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 namespace zt41::cli {
 
@@ -71,7 +73,40 @@ QString padLeft(const QString& text, qsizetype width) {
 }
 
 void complain(const QString& line) {
-    std::fprintf(stderr, "zt41-cli: %s\n", line.toUtf8().constData());
+    //: What stands before each message on standard error.
+    const QString prefix = Words::tr("zt41-cli: ");
+    std::fprintf(stderr, "%s%s\n", prefix.toUtf8().constData(), line.toUtf8().constData());
+}
+
+void writeOut(const QString& text) {
+    std::fputs(text.toUtf8().constData(), stdout);
+    std::fflush(stdout);
+}
+
+bool outputFailed() {
+    return std::fflush(stdout) != 0 || std::ferror(stdout);
+}
+
+int terminalColumns() {
+    winsize size{};
+    if (::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) != 0)
+        return 0;
+    return size.ws_col;
+}
+
+QString cutToWidth(const QString& text, qsizetype width) {
+    if (width <= 0 || displayWidth(text) <= width)
+        return text;
+    QString out;
+    qsizetype used = 0;
+    for (const char32_t c : text.toUcs4()) {
+        const qsizetype w = isWide(c) ? 2 : 1;
+        if (used + w > width)
+            break;
+        used += w;
+        out += QString::fromUcs4(&c, 1);
+    }
+    return out;
 }
 
 } // namespace zt41::cli

@@ -28,4 +28,14 @@ QString padLeft(const QString& text, qsizetype width);
 // Prints one line on standard error, after "zt41-cli: ".
 void complain(const QString& line);
 
+// Writes to standard output at once. A closed or full output never stops
+// the tool (SIGPIPE is ignored): outputFailed() tells the end of the command.
+void writeOut(const QString& text);
+bool outputFailed();
+
+// Columns of the terminal on standard output, or 0 when it is none.
+int terminalColumns();
+// The text cut to `width` columns, so that a terminal never wraps it.
+QString cutToWidth(const QString& text, qsizetype width);
+
 } // namespace zt41::cli

@@ -78,6 +78,14 @@ std::optional<QByteArray> encodeChannelFile(const QString& squelch, const Channe
             *out += *bytes + ',';
         }
     }
+    // What the loader would refuse is not saved: a number too large for a
+    // double ("-1e400") is carried byte for byte, yet no load takes it back.
+    ChannelValueSplitter splitter;
+    splitter.feed(out->constData(), out->size());
+    splitter.finish();
+    ChannelFileContents loaded;
+    if (!splitter.complete() || !convertChannelValues(splitter.values(), loaded))
+        return std::nullopt;
     return out;
 }
 
@@ -192,10 +200,7 @@ void ChannelValueSplitter::finish() {
 }
 
 bool isChannelFileNumber(const QString& value) {
-    // Anchored at both ends: "$" alone would also match before a final line end.
-    static const QRegularExpression number(QRegularExpression::anchoredPattern(
-        QStringLiteral("[+-]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)(?:[eE][+-]?[0-9]+)?")));
-    return number.match(value).hasMatch();
+    return isPlainNumber(value);
 }
 
 bool convertChannelValues(const QStringList& values, ChannelFileContents& out) {

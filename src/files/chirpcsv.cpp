@@ -12,6 +12,7 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <cmath>
@@ -54,7 +55,7 @@ struct CsvRecord {
 
 // Values end at commas, records at CR, LF or CR LF; a value that starts with a
 // double quote runs to the closing one, with "" standing for one quote inside.
-ChirpRefusal splitCsv(const QString& text, QList<CsvRecord>& records) {
+ChirpRefusal splitCsv(const QString& text, QChar separator, QList<CsvRecord>& records) {
     int line = 1;
     CsvRecord record{line, {}};
     QString field;
@@ -86,7 +87,7 @@ ChirpRefusal splitCsv(const QString& text, QList<CsvRecord>& records) {
             if (c == u'\n' || (c == u'\r' && (i + 1 >= text.size() || text[i + 1] != u'\n')))
                 ++line;
             field += c;
-        } else if (c == u',') {
+        } else if (c == separator) {
             endField();
         } else if (c == u'\r' || c == u'\n') {
             if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
@@ -137,17 +138,24 @@ std::optional<double> numberIn(const QString& text) {
 }
 
 // The typed-cell rule for a frequency: in range and on a channel step, or a
-// warning kind. The frequency text is the canonical "###.00000".
+// warning kind. The frequency text is the canonical "###.00000". What the
+// cell rule would lower or round is refused, never silently changed.
 std::optional<ChirpWarningKind> checkFrequency(double mhz, QString& text) {
     if (!CellRule::inRange(mhz))
         return ChirpWarningKind::OutOfRange;
-    text = CellRule::normalise(mhz);
-    // What the cell rule would lower is refused, never silently changed; so is a
-    // value that only its last-digit rounding (145.137505 to 145.13751) moves off the steps.
-    const qint64 tensOfHz = std::llround(numericValue(text) * kUnitsPerMhz);
-    if (text != formatFrequency(mhz) || (tensOfHz % 500 != 0 && tensOfHz % 625 != 0))
+    const double count = roundToSignificant15(mhz * kUnitsPerMhz);
+    if (count != std::floor(count))
+        return ChirpWarningKind::FinerThan10Hz;
+    const auto tensOfHz = static_cast<qint64>(count);
+    if (tensOfHz % 500 != 0 && tensOfHz % 625 != 0)
         return ChirpWarningKind::OffStep;
+    text = formatFrequency(count / kUnitsPerMhz);
     return std::nullopt;
+}
+
+// Far beyond any radio, and beyond what a count of 10 Hz units may hold safely.
+bool isWithinAnyBand(double mhz) {
+    return std::isfinite(mhz) && std::abs(mhz) <= 1000;
 }
 
 QString mhzText(double mhz) {
@@ -228,6 +236,14 @@ private:
             warn(column, ChirpWarningKind::NotANumber, offsetText);
             return QString();
         }
+        if (!isWithinAnyBand(*offset)) {
+            warn(column, ChirpWarningKind::OutOfRange, offsetText);
+            return QString();
+        }
+        if (duplex != u"split" && *offset < 0) {
+            warn(column, ChirpWarningKind::NegativeOffset, offsetText);
+            return QString();
+        }
         double tx = *offset;
         QString shown = offsetText;
         if (duplex != u"split") {
@@ -266,6 +282,9 @@ private:
             row[Field::Tct] = tone(r);
         } else if (mode == u"tsql") {
             const QString both = tone(c);
+            const QString other = value(r);
+            if (!both.isEmpty() && !other.isEmpty() && numberIn(other) != numberIn(value(c)))
+                warn(r, ChirpWarningKind::TonesDiffer, other);
             row[Field::Rct] = both;
             row[Field::Tct] = both;
         } else if (mode == u"cross") {
@@ -370,16 +389,29 @@ ChirpImport parseChirpCsv(const QByteArray& bytes) {
         result.refusal = ChirpRefusal::TooLarge;
         return result;
     }
-    if (bytes.contains('\0')) {
-        result.refusal = ChirpRefusal::NotText;
-        return result;
+    QString text;
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        // Spreadsheets on Windows save "Unicode text" so; the mark says the byte order.
+        QStringDecoder decode(bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE
+                                                            : QStringDecoder::Utf16BE);
+        text = decode(bytes.mid(2));
+        if (decode.hasError() || text.contains(QChar(0))) {
+            result.refusal = ChirpRefusal::NotText;
+            return result;
+        }
+    } else {
+        if (bytes.contains('\0')) {
+            result.refusal = ChirpRefusal::NotText;
+            return result;
+        }
+        text = QString::fromUtf8(bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes);
     }
-    QByteArray body = bytes;
-    if (body.startsWith("\xEF\xBB\xBF"))
-        body.remove(0, 3);
+    // Where the decimal mark is a comma, spreadsheets separate values by semicolons.
+    const QString header = text.left(text.indexOf(QRegularExpression(QStringLiteral("[\r\n]"))));
+    const QChar separator = !header.contains(u',') && header.contains(u';') ? u';' : u',';
 
     QList<CsvRecord> records;
-    if ((result.refusal = splitCsv(QString::fromUtf8(body), records)) != ChirpRefusal::None)
+    if ((result.refusal = splitCsv(text, separator, records)) != ChirpRefusal::None)
         return result;
     if (records.isEmpty()) {
         result.refusal = ChirpRefusal::NoHeader;
@@ -460,7 +492,7 @@ QByteArray encodeChirpCsv(const ChannelRows& rows) {
     for (int k = 0; k < kChannelCount; ++k) {
         const ChannelRecord& row = rows[k];
         const double rx = numericValue(row[Field::Rf]);
-        if (rx == 0 || !std::isfinite(rx))
+        if (rx == 0 || !isWithinAnyBand(rx))
             continue;
 
         QString duplex;
@@ -468,6 +500,9 @@ QByteArray encodeChirpCsv(const ChannelRows& rows) {
         const double tx = numericValue(row[Field::Tf]);
         if (tx == 0 || !std::isfinite(tx)) {
             duplex = QStringLiteral("off");
+        } else if (!isWithinAnyBand(tx)) {
+            duplex = QStringLiteral("split");
+            offset = mhzText(tx);
         } else if (const qint64 shift = units(tx) - units(rx); shift != 0) {
             const qint64 size = std::abs(shift);
             if (std::find(std::begin(standardOffsets), std::end(standardOffsets), size) !=
@@ -531,6 +566,27 @@ QByteArray encodeChirpCsv(const ChannelRows& rows) {
         for (const QString& v : values)
             encoded << csvValue(v);
         out += encoded.join(',') + "\r\n";
+    }
+    return out;
+}
+
+QList<ChirpWarning> chirpExportLeftOut(const ChannelRows& rows) {
+    QList<ChirpWarning> out;
+    for (int k = 1; k <= kChannelCount; ++k) {
+        const ChannelRecord& row = rows[k - 1];
+        const double rx = numericValue(row[Field::Rf]);
+        if (rx != 0 && isWithinAnyBand(rx))
+            continue;
+        // A frequency no row can carry: the receive frequency too far out, or
+        // a transmit frequency alone (tones alone are no channel).
+        for (Field f : {Field::Rf, Field::Tf}) {
+            if (numericValue(row[f]) != 0) {
+                out << ChirpWarning{0, k, f == Field::Rf ? QStringLiteral("Frequency")
+                                                         : QStringLiteral("Offset"),
+                                    ChirpWarningKind::NoReceiveFrequency, row.text(f)};
+                break;
+            }
+        }
     }
     return out;
 }

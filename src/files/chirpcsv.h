@@ -41,6 +41,10 @@ enum class ChirpWarningKind {
     NotFm,               // Mode other than FM: the channel is taken as FM
     BadLocation,         // Location is not a whole number: the row goes last
     RowsLeftOut,         // more rows than channels; `text` holds how many
+    FinerThan10Hz,       // a frequency with digits finer than the radio's 10 Hz
+    NegativeOffset,      // "+" or "-" with a negative Offset: which way was meant?
+    TonesDiffer,         // TSQL with rToneFreq other than cToneFreq: cToneFreq taken
+    NoReceiveFrequency,  // export: a channel with data but no receive frequency, left out
 };
 
 // One thing an import could not take as it stood. The value in question was
@@ -63,13 +67,18 @@ struct ChirpImport {
     int channels = 0;             // channels that received a receive frequency
 };
 
-// Parses the bytes of a CSV file (UTF-8, an optional byte-order mark, any line ends).
+// Parses the bytes of a CSV file: UTF-8 (an optional byte-order mark) or
+// UTF-16 with its byte-order mark, any line ends, values separated by commas
+// or, where the header holds no comma, by semicolons as many spreadsheets write them.
 ChirpImport parseChirpCsv(const QByteArray& bytes);
 ChirpImport readChirpCsv(const QString& path);
 
 // One row per channel with a receive frequency, Location 1..16, Name "CH01"...,
 // CRLF line ends, which every spreadsheet reads.
 QByteArray encodeChirpCsv(const ChannelRows& rows);
+// The channels an export leaves out, because no CSV row can carry them: data
+// but no receive frequency (a transmit frequency alone, say).
+QList<ChirpWarning> chirpExportLeftOut(const ChannelRows& rows);
 // Written through QSaveFile: a failed export leaves an existing file intact.
 ChirpRefusal saveChirpCsv(const QString& path, const ChannelRows& rows);
 

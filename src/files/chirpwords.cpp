@@ -79,8 +79,21 @@ QString chirpWarningText(const ChirpWarning& w, ChirpLanguage language) {
         return zh ? QStringLiteral("另有 %1 行超出 16 个信道，没有导入。").arg(w.text)
                   : QStringLiteral("%1 rows beyond the 16 channels were left out").arg(w.text);
 
+    if (w.kind == ChirpWarningKind::NoReceiveFrequency)
+        return zh ? QStringLiteral("信道 %1：频率「%2」没有可用的接收频率，CHIRP 的一行放不下，该信道未导出。")
+                        .arg(w.channel)
+                        .arg(w.text)
+                  : QStringLiteral("channel %1: the frequency \"%2\" stands without a usable "
+                                   "receive frequency, which a CHIRP row needs; the channel was "
+                                   "left out")
+                        .arg(w.channel)
+                        .arg(w.text);
+
     QString where;
-    if (zh)
+    if (w.line == 0) // a warning of the file as a whole
+        where = zh ? QStringLiteral("信道 %1：").arg(w.channel)
+                   : QStringLiteral("channel %1: ").arg(w.channel);
+    else if (zh)
         where = w.channel > 0 ? QStringLiteral("第 %1 行（信道 %2）：").arg(w.line).arg(w.channel)
                               : QStringLiteral("第 %1 行：").arg(w.line);
     else
@@ -131,6 +144,20 @@ QString chirpWarningText(const ChirpWarning& w, ChirpLanguage language) {
         problem = zh ? QStringLiteral("不是整数，该行排在最后")
                      : QStringLiteral("is not a whole number; the row was placed last");
         break;
+    case ChirpWarningKind::FinerThan10Hz:
+        problem = zh ? QStringLiteral("精度超过 10 Hz，本机无法存储，已留空")
+                     : QStringLiteral("has digits finer than the radio's 10 Hz; left empty");
+        break;
+    case ChirpWarningKind::NegativeOffset:
+        problem = zh ? QStringLiteral("与收发差方向（+/-）同时为负数，含义不明，发送频率已留空")
+                     : QStringLiteral("is negative while Duplex gives the direction; transmit "
+                                      "frequency left empty");
+        break;
+    case ChirpWarningKind::TonesDiffer:
+        problem = zh ? QStringLiteral("与 cToneFreq 不同，TSQL 收发同用 cToneFreq")
+                     : QStringLiteral("differs from cToneFreq; TSQL uses cToneFreq both ways");
+        break;
+    case ChirpWarningKind::NoReceiveFrequency:
     case ChirpWarningKind::RowsLeftOut:
         break;
     }
@@ -171,6 +198,14 @@ bool exportTableToChirpCsv(const ChannelTable& table, const QString& path, Messa
     if (isSameFile(path, table.filePath()) || exportChirpCsv(table, path) != ChirpRefusal::None) {
         messages.show(channelFileSaveErrorText(), titles::kDataError, MessageIcon::Information);
         return false;
+    }
+    const QList<ChirpWarning> leftOut = chirpExportLeftOut(table.rows());
+    if (!leftOut.isEmpty()) {
+        QStringList lines{
+            QStringLiteral("CSV 文件已导出，以下 %1 个信道未能导出：").arg(leftOut.size())};
+        for (const ChirpWarning& w : leftOut)
+            lines << chirpWarningText(w, ChirpLanguage::Chinese);
+        messages.show(lines.join(u'\n'), titles::kSystem, MessageIcon::Warning);
     }
     return true;
 }

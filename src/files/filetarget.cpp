@@ -8,6 +8,10 @@
 
 namespace zt41 {
 
+QString onDisk(const QString& path) {
+    return path.startsWith(u':') ? QStringLiteral("./") + path : path;
+}
+
 namespace {
 
 bool statOf(const QString& path, struct stat& info) {

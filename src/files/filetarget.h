@@ -5,6 +5,10 @@
 
 namespace zt41 {
 
+// A user's path as the file system names it: Qt reads a name that starts
+// with ":" from the program's resources, so such a name gets "./" before it.
+QString onDisk(const QString& path);
+
 // Whether two paths name one file: the same file system object after
 // following symbolic links, so a hard link counts as well. A path that does
 // not exist names nothing.

@@ -35,7 +35,8 @@ enum class FrameProblem {
     ReceiveFrequency,
     TransmitFrequency,
     ReceiveTone,
-    TransmitTone
+    TransmitTone,
+    BreaksRule, // it fits a frame, but the editing rules refuse a value of it
 };
 FrameProblem frameProblem(int frameNumber, const ChannelRecord& row);
 

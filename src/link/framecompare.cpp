@@ -23,11 +23,15 @@ constexpr FieldPlace kPlaces[] = {
     {FrameField::TransmitTone, 24, 4, Field::Tct},
 };
 
-// The frame a row travels in; frames 2 to 16 get a fixed slot, which is
-// never compared.
+// The frame the radio gives back after a write of a row: sent, held and
+// sent again, so what no frame carries (power on an empty channel) never
+// counts. Frames 2 to 16 get a fixed slot, which is never compared.
 QString frameOf(int k, const QString& squelch, ChannelRecord row) {
     row[Field::No] = QString::number(k);
-    return EncodeChannelFrame(k, squelch, row);
+    const QString sent = EncodeChannelFrame(k, squelch, row);
+    ChannelRecord held = row;
+    const QString heldSquelch = DecodeChannelFrame(sent, k, held);
+    return EncodeChannelFrame(k, heldSquelch, held);
 }
 
 } // namespace

@@ -92,8 +92,12 @@ void ReadTransfer::complete() {
     QString squelch;
     for (int k = 1; k <= kChannelCount; ++k) {
         const QString& frame = m_frames[k - 1];
-        if (!isWellFormedFrame(frame) || !isAlignedFrame(frame, k)) {
+        if (!isWellFormedFrame(frame)) {
             fail(readOutcome(TransferOutcome::Kind::ReadMalformed, k));
+            return;
+        }
+        if (!isAlignedFrame(frame, k)) {
+            fail(readOutcome(TransferOutcome::Kind::ReadOutOfPlace, k));
             return;
         }
         const QString s = DecodeChannelFrame(frame, k, rows[k - 1]);

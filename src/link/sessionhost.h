@@ -37,6 +37,7 @@ struct TransferOutcome {
         RowCannotTravel, // a row holds a value its frame cannot carry
         ReadTimedOut,    // a frame did not arrive in time
         ReadMalformed,   // a frame was not 28 digits
+        ReadOutOfPlace,  // 28 digits, but its slot field is not the place it came in
         LinkLost,        // the port went away during a read
         NotStored,       // the rows read could not be stored
     };

@@ -1,6 +1,7 @@
 #include "writetransfer.h"
 
 #include "channelframe.h"
+#include "channels/channelcheck.h"
 #include "rowstore.h"
 #include "seriallink.h"
 #include "sessionhost.h"
@@ -47,7 +48,11 @@ bool WriteTransfer::refuseRowsThatCannotTravel() {
         ChannelRecord row = m_rows.row(r);
         if (r == 0)
             row[Field::No] = QStringLiteral("1"); // the command stores it before sending
-        const FrameProblem problem = frameProblem(r + 1, row);
+        FrameProblem problem = frameProblem(r + 1, row);
+        // A value the editing rules refuse (a file's 600.00000, a tone off the
+        // set, a row out of its place) is no more sent than one no frame holds.
+        if (problem == FrameProblem::None && !checkRow(r + 1, row).isEmpty())
+            problem = FrameProblem::BreaksRule;
         if (problem != FrameProblem::None) {
             m_host.report(writeOutcome(TransferOutcome::Kind::RowCannotTravel, r + 1, problem));
             m_rows.setCurrentRow(r);

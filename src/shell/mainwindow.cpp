@@ -410,7 +410,7 @@ MessageSink& MainWindow::messages() {
 }
 
 void MainWindow::squelchTextChanged(const QString& text) {
-    if (!Squelch::aboveLimit(text)) {
+    if (!Squelch::isRefused(text)) {
         m_squelchValue = text;
         return;
     }

@@ -82,6 +82,8 @@ private Q_SLOTS:
     void failingRadiosAndPorts();
     void badInput_data();
     void badInput();
+    void closedOutputNeverCutsATransfer_data();
+    void closedOutputNeverCutsATransfer();
     void fourRadiosOneSilent();
     void jsonForScripts();
     void progressOnATerminalUpdatesInPlace();
@@ -287,6 +289,19 @@ void TestCli::failingRadiosAndPorts_data() {
                                        << "read" << 1 << "unknown port \"COM12\"" << false;
     QTest::newRow("unmapped COM number") << QStringList{} << "COM3"
                                          << "read" << 1 << "COM3 is not mapped" << false;
+    // Refused before the radio is read, so no read is lost to where it goes.
+    QTest::newRow("read -o into a folder that does not exist")
+        << QStringList{"--fast"} << ""
+        << "read -o no-folder/x.doc" << 1 << "the folder" << false;
+    QTest::newRow("read -o a folder") << QStringList{"--fast"} << ""
+                                      << "read -o /tmp" << 1 << "/tmp is not a plain file" << false;
+    QTest::newRow("one device under two names")
+        << QStringList{} << "/dev/ptmx"
+        << "read --port /dev/../dev/ptmx" << 1 << "/dev/ptmx is given twice" << false;
+    QTest::newRow("--squelch the window would refuse")
+        << QStringList{"--fast"} << ""
+        << "write --squelch 12" << 1 << "--squelch: \"12\" is no squelch level: give 0 to 9"
+        << false;
 }
 
 void TestCli::failingRadiosAndPorts() {
@@ -303,8 +318,9 @@ void TestCli::failingRadiosAndPorts() {
         port = sim->portPath();
     }
     const QByteArray before = sim ? fileBytes(memoryOf(sim)) : QByteArray();
-    QStringList args{command, "--wait", "1", "--ports", "/dev/zt41-com1", "--port", port};
-    if (command == u"write")
+    QStringList args = command.split(u' ');
+    args << QStringList{"--wait", "1", "--ports", "/dev/zt41-com1", "--port", port};
+    if (args.first() == u"write")
         args << channelFile("new.doc", otherRows(), QStringLiteral("2"));
     const Run run = cli(args);
     QCOMPARE(run.status, status);
@@ -317,30 +333,92 @@ void TestCli::failingRadiosAndPorts() {
 void TestCli::badInput_data() {
     QTest::addColumn<QByteArray>("content"); // empty: no file at all
     QTest::addColumn<QString>("message");
-    QTest::newRow("missing file") << QByteArray() << "no such file";
-    QTest::newRow("too few values") << QByteArray("3,145.0,,") << "fewer than 97 values";
-    QByteArray wide = encodeChannelFile(QStringLiteral("3"), sampleRows()).value();
-    wide.replace("430.01250", "1430.01250"); // nine digits in the receive word
+    QTest::addColumn<int>("lines");      // on stderr
+    QTest::addColumn<int>("showStatus"); // show names what write refuses, and shows it
+    QTest::newRow("missing file") << QByteArray() << "no such file" << 1 << 4;
+    QTest::newRow("too few values") << QByteArray("3,145.0,,") << "fewer than 97 values" << 1
+                                    << 4;
+    const QByteArray good = encodeChannelFile(QStringLiteral("3"), sampleRows()).value();
+    const auto changed = [&good](const char* from, const char* to) {
+        return QByteArray(good).replace(from, to);
+    };
     QTest::newRow("a row that cannot travel")
-        << wide << "channel 1: the receive frequency cannot be sent";
-    QTest::newRow("binary garbage") << QByteArray("\x00\x01\x02", 3) << "not a channel file";
+        << changed("430.01250", "1430.01250") // nine digits in the receive word
+        << "channel 1: the receive frequency cannot be sent" << 1 << 0;
+    QTest::newRow("600 MHz") << changed("430.01250", "600.00000")
+                             << "channel 1: receive frequency \"600.00000\": outside 130 to 500"
+                             << 2 << 0;
+    QTest::newRow("off every step")
+        << changed("430.01250", "146.52130")
+        << "channel 1: receive frequency \"146.52130\": on neither the 5 kHz nor" << 2 << 0;
+    QTest::newRow("letters, that would empty the channel but send its tones")
+        << changed("430.01250", "abc") << "channel 1: receive frequency \"abc\": not a number"
+        << 2 << 0;
+    QTest::newRow("a tone off the set") << changed("67.0", "77.7")
+                                        << "receive tone \"77.7\": not one of the radio's 39"
+                                        << 5 << 0; // as receive and transmit tones
+    QTest::newRow("squelch 12") << "12" + good.mid(1) << "squelch level \"12\": not a squelch"
+                                << 2 << 0;
+    QTest::newRow("binary garbage") << QByteArray("\x00\x01\x02", 3) << "not a channel file" << 1
+                                    << 4;
 }
 
 void TestCli::badInput() {
     QFETCH(QByteArray, content);
     QFETCH(QString, message);
+    QFETCH(int, lines);
+    QFETCH(int, showStatus);
     const QString file = path(QStringLiteral("input.doc"));
     if (!content.isEmpty()) {
         QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(content);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
     }
-    // The file is judged before any port is touched.
-    const Run run = cli({"write", "--port", "/dev/zt41-no-such-port", file});
-    QCOMPARE(run.status, 4);
-    QVERIFY2(run.err.contains(message), qPrintable(run.err));
-    QCOMPARE(run.err.count(u'\n'), 1);
-    QCOMPARE(cli({"show", file}).status, content.contains("1430") ? 0 : 4);
+    const QString log = path(QStringLiteral("radio.log"));
+    SimulatorProcess* sim = radio({QStringLiteral("--log"), log});
+    QVERIFY(sim);
+    // The file is judged before the radio hears anything: not even a "C".
+    for (const char* command : {"write", "verify"}) {
+        const Run run = cli({command, "--port", sim->portPath(), file});
+        QCOMPARE(run.status, 4);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QCOMPARE(run.err.count(u'\n'), lines);
+    }
+    QVERIFY2(!fileBytes(log).contains(" RX "), fileBytes(log).constData());
+    const Run shown = cli({"show", file});
+    QCOMPARE(shown.status, showStatus);
+    QVERIFY2(shown.err.contains(message) || lines == 1, qPrintable(shown.err));
+}
+
+void TestCli::closedOutputNeverCutsATransfer_data() {
+    QTest::addColumn<bool>("pipeClosed"); // else a full disk: /dev/full
+    QTest::newRow("| head that has gone") << true;
+    QTest::newRow("> /dev/full") << false;
+}
+
+void TestCli::closedOutputNeverCutsATransfer() {
+    QFETCH(bool, pipeClosed);
+    SimulatorProcess* sim = radio({}, sampleRows());
+    QVERIFY(sim);
+    const QString file = channelFile("new.doc", otherRows(), QStringLiteral("2"));
+    QProcess p;
+    p.setProcessEnvironment(environment(path(QStringLiteral("data"))));
+    const QStringList write{ZT41_CLI_PATH, "write", "--port", sim->portPath(), file};
+    if (pipeClosed) // a reader that ends at once, as head does after its lines
+        p.start("bash", QStringList{"-c", "\"$@\" | true; exit ${PIPESTATUS[0]}", "sh"} + write);
+    else
+        p.setStandardOutputFile(QStringLiteral("/dev/full"));
+    if (!pipeClosed)
+        p.start(write.first(), write.mid(1));
+    QVERIFY(p.waitForFinished(kRunMs));
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit); // no SIGPIPE
+    QCOMPARE(p.exitCode(), 5);
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    QVERIFY2(err.contains(QStringLiteral(": ok\n")) &&
+                 err.contains(QStringLiteral("standard output could not be written")),
+             qPrintable(err));
+    const ChannelFileRead held = readChannelFile(memoryOf(sim));
+    QVERIFY(compareInFrameForm("2", otherRows(), held.contents.squelch, held.contents.rows)
+                .isEmpty());
 }
 
 void TestCli::fourRadiosOneSilent() {
@@ -589,10 +667,11 @@ void TestCli::csvToTheRadioAndBack() {
     const QString port = sim->portPath();
     Run run = cli({"write", "--no-backup", "--squelch", "5", "--port", port, list});
     QVERIFY2(run.status == 0, qPrintable(run.err));
-    // The warning comes once, before the radios are served.
-    QCOMPARE(run.err.count(u'\n'), 1);
+    // The warnings come once, before the radios are served: TSQL takes cToneFreq both ways.
+    QCOMPARE(run.err.count(u'\n'), 2);
     QVERIFY2(run.err.startsWith(QStringLiteral("zt41-cli: ") + list +
-                                QStringLiteral(": line 4 (channel 3): receive frequency")),
+                                QStringLiteral(": line 3 (channel 2): transmit tone (rToneFreq)")) &&
+                 run.err.contains(list + QStringLiteral(": line 4 (channel 3): receive frequency")),
              qPrintable(run.err));
     const ChannelFileRead held = readChannelFile(memoryOf(sim));
     QCOMPARE(held.error, ChannelFileError::None);

@@ -390,8 +390,12 @@ void TestLinkRadio::failedReadChangesNothing() {
 
     QCOMPARE(m_rig->failures().size(), 1);
     QCOMPARE(m_rig->failures().first().transfer, Transfer::Read);
-    QCOMPARE(m_rig->failures().first().kind, waitsDeadline ? TransferOutcome::Kind::ReadTimedOut
-                                                           : TransferOutcome::Kind::ReadMalformed);
+    const TransferOutcome::Kind kind = m_rig->failures().first().kind;
+    if (waitsDeadline)
+        QCOMPARE(kind, TransferOutcome::Kind::ReadTimedOut);
+    else // noise in the frames: not digits, or digits that shift the frames out of place
+        QVERIFY(kind == TransferOutcome::Kind::ReadMalformed ||
+                kind == TransferOutcome::Kind::ReadOutOfPlace);
     VERIFIED(compareRows(m_rig->table().rows(), before));
     VERIFIED(compareRows(rowsInFile(m_rig->tablePath()), before));
     QCOMPARE(m_rig->squelchText(), sampleSquelch());

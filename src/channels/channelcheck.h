@@ -1,0 +1,45 @@
+#pragma once
+
+#include "channelrecord.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace zt41 {
+
+// Why a value may not go to the radio as it stands. The rules are those of
+// the window's own editing: a frequency as the cell rule leaves it, a tone of
+// the tone set, the picker's words for shift and power, a squelch level the
+// squelch check accepts, and each row in its own place.
+enum class CheckReason {
+    NotANumber,    // a frequency or tone that is not a plain number
+    OutOfRange,    // a frequency outside 130..500 MHz
+    OffStep,       // a frequency on neither the 5 kHz nor the 6.25 kHz steps
+    FinerThan10Hz, // a frequency with digits the radio cannot hold
+    NotATone,      // not one of the radio's 39 CTCSS tones
+    NotAChoice,    // a shift other than on/off, a power other than H/L
+    SquelchLevel,  // a squelch level that rounds above 9, or no finite number
+    ChannelNumber, // a row whose number is not its place
+};
+
+// One value a rule rejects. `channel` is 1..16, or 0 for the squelch level.
+struct ChannelFinding {
+    int channel = 0;
+    Field field = Field::No;
+    QString value; // as it stands, "(null)" never: a null field breaks no rule
+    CheckReason reason = CheckReason::NotANumber;
+    bool operator==(const ChannelFinding&) const = default;
+};
+
+std::optional<CheckReason> frequencyProblem(const FieldValue& value);
+std::optional<CheckReason> toneProblem(const FieldValue& value);
+
+// The rules on row `channel` (1..16). Channel 1's number is not judged: a
+// write numbers it "1" before it sends.
+QList<ChannelFinding> checkRow(int channel, const ChannelRecord& row);
+// The rules on the squelch level and all 16 rows, in channel order.
+QList<ChannelFinding> checkChannelSet(const QString& squelch, const ChannelRows& rows);
+
+} // namespace zt41
