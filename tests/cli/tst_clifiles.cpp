@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -113,6 +114,8 @@ private Q_SLOTS:
     void showOfACsvNamesEachWarning_data();
     void showOfACsvNamesEachWarning();
     void diffOfACsvAndAChannelFile();
+    void namesAreFilesAndNothingIsDroppedSilently();
+    void manPageListsEveryOption();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -154,6 +157,15 @@ void TestCliFiles::versionAndHelp_data() {
                                         << "zt41-cli: unknown command \"conver\"";
     QTest::newRow("--help names convert") << QStringList{"--help"} << 0 << "  convert IN OUT"
                                           << "";
+    QTest::newRow("show --help names the tool and the command")
+        << QStringList{"show", "--help"} << 0 << "Usage: zt41-cli show [options] FILE" << "";
+    QTest::newRow("--help-all as --help") << QStringList{"diff", "--help-all"} << 0
+                                          << "Usage: zt41-cli diff [options]" << "";
+    QTest::newRow("the program named once") << QStringList{"show"} << 1 << ""
+                                            << "zt41-cli: show takes one FILE";
+    QTest::newRow("a squelch level no file could load")
+        << QStringList{"convert", "--squelch=-1e400", "a.csv", "b.doc"} << 1 << ""
+        << "--squelch: \"-1e400\" is no squelch level: give 0 to 9";
     QTest::newRow("convert --help tells where the squelch level comes from")
         << QStringList{"convert", "--help"} << 0 << "from CSV the level is --squelch (default 3)"
         << "";
@@ -299,7 +311,9 @@ void TestCliFiles::refusals_data() {
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("message");
     // Two good rows: nothing to warn about before the refusal.
-    const QByteArray list = repeaterList().left(repeaterList().indexOf("\r\n3,") + 2);
+    const QByteArray list = repeaterList()
+                                .left(repeaterList().indexOf("\r\n3,") + 2)
+                                .replace("TSQL,88.5,141.3", "TSQL,141.3,141.3");
     QTest::newRow("missing file") << "gone.csv" << QByteArray() << "out.doc" << 4
                                   << "gone.csv: no such file";
     QTest::newRow("not CSV: a binary file named .csv")
@@ -397,7 +411,9 @@ void TestCliFiles::showOfACsvNamesEachWarning_data() {
     QTest::addColumn<Environment>("locale");
     QTest::addColumn<QStringList>("warnings"); // what each stderr line holds, in order
     QTest::newRow("English") << Environment{{"LANG", "C.UTF-8"}}
-                             << QStringList{"line 4 (channel 3): receive frequency (Frequency) "
+                             << QStringList{"line 3 (channel 2): transmit tone (rToneFreq) "
+                                            "\"88.5\" differs from cToneFreq",
+                                            "line 4 (channel 3): receive frequency (Frequency) "
                                             "\"146.522500\" is on neither the 5 kHz nor the "
                                             "6.25 kHz step",
                                             "line 5 (channel 4): tone mode (Tone) \"DTCS\" is not "
@@ -405,7 +421,7 @@ void TestCliFiles::showOfACsvNamesEachWarning_data() {
                                             "line 6 (channel 5): tone (cToneFreq) \"159.8\" is not "
                                             "one of the radio's 39 CTCSS tones"};
     QTest::newRow("Chinese") << Environment{{"LANG", "zh_CN.UTF-8"}}
-                             << QStringList{"第 4 行（信道 3）", "第 5 行（信道 4）",
+                             << QStringList{"第 3 行（信道 2）", "第 4 行（信道 3）", "第 5 行（信道 4）",
                                             "第 6 行（信道 5）"};
 }
 
@@ -446,9 +462,54 @@ void TestCliFiles::diffOfACsvAndAChannelFile() {
     // A squelch level other than the CSV's stand-in is a difference.
     run = cli({"diff", "--squelch", "5", doc, csv});
     QCOMPARE(run.status, 3);
-    QVERIFY2(run.out.startsWith(QStringLiteral("channel 1: squelch level: ")) &&
+    QVERIFY2(run.out.startsWith(QStringLiteral("squelch level: 3 in ")) &&
                  run.out.count(u'\n') == 1,
              qPrintable(run.out));
+}
+
+void TestCliFiles::namesAreFilesAndNothingIsDroppedSilently() {
+    ChannelRows rows = sampleRows();
+    rows[15][Field::Rf] = QString(); // a transmit frequency alone: no CHIRP row holds it
+    QVERIFY(!channelFile("team.doc", rows, QStringLiteral("3")).isEmpty());
+    QVERIFY(QDir::setCurrent(m_dir->path()));
+    Run run = cli({"convert", "team.doc", ":team.csv"});
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.err.contains("channel 16: the frequency \"446.17500\" stands without a usable "
+                              "receive frequency") &&
+                 run.err.count(u'\n') == 1,
+             qPrintable(run.err));
+    // A name starting with ":" is a file like any other, not one of the program's resources.
+    QVERIFY(QFileInfo::exists(m_dir->path() + QStringLiteral("/:team.csv")));
+    run = cli({"show", ":team.csv"});
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.out.contains("451.18750") && !run.out.contains("446.17500"), qPrintable(run.out));
+}
+
+void TestCliFiles::manPageListsEveryOption() {
+    const QString page = QString::fromUtf8(fileBytes(QStringLiteral(ZT41_MAN_PAGE)));
+    const qsizetype options = page.indexOf(QStringLiteral(".SH OPTIONS"));
+    QVERIFY(options > 0);
+    static const QRegularExpression option(QStringLiteral("^ +(?:-\\w, )?--([a-z-]+)"),
+                                           QRegularExpression::MultilineOption);
+    for (const char* command : {"ports", "read", "write", "verify", "show", "diff", "convert"}) {
+        const QString help = cli({QString::fromLatin1(command), "--help"}).out;
+        const qsizetype from =
+            page.indexOf(QStringLiteral(".B zt41\\-cli %1\n").arg(QLatin1String(command)));
+        const QString synopsis = page.mid(from, page.indexOf(QStringLiteral(".br"), from) - from);
+        QVERIFY2(from > 0, command);
+        for (auto m = option.globalMatch(help); m.hasNext();) {
+            const QString name = m.next().captured(1);
+            if (name.startsWith(QStringLiteral("help")))
+                continue;
+            const QString manName = QStringLiteral("\\-\\-") + QString(name).replace(u'-', "\\-");
+            QVERIFY2(synopsis.contains(manName), qPrintable(command + (" synopsis: --" + name)));
+            const QRegularExpression listed(QStringLiteral("^\\.B[IR]? .*") +
+                                                QRegularExpression::escape(manName) +
+                                                QStringLiteral("(?![a-z\\\\])"),
+                                            QRegularExpression::MultilineOption);
+            QVERIFY2(listed.match(page, options).hasMatch(), qPrintable("OPTIONS: --" + name));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCliFiles)
