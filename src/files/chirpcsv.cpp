@@ -282,8 +282,11 @@ private:
             row[Field::Tct] = tone(r);
         } else if (mode == u"tsql") {
             const QString both = tone(c);
+            // CHIRP leaves rToneFreq at its default 88.5 where it means nothing;
+            // any other value there was meant for something.
             const QString other = value(r);
-            if (!both.isEmpty() && !other.isEmpty() && numberIn(other) != numberIn(value(c)))
+            const std::optional<double> otherHz = numberIn(other);
+            if (!both.isEmpty() && otherHz && *otherHz != 88.5 && otherHz != numberIn(value(c)))
                 warn(r, ChirpWarningKind::TonesDiffer, other);
             row[Field::Rct] = both;
             row[Field::Tct] = both;
@@ -413,6 +416,15 @@ ChirpImport parseChirpCsv(const QByteArray& bytes) {
     QList<CsvRecord> records;
     if ((result.refusal = splitCsv(text, separator, records)) != ChirpRefusal::None)
         return result;
+    if (separator == u';') {
+        // ... and write numbers with their decimal comma: "145,5".
+        static const QRegularExpression decimalComma(
+            QStringLiteral("^\\s*[+-]?[0-9]*,[0-9]+\\s*$"));
+        for (CsvRecord& record : records)
+            for (QString& field : record.fields)
+                if (decimalComma.match(field).hasMatch())
+                    field.replace(u',', u'.');
+    }
     if (records.isEmpty()) {
         result.refusal = ChirpRefusal::NoHeader;
         return result;

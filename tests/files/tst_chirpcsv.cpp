@@ -71,6 +71,14 @@ const char* kindName(ChirpWarningKind kind) {
         return "BadLocation";
     case ChirpWarningKind::RowsLeftOut:
         return "RowsLeftOut";
+    case ChirpWarningKind::FinerThan10Hz:
+        return "FinerThan10Hz";
+    case ChirpWarningKind::NegativeOffset:
+        return "NegativeOffset";
+    case ChirpWarningKind::TonesDiffer:
+        return "TonesDiffer";
+    case ChirpWarningKind::NoReceiveFrequency:
+        return "NoReceiveFrequency";
     }
     return "?";
 }
@@ -150,6 +158,8 @@ private Q_SLOTS:
     void exportRows_data();
     void exportRows();
     void exportSkipsEmptyChannels();
+    void spreadsheetEncodings_data();
+    void spreadsheetEncodings();
     void roundTripKeepsEveryField();
     void roundTripKeepsWhatTheRadioGets_data();
     void roundTripKeepsWhatTheRadioGets();
@@ -311,7 +321,10 @@ void TestChirpCsv::receiveFrequency_data() {
         << "" << QStringList{"2 1 Frequency OffStep 145.007500"};
     QTest::newRow("on the step in 10 Hz but off it once written")
         << "145.137505"
-        << "" << QStringList{"2 1 Frequency OffStep 145.137505"};
+        << "" << QStringList{"2 1 Frequency FinerThan10Hz 145.137505"};
+    QTest::newRow("finer than 10 Hz, that the cell rule would round")
+        << "145.0125001"
+        << "" << QStringList{"2 1 Frequency FinerThan10Hz 145.0125001"};
     QTest::newRow("a decimal comma") << "\"145,5\""
                                      << "" << QStringList{"2 1 Frequency NotANumber 145,5"};
 }
@@ -377,6 +390,16 @@ void TestChirpCsv::transmitFrequency_data() {
         << "-"
         << "0.6 MHz"
         << "" << QStringList{"2 1 Offset NotANumber 0.6 MHz"};
+    QTest::newRow("an offset that overflows 10 Hz units")
+        << "146.940000"
+        << "+"
+        << "1e300"
+        << "" << QStringList{"2 1 Offset OutOfRange 1e300"};
+    QTest::newRow("plus with a negative offset: which way?")
+        << "146.940000"
+        << "+"
+        << "-0.6"
+        << "" << QStringList{"2 1 Offset NegativeOffset -0.6"};
     QTest::newRow("an unknown duplex") << "146.940000"
                                        << "x"
                                        << "0.600000"
@@ -424,6 +447,14 @@ void TestChirpCsv::toneModes_data() {
                                                    << "123.0"
                                                    << "123.0"
                                                    << "123.0" << QStringList();
+    QTest::newRow("TSQL with rToneFreq other than cToneFreq") << "TSQL"
+                                                             << "Tone->Tone"
+                                                             << "100.0"
+                                                             << "123.0"
+                                                             << "123.0"
+                                                             << "123.0"
+                                                             << QStringList{
+                                                                    "2 1 rToneFreq TonesDiffer 100.0"};
     QTest::newRow("Cross Tone->Tone") << "Cross"
                                       << "Tone->Tone"
                                       << "77.0"
@@ -575,9 +606,6 @@ void TestChirpCsv::refusals_data() {
         << ChirpRefusal::NoFrequencyColumn;
     QTest::newRow("a spreadsheet without a Frequency column")
         << QByteArray("Location,Name,RX\n1,A,145.5\n") << ChirpRefusal::NoFrequencyColumn;
-    QTest::newRow("semicolons from a spreadsheet set to a decimal comma")
-        << QByteArray("Location;Name;Frequency\r\n1;A;145,500000\r\n")
-        << ChirpRefusal::NoFrequencyColumn;
     QTest::newRow("the header alone") << kHeader + "\r\n" << ChirpRefusal::NoUsableRow;
     QTest::newRow("every row out of range") << kHeader + "\n0,A,50.000000\n1,B,900.000000\n"
                                             << ChirpRefusal::NoUsableRow;
@@ -729,6 +757,40 @@ void TestChirpCsv::exportSkipsEmptyChannels() {
     QVERIFY(lines[1].startsWith(QStringLiteral("2,CH02,145.500000,")));
     QVERIFY(lines[2].startsWith(QStringLiteral("16,CH16,438.500000,off,")));
     QCOMPARE(lines[3], QString());
+    // A frequency no row can carry is named, never dropped in silence.
+    rows[6][Field::Tf] = QStringLiteral("145.50000");
+    rows[7][Field::Rf] = QStringLiteral("1e300");
+    QCOMPARE(chirpExportLeftOut(rows),
+             (QList<ChirpWarning>{{0, 7, "Offset", ChirpWarningKind::NoReceiveFrequency, "145.50000"},
+                                  {0, 8, "Frequency", ChirpWarningKind::NoReceiveFrequency,
+                                   "1e300"}}));
+    QCOMPARE(QString::fromUtf8(encodeChirpCsv(rows)).count(QStringLiteral("\r\n")), 3);
+}
+
+void TestChirpCsv::spreadsheetEncodings_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    const QString text = QStringLiteral("Location,Frequency,Name\r\n1,145.5,\"Bäckerei, Süd\"\r\n");
+    QTest::newRow("semicolons and a decimal comma, as spreadsheets write them in many locales")
+        << QByteArray("Location;Name;Frequency\r\n1;A, B;145,500000\r\n");
+    const QString utf16 = text;
+    QByteArray le("\xFF\xFE");
+    QByteArray be("\xFE\xFF");
+    for (QChar c : utf16) {
+        le += char(c.unicode() & 0xFF);
+        le += char(c.unicode() >> 8);
+        be += char(c.unicode() >> 8);
+        be += char(c.unicode() & 0xFF);
+    }
+    QTest::newRow("UTF-16 little-endian with its mark") << le;
+    QTest::newRow("UTF-16 big-endian with its mark") << be;
+}
+
+void TestChirpCsv::spreadsheetEncodings() {
+    QFETCH(QByteArray, bytes);
+    const ChirpImport result = parseChirpCsv(bytes);
+    QCOMPARE(result.refusal, ChirpRefusal::None);
+    QCOMPARE(result.rows[0].text(Field::Rf), QStringLiteral("145.50000"));
+    QCOMPARE(result.warnings, QList<ChirpWarning>{});
 }
 
 void TestChirpCsv::roundTripKeepsEveryField() {
@@ -828,7 +890,9 @@ void TestChirpCsv::everyWarningHasWordsInBothLanguages() {
         ChirpWarningKind::OffStep,      ChirpWarningKind::UnknownDuplex,
         ChirpWarningKind::ToneNotInSet, ChirpWarningKind::UnsupportedToneMode,
         ChirpWarningKind::UnknownPower, ChirpWarningKind::NotFm,
-        ChirpWarningKind::BadLocation,  ChirpWarningKind::RowsLeftOut};
+        ChirpWarningKind::BadLocation,  ChirpWarningKind::RowsLeftOut,
+        ChirpWarningKind::FinerThan10Hz, ChirpWarningKind::NegativeOffset,
+        ChirpWarningKind::TonesDiffer,   ChirpWarningKind::NoReceiveFrequency};
     static const QRegularExpression han(QStringLiteral("\\p{Han}"));
     QStringList chinese;
     QStringList english;
@@ -838,7 +902,7 @@ void TestChirpCsv::everyWarningHasWordsInBothLanguages() {
         const QString en = chirpWarningText(w, ChirpLanguage::English);
         QVERIFY2(zh.contains(u"42") && zh.contains(han), qPrintable(zh));
         QVERIFY2(en.contains(u"42") && !en.contains(han), qPrintable(en));
-        if (kind != ChirpWarningKind::RowsLeftOut) {
+        if (kind != ChirpWarningKind::RowsLeftOut && kind != ChirpWarningKind::NoReceiveFrequency) {
             QVERIFY2(zh.startsWith(QStringLiteral("第 7 行（信道 5）")), qPrintable(zh));
             QVERIFY2(en.startsWith(QStringLiteral("line 7 (channel 5): ")), qPrintable(en));
         }
