@@ -186,6 +186,9 @@ void TestChannelFile::textTheFormatCannotCarryIsRefused_data() {
     QTest::newRow("NUL") << QString::fromUtf8("a\0b", 3) << 2;
     QTest::newRow("1025 characters") << QString(1025, u'7') << 3;
     QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << 4;
+    // Carried byte for byte, yet no load would take the file back.
+    QTest::newRow("squelch -1e400") << "-1e400" << 0;
+    QTest::newRow("a tone of 1e999") << "1e999" << 2;
 }
 
 void TestChannelFile::textTheFormatCannotCarryIsRefused() {
