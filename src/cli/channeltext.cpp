@@ -169,10 +169,12 @@ QString findingLine(const ChannelFinding& f) {
 }
 
 QJsonObject findingJson(const ChannelFinding& f) {
-    const QString field = isSquelch(f)       ? fieldKey(FrameField::Squelch)
+    const QString field = isSquelch(f)           ? fieldKey(FrameField::Squelch)
                           : f.field == Field::No ? QStringLiteral("channel number")
                                                  : fieldKey(frameFieldOf(f.field));
-    return {{"channel", f.channel}, {"field", field}, {"value", f.value},
+    return {{"channel", f.channel},
+            {"field", field},
+            {"value", f.value},
             {"reason", reasonKey(f.reason)}};
 }
 

@@ -2,15 +2,14 @@
 
 #include "channeltext.h"
 #include "commandline.h"
+#include "commands.h"
+#include "exitstatus.h"
 #include "files/chirpcsv.h"
 #include "files/chirpwords.h"
 #include "files/filetarget.h"
-#include "commands.h"
-#include "exitstatus.h"
 #include "words.h"
 
 #include <QCommandLineParser>
-
 
 namespace zt41::cli {
 
@@ -52,9 +51,8 @@ std::optional<ChannelSet> load(const QString& path, const QCommandLineParser& pa
                                bool mustTravel) {
     QString error;
     QStringList warnings;
-    std::optional<ChannelSet> set =
-        loadChannelSet(path, parser.value(QStringLiteral("squelch")).trimmed(), mustTravel,
-                       &error, &warnings);
+    std::optional<ChannelSet> set = loadChannelSet(
+        path, parser.value(QStringLiteral("squelch")).trimmed(), mustTravel, &error, &warnings);
     for (const QString& w : warnings)
         complain(Words::tr("%1: %2").arg(path, w));
     if (!set) {
@@ -77,7 +75,8 @@ int showCommand(const QStringList& arguments) {
     int status = kDone;
     if (!parseFiles(parser, arguments, 1, &status))
         return status;
-    const std::optional<ChannelSet> set = load(onDisk(parser.positionalArguments()[0]), parser, false);
+    const std::optional<ChannelSet> set =
+        load(onDisk(parser.positionalArguments()[0]), parser, false);
     if (!set)
         return kBadInput;
     writeOut(channelTable(set->squelch, set->rows));
@@ -105,9 +104,9 @@ int diffCommand(const QStringList& arguments) {
         compareInFrameForm(a->squelch, a->rows, b->squelch, b->rows);
     QString text;
     for (const FieldDifference& d : diffs)
-        text += differenceLine(d, Words::tr("in %1").arg(files[0]),
-                               Words::tr("in %1").arg(files[1])) +
-                u'\n';
+        text +=
+            differenceLine(d, Words::tr("in %1").arg(files[0]), Words::tr("in %1").arg(files[1])) +
+            u'\n';
     if (diffs.isEmpty())
         text = Words::tr("no differences") + u'\n';
     writeOut(text);

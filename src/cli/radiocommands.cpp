@@ -2,8 +2,8 @@
 
 #include "channeltext.h"
 #include "commandline.h"
-#include "files/filetarget.h"
 #include "commands.h"
+#include "files/filetarget.h"
 #include "fleet.h"
 #include "link/portmap.h"
 #include "words.h"
@@ -11,12 +11,12 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <QSet>
-#include <QSocketNotifier>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
+#include <QSet>
+#include <QSocketNotifier>
 
 #include <csignal>
 #include <cstdio>

@@ -396,7 +396,7 @@ ChirpImport parseChirpCsv(const QByteArray& bytes) {
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
         // Spreadsheets on Windows save "Unicode text" so; the mark says the byte order.
         QStringDecoder decode(bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE
-                                                            : QStringDecoder::Utf16BE);
+                                                           : QStringDecoder::Utf16BE);
         text = decode(bytes.mid(2));
         if (decode.hasError() || text.contains(QChar(0))) {
             result.refusal = ChirpRefusal::NotText;
@@ -593,9 +593,9 @@ QList<ChirpWarning> chirpExportLeftOut(const ChannelRows& rows) {
         // a transmit frequency alone (tones alone are no channel).
         for (Field f : {Field::Rf, Field::Tf}) {
             if (numericValue(row[f]) != 0) {
-                out << ChirpWarning{0, k, f == Field::Rf ? QStringLiteral("Frequency")
-                                                         : QStringLiteral("Offset"),
-                                    ChirpWarningKind::NoReceiveFrequency, row.text(f)};
+                out << ChirpWarning{
+                    0, k, f == Field::Rf ? QStringLiteral("Frequency") : QStringLiteral("Offset"),
+                    ChirpWarningKind::NoReceiveFrequency, row.text(f)};
                 break;
             }
         }

@@ -80,7 +80,8 @@ QString chirpWarningText(const ChirpWarning& w, ChirpLanguage language) {
                   : QStringLiteral("%1 rows beyond the 16 channels were left out").arg(w.text);
 
     if (w.kind == ChirpWarningKind::NoReceiveFrequency)
-        return zh ? QStringLiteral("信道 %1：频率「%2」没有可用的接收频率，CHIRP 的一行放不下，该信道未导出。")
+        return zh ? QStringLiteral(
+                        "信道 %1：频率「%2」没有可用的接收频率，CHIRP 的一行放不下，该信道未导出。")
                         .arg(w.channel)
                         .arg(w.text)
                   : QStringLiteral("channel %1: the frequency \"%2\" stands without a usable "

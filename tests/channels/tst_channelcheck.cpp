@@ -35,41 +35,54 @@ void TestChannelCheck::findings_data() {
     const auto at = [](Field f, const QString& v, R r) {
         return QList<ChannelFinding>{{3, f, v, r}};
     };
-    QTest::newRow("a typed channel") << "3" << "3" << kChannel << QList<ChannelFinding>{};
+    QTest::newRow("a typed channel") << "3"
+                                     << "3" << kChannel << QList<ChannelFinding>{};
     QTest::newRow("what the window lets in: empty, blank picks, 0, tx alone, 67, +5e2")
-        << "-1" << " 3 " << QStringList{"0", "   ", "500", "67", "  ", ""}
-        << QList<ChannelFinding>{};
+        << "-1"
+        << " 3 " << QStringList{"0", "   ", "500", "67", "  ", ""} << QList<ChannelFinding>{};
     QTest::newRow("power on an empty channel")
-        << "  9" << "3" << QStringList{"", "", "", "", "", "L"} << QList<ChannelFinding>{};
-    QTest::newRow("600 MHz") << "3" << "3" << with(1, "600.00000")
+        << "  9"
+        << "3" << QStringList{"", "", "", "", "", "L"} << QList<ChannelFinding>{};
+    QTest::newRow("600 MHz") << "3"
+                             << "3" << with(1, "600.00000")
                              << at(Field::Rf, "600.00000", R::OutOfRange);
-    QTest::newRow("1e300 MHz") << "3" << "3" << with(3, "1e300")
-                               << at(Field::Tf, "1e300", R::OutOfRange);
-    QTest::newRow("off every step") << "3" << "3" << with(1, "146.52130")
-                                    << at(Field::Rf, "146.52130", R::OffStep);
-    QTest::newRow("finer than 10 Hz") << "3" << "3" << with(3, "145.0125001")
-                                      << at(Field::Tf, "145.0125001", R::FinerThan10Hz);
-    QTest::newRow("letters") << "3" << "3" << with(1, "abc") << at(Field::Rf, "abc", R::NotANumber);
-    QTest::newRow("a number and more") << "3" << "3" << with(1, "145abc")
-                                       << at(Field::Rf, "145abc", R::NotANumber);
-    QTest::newRow("a tone off the set") << "3" << "3" << with(2, "77.7")
-                                        << at(Field::Rct, "77.7", R::NotATone);
-    QTest::newRow("a tone with hundredths") << "3" << "3" << with(4, "71.94")
-                                            << at(Field::Tct, "71.94", R::NotATone);
-    QTest::newRow("shift ON") << "3" << "3" << with(5, "ON") << at(Field::Bt, "ON", R::NotAChoice);
-    QTest::newRow("power 5W") << "3" << "3" << with(6, "5W") << at(Field::Pw, "5W", R::NotAChoice);
-    QTest::newRow("row out of its place") << "3" << "5" << kChannel
-                                          << at(Field::No, "5", R::ChannelNumber);
-    QTest::newRow("row without a number") << "3" << "" << kChannel
-                                          << at(Field::No, "", R::ChannelNumber);
-    QTest::newRow("squelch 12") << "12" << "3" << kChannel
+    QTest::newRow("1e300 MHz") << "3"
+                               << "3" << with(3, "1e300") << at(Field::Tf, "1e300", R::OutOfRange);
+    QTest::newRow("off every step")
+        << "3"
+        << "3" << with(1, "146.52130") << at(Field::Rf, "146.52130", R::OffStep);
+    QTest::newRow("finer than 10 Hz")
+        << "3"
+        << "3" << with(3, "145.0125001") << at(Field::Tf, "145.0125001", R::FinerThan10Hz);
+    QTest::newRow("letters") << "3"
+                             << "3" << with(1, "abc") << at(Field::Rf, "abc", R::NotANumber);
+    QTest::newRow("a number and more")
+        << "3"
+        << "3" << with(1, "145abc") << at(Field::Rf, "145abc", R::NotANumber);
+    QTest::newRow("a tone off the set")
+        << "3"
+        << "3" << with(2, "77.7") << at(Field::Rct, "77.7", R::NotATone);
+    QTest::newRow("a tone with hundredths")
+        << "3"
+        << "3" << with(4, "71.94") << at(Field::Tct, "71.94", R::NotATone);
+    QTest::newRow("shift ON") << "3"
+                              << "3" << with(5, "ON") << at(Field::Bt, "ON", R::NotAChoice);
+    QTest::newRow("power 5W") << "3"
+                              << "3" << with(6, "5W") << at(Field::Pw, "5W", R::NotAChoice);
+    QTest::newRow("row out of its place")
+        << "3"
+        << "5" << kChannel << at(Field::No, "5", R::ChannelNumber);
+    QTest::newRow("row without a number") << "3"
+                                          << "" << kChannel << at(Field::No, "", R::ChannelNumber);
+    QTest::newRow("squelch 12") << "12"
+                                << "3" << kChannel
                                 << QList<ChannelFinding>{{0, Field::No, "12", R::SquelchLevel}};
-    QTest::newRow("squelch 9.5 rounds to 10") << "9.5" << "3" << kChannel
-                                              << QList<ChannelFinding>{
-                                                     {0, Field::No, "9.5", R::SquelchLevel}};
+    QTest::newRow("squelch 9.5 rounds to 10")
+        << "9.5"
+        << "3" << kChannel << QList<ChannelFinding>{{0, Field::No, "9.5", R::SquelchLevel}};
     QTest::newRow("squelch -1e400 no file could load")
-        << "-1e400" << "3" << kChannel
-        << QList<ChannelFinding>{{0, Field::No, "-1e400", R::SquelchLevel}};
+        << "-1e400"
+        << "3" << kChannel << QList<ChannelFinding>{{0, Field::No, "-1e400", R::SquelchLevel}};
 }
 
 void TestChannelCheck::findings() {

@@ -336,8 +336,7 @@ void TestCli::badInput_data() {
     QTest::addColumn<int>("lines");      // on stderr
     QTest::addColumn<int>("showStatus"); // show names what write refuses, and shows it
     QTest::newRow("missing file") << QByteArray() << "no such file" << 1 << 4;
-    QTest::newRow("too few values") << QByteArray("3,145.0,,") << "fewer than 97 values" << 1
-                                    << 4;
+    QTest::newRow("too few values") << QByteArray("3,145.0,,") << "fewer than 97 values" << 1 << 4;
     const QByteArray good = encodeChannelFile(QStringLiteral("3"), sampleRows()).value();
     const auto changed = [&good](const char* from, const char* to) {
         return QByteArray(good).replace(from, to);
@@ -352,15 +351,15 @@ void TestCli::badInput_data() {
         << changed("430.01250", "146.52130")
         << "channel 1: receive frequency \"146.52130\": on neither the 5 kHz nor" << 2 << 0;
     QTest::newRow("letters, that would empty the channel but send its tones")
-        << changed("430.01250", "abc") << "channel 1: receive frequency \"abc\": not a number"
-        << 2 << 0;
-    QTest::newRow("a tone off the set") << changed("67.0", "77.7")
-                                        << "receive tone \"77.7\": not one of the radio's 39"
-                                        << 5 << 0; // as receive and transmit tones
-    QTest::newRow("squelch 12") << "12" + good.mid(1) << "squelch level \"12\": not a squelch"
-                                << 2 << 0;
-    QTest::newRow("binary garbage") << QByteArray("\x00\x01\x02", 3) << "not a channel file" << 1
-                                    << 4;
+        << changed("430.01250", "abc") << "channel 1: receive frequency \"abc\": not a number" << 2
+        << 0;
+    QTest::newRow("a tone off the set")
+        << changed("67.0", "77.7") << "receive tone \"77.7\": not one of the radio's 39" << 5
+        << 0; // as receive and transmit tones
+    QTest::newRow("squelch 12") << "12" + good.mid(1) << "squelch level \"12\": not a squelch" << 2
+                                << 0;
+    QTest::newRow("binary garbage")
+        << QByteArray("\x00\x01\x02", 3) << "not a channel file" << 1 << 4;
 }
 
 void TestCli::badInput() {
@@ -417,8 +416,8 @@ void TestCli::closedOutputNeverCutsATransfer() {
                  err.contains(QStringLiteral("standard output could not be written")),
              qPrintable(err));
     const ChannelFileRead held = readChannelFile(memoryOf(sim));
-    QVERIFY(compareInFrameForm("2", otherRows(), held.contents.squelch, held.contents.rows)
-                .isEmpty());
+    QVERIFY(
+        compareInFrameForm("2", otherRows(), held.contents.squelch, held.contents.rows).isEmpty());
 }
 
 void TestCli::fourRadiosOneSilent() {
@@ -693,7 +692,8 @@ void TestCli::csvToTheRadioAndBack() {
     // Without --squelch the CSV stands for level 3, which the radio does not hold.
     run = cli({"verify", "--port", port, list});
     QCOMPARE(run.status, 3);
-    QVERIFY2(run.err.contains(QStringLiteral(": squelch level: 3 expected, 5 in the radio\n")), qPrintable(run.err));
+    QVERIFY2(run.err.contains(QStringLiteral(": squelch level: 3 expected, 5 in the radio\n")),
+             qPrintable(run.err));
 
     // Scripts read the same English keys and field names whatever the language.
     run = cli({"verify", "--json", "--port", port, list}, kRunMs, QStringLiteral("zh_CN.UTF-8"));

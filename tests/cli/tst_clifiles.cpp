@@ -158,9 +158,11 @@ void TestCliFiles::versionAndHelp_data() {
     QTest::newRow("--help names convert") << QStringList{"--help"} << 0 << "  convert IN OUT"
                                           << "";
     QTest::newRow("show --help names the tool and the command")
-        << QStringList{"show", "--help"} << 0 << "Usage: zt41-cli show [options] FILE" << "";
-    QTest::newRow("--help-all as --help") << QStringList{"diff", "--help-all"} << 0
-                                          << "Usage: zt41-cli diff [options]" << "";
+        << QStringList{"show", "--help"} << 0 << "Usage: zt41-cli show [options] FILE"
+        << "";
+    QTest::newRow("--help-all as --help")
+        << QStringList{"diff", "--help-all"} << 0 << "Usage: zt41-cli diff [options]"
+        << "";
     QTest::newRow("the program named once") << QStringList{"show"} << 1 << ""
                                             << "zt41-cli: show takes one FILE";
     QTest::newRow("a squelch level no file could load")
@@ -214,10 +216,10 @@ void TestCliFiles::messagesFollowTheLocale_data() {
         << "选项：\n  --squelch <LEVEL>  信道数据库和 CSV 文件不含静噪级别";
     QTest::newRow("Qt's own error words")
         << Environment{{"LANG", "zh_CN.UTF-8"}} << QStringList{"show", "--bogus", "a.doc"} << 1
-        << "zt41-cli: 未知选项“bogus”。\n";
+        << "zt41-cli：未知选项“bogus”。\n"; // the full-width colon throughout
     QTest::newRow("a missing file")
         << Environment{{"LANG", "zh_CN.UTF-8"}} << QStringList{"show", "/nonexistent/a.doc"} << 4
-        << "zt41-cli: /nonexistent/a.doc：文件不存在\n";
+        << "zt41-cli：/nonexistent/a.doc：文件不存在\n";
     QTest::newRow("the library's CSV words follow the tool's language")
         << Environment{{"LANG", "zh_CN.UTF-8"}} << QStringList{"show", "no-frequency.csv"} << 4
         << "第一行没有 Frequency 列";
@@ -431,7 +433,10 @@ void TestCliFiles::showOfACsvNamesEachWarning() {
     const QStringList lines = run.err.split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), warnings.size());
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        QVERIFY2(lines[i].startsWith(QStringLiteral("zt41-cli: ") + csv + QStringLiteral(": ")),
+        // Chinese messages take the full-width colon.
+        const QString colon = locale.first().second.startsWith(u"zh") ? QStringLiteral("：")
+                                                                       : QStringLiteral(": ");
+        QVERIFY2(lines[i].startsWith(QStringLiteral("zt41-cli") + colon + csv + colon),
                  qPrintable(lines[i]));
         QVERIFY2(lines[i].contains(warnings[i]), qPrintable(lines[i]));
     }

@@ -447,14 +447,13 @@ void TestChirpCsv::toneModes_data() {
                                                    << "123.0"
                                                    << "123.0"
                                                    << "123.0" << QStringList();
-    QTest::newRow("TSQL with rToneFreq other than cToneFreq") << "TSQL"
-                                                             << "Tone->Tone"
-                                                             << "100.0"
-                                                             << "123.0"
-                                                             << "123.0"
-                                                             << "123.0"
-                                                             << QStringList{
-                                                                    "2 1 rToneFreq TonesDiffer 100.0"};
+    QTest::newRow("TSQL with rToneFreq other than cToneFreq")
+        << "TSQL"
+        << "Tone->Tone"
+        << "100.0"
+        << "123.0"
+        << "123.0"
+        << "123.0" << QStringList{"2 1 rToneFreq TonesDiffer 100.0"};
     QTest::newRow("Cross Tone->Tone") << "Cross"
                                       << "Tone->Tone"
                                       << "77.0"
@@ -760,10 +759,10 @@ void TestChirpCsv::exportSkipsEmptyChannels() {
     // A frequency no row can carry is named, never dropped in silence.
     rows[6][Field::Tf] = QStringLiteral("145.50000");
     rows[7][Field::Rf] = QStringLiteral("1e300");
-    QCOMPARE(chirpExportLeftOut(rows),
-             (QList<ChirpWarning>{{0, 7, "Offset", ChirpWarningKind::NoReceiveFrequency, "145.50000"},
-                                  {0, 8, "Frequency", ChirpWarningKind::NoReceiveFrequency,
-                                   "1e300"}}));
+    QCOMPARE(
+        chirpExportLeftOut(rows),
+        (QList<ChirpWarning>{{0, 7, "Offset", ChirpWarningKind::NoReceiveFrequency, "145.50000"},
+                             {0, 8, "Frequency", ChirpWarningKind::NoReceiveFrequency, "1e300"}}));
     QCOMPARE(QString::fromUtf8(encodeChirpCsv(rows)).count(QStringLiteral("\r\n")), 3);
 }
 
@@ -886,11 +885,11 @@ void TestChirpCsv::failedExportKeepsTheOldFile() {
 
 void TestChirpCsv::everyWarningHasWordsInBothLanguages() {
     const QList<ChirpWarningKind> kinds = {
-        ChirpWarningKind::NotANumber,   ChirpWarningKind::OutOfRange,
-        ChirpWarningKind::OffStep,      ChirpWarningKind::UnknownDuplex,
-        ChirpWarningKind::ToneNotInSet, ChirpWarningKind::UnsupportedToneMode,
-        ChirpWarningKind::UnknownPower, ChirpWarningKind::NotFm,
-        ChirpWarningKind::BadLocation,  ChirpWarningKind::RowsLeftOut,
+        ChirpWarningKind::NotANumber,    ChirpWarningKind::OutOfRange,
+        ChirpWarningKind::OffStep,       ChirpWarningKind::UnknownDuplex,
+        ChirpWarningKind::ToneNotInSet,  ChirpWarningKind::UnsupportedToneMode,
+        ChirpWarningKind::UnknownPower,  ChirpWarningKind::NotFm,
+        ChirpWarningKind::BadLocation,   ChirpWarningKind::RowsLeftOut,
         ChirpWarningKind::FinerThan10Hz, ChirpWarningKind::NegativeOffset,
         ChirpWarningKind::TonesDiffer,   ChirpWarningKind::NoReceiveFrequency};
     static const QRegularExpression han(QStringLiteral("\\p{Han}"));

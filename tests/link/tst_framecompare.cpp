@@ -40,10 +40,9 @@ void TestFrameCompare::differences_data() {
     QTest::newRow("channel number is no part of it") << "3" << 4 << 0 << "9" << L{};
     QTest::newRow("empty channel's shift off or blank") << "3" << 7 << 5 << "off" << L{};
     QTest::newRow("finer than 10 Hz") << "3" << 4 << 3 << "438.500001" << L{};
-    QTest::newRow("power on an empty channel, which no frame keeps") << "3" << 7 << 6 << "L"
-                                                                     << L{};
-    QTest::newRow("squelch 12 is held as 9") << "12" << 0 << 1 << "440.00000"
-                                             << L{{1, FrameField::Squelch, "3", "9"}};
+    QTest::newRow("power on an empty channel, which no frame keeps") << "3" << 7 << 6 << "L" << L{};
+    QTest::newRow("squelch 12 is held as 9")
+        << "12" << 0 << 1 << "440.00000" << L{{1, FrameField::Squelch, "3", "9"}};
     QTest::newRow("squelch level")
         << "4" << 0 << 1 << "440.00000" << L{{1, FrameField::Squelch, "3", "4"}};
     QTest::newRow("receive frequency 10 Hz off")

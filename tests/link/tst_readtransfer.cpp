@@ -175,7 +175,8 @@ void TestReadTransfer::malformedFrameChangesNothing_data() {
     QByteArray high = radioStream();
     high[447] = '\xb9';
     QTest::newRow("non-ASCII digit in frame 16") << high << 16 << int(Kind::ReadMalformed);
-    QTest::newRow("stray digit before the frames") << "7" + radioStream().left(447) << 2 << int(Kind::ReadOutOfPlace);
+    QTest::newRow("stray digit before the frames")
+        << "7" + radioStream().left(447) << 2 << int(Kind::ReadOutOfPlace);
     QTest::newRow("stray digit inside frame 9")
         << radioStream().insert(8 * 28 + 5, '4').left(448) << 10 << int(Kind::ReadOutOfPlace);
     QByteArray swapped = radioStream();
@@ -184,7 +185,8 @@ void TestReadTransfer::malformedFrameChangesNothing_data() {
     QTest::newRow("frames 5 and 6 swapped") << swapped << 5 << int(Kind::ReadOutOfPlace);
     QByteArray otherNumber = radioStream();
     otherNumber.replace(15 * 28, 2, "16");
-    QTest::newRow("frame 16 written from a row numbered 17") << otherNumber << 16 << int(Kind::ReadOutOfPlace);
+    QTest::newRow("frame 16 written from a row numbered 17")
+        << otherNumber << 16 << int(Kind::ReadOutOfPlace);
 }
 
 void TestReadTransfer::malformedFrameChangesNothing() {

@@ -212,12 +212,12 @@ void TestWriteTransfer::rowThatCannotTravelRefusesTheWrite_data() {
     // A channel file loaded with what typing never leaves in a cell.
     QTest::newRow("600 MHz fits a frame, the cell rule refuses it")
         << 4 << int(Field::Rf) << "600.00000" << FrameProblem::BreaksRule;
-    QTest::newRow("off every step") << 9 << int(Field::Tf) << "146.52130"
-                                    << FrameProblem::BreaksRule;
-    QTest::newRow("a tone off the set") << 1 << int(Field::Tct) << "77.7"
-                                        << FrameProblem::BreaksRule;
-    QTest::newRow("a row out of its place") << 5 << int(Field::No) << "9"
-                                            << FrameProblem::BreaksRule;
+    QTest::newRow("off every step")
+        << 9 << int(Field::Tf) << "146.52130" << FrameProblem::BreaksRule;
+    QTest::newRow("a tone off the set")
+        << 1 << int(Field::Tct) << "77.7" << FrameProblem::BreaksRule;
+    QTest::newRow("a row out of its place")
+        << 5 << int(Field::No) << "9" << FrameProblem::BreaksRule;
 }
 
 void TestWriteTransfer::rowThatCannotTravelRefusesTheWrite() {

@@ -442,10 +442,6 @@ zt41-cli 命令 --help 说明各个命令；--version 显示版本。
         <translation>，成功</translation>
     </message>
     <message>
-        <source>, failed</source>
-        <translation>，失败</translation>
-    </message>
-    <message>
         <source>PORT</source>
         <translation>端口</translation>
     </message>
@@ -556,6 +552,102 @@ zt41-cli 命令 --help 说明各个命令；--version 显示版本。
     <message>
         <source>cannot save the backup %1; nothing was written</source>
         <translation>无法保存备份 %1；没有写入对讲机</translation>
+    </message>
+    <message>
+        <source>standard output could not be written</source>
+        <translation>无法写入标准输出</translation>
+    </message>
+    <message>
+        <source>--squelch: &quot;%1&quot; is no squelch level: give 0 to 9</source>
+        <translation>--squelch：“%1”不是静噪级别：请给出 0 至 9</translation>
+    </message>
+    <message>
+        <source>%1 not written: it would not load back (a value too long, a number too large, or quotes the file cannot carry)</source>
+        <translation>%1 未写入：写入后无法读回（数值过长、数字过大，或文件无法保存的引号）</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>不是数字</translation>
+    </message>
+    <message>
+        <source>outside 130 to 500 MHz</source>
+        <translation>不在 130 至 500 MHz 之内</translation>
+    </message>
+    <message>
+        <source>on neither the 5 kHz nor the 6.25 kHz step</source>
+        <translation>不在 5 kHz 或 6.25 kHz 的步进上</translation>
+    </message>
+    <message>
+        <source>finer than the radio&apos;s 10 Hz</source>
+        <translation>精度超过本机的 10 Hz</translation>
+    </message>
+    <message>
+        <source>not one of the radio&apos;s 39 CTCSS tones</source>
+        <translation>不是本机的 39 个哑音之一</translation>
+    </message>
+    <message>
+        <source>neither on nor off, H nor L</source>
+        <translation>不是 on/off 或 H/L</translation>
+    </message>
+    <message>
+        <source>not a squelch level from 0 to 9</source>
+        <translation>不是 0 至 9 的静噪级别</translation>
+    </message>
+    <message>
+        <source>not the channel&apos;s place: the rows are out of order</source>
+        <translation>与信道位置不符：各行顺序错乱</translation>
+    </message>
+    <message>
+        <source>squelch level &quot;%1&quot;: %2</source>
+        <extracomment>&quot;squelch level &quot;12&quot;: not a squelch level from 0 to 9&quot;</extracomment>
+        <translation>静噪级别“%1”：%2</translation>
+    </message>
+    <message>
+        <source>channel %1: %2 &quot;%3&quot;: %4</source>
+        <extracomment>&quot;channel 1: receive frequency &quot;600.00000&quot;: outside 130 to 500 MHz&quot;</extracomment>
+        <translation>信道 %1：%2“%3”：%4</translation>
+    </message>
+    <message>
+        <source>squelch level: %1 %2, %3 %4</source>
+        <extracomment>&quot;squelch level: 3 in a.doc, 9 in b.doc&quot;</extracomment>
+        <translation>静噪级别：%1（%2），%3（%4）</translation>
+    </message>
+    <message>
+        <source>frame %1 of 16 is out of place: its channel number is not %2 (a radio written with misnumbered channels, or a lost character)</source>
+        <translation>第 %1/16 帧位置不符：其信道号不是 %2（对讲机写入时信道编号有误，或丢失了一个字符）</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>HOME is not set: no place for the backups (set XDG_DATA_HOME, or give --no-backup)</source>
+        <translation>未设置 HOME：备份无处存放（请设置 XDG_DATA_HOME，或使用 --no-backup）</translation>
+    </message>
+    <message>
+        <source>cannot write backups into %1; nothing was sent</source>
+        <translation>无法在 %1 中写入备份；未发送任何数据</translation>
+    </message>
+    <message>
+        <source>%1: the folder %2 does not exist or cannot be written</source>
+        <translation>%1：文件夹 %2 不存在或无法写入</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file that can be written</source>
+        <translation>%1 不是可写入的普通文件</translation>
+    </message>
+    <message>
+        <source>%1: nothing was sent</source>
+        <translation>%1：未发送任何数据</translation>
+    </message>
+    <message>
+        <source>zt41-cli: </source>
+        <extracomment>What stands before each message on standard error.</extracomment>
+        <translation>zt41-cli：</translation>
     </message>
 </context>
 </TS>
