@@ -9,16 +9,6 @@ using namespace zt41;
 
 Q_DECLARE_METATYPE(QList<ChannelFinding>)
 
-namespace {
-const QStringList kChannel = {"145.01250", "88.5", "145.61250", "100.0", "off", "H"};
-
-QStringList with(int field, const QString& value) {
-    QStringList six = kChannel;
-    six[field - 1] = value;
-    return six;
-}
-} // namespace
-
 class TestChannelCheck : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -28,73 +18,50 @@ private Q_SLOTS:
 
 void TestChannelCheck::findings_data() {
     QTest::addColumn<QString>("squelch");
-    QTest::addColumn<QString>("no"); // of channel 3
-    QTest::addColumn<QStringList>("six");
-    QTest::addColumn<QList<ChannelFinding>>("expected");
+    QTest::addColumn<int>("field"); // of channel 3, set to `value`
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("reason"); // -1: no finding
     using R = CheckReason;
-    const auto at = [](Field f, const QString& v, R r) {
-        return QList<ChannelFinding>{{3, f, v, r}};
+    const auto row = [](const char* name, const char* squelch, Field f, const char* v, int r) {
+        QTest::newRow(name) << squelch << int(f) << v << r;
     };
-    QTest::newRow("a typed channel") << "3"
-                                     << "3" << kChannel << QList<ChannelFinding>{};
-    QTest::newRow("what the window lets in: empty, blank picks, 0, tx alone, 67, +5e2")
-        << "-1"
-        << " 3 " << QStringList{"0", "   ", "500", "67", "  ", ""} << QList<ChannelFinding>{};
-    QTest::newRow("power on an empty channel")
-        << "  9"
-        << "3" << QStringList{"", "", "", "", "", "L"} << QList<ChannelFinding>{};
-    QTest::newRow("600 MHz") << "3"
-                             << "3" << with(1, "600.00000")
-                             << at(Field::Rf, "600.00000", R::OutOfRange);
-    QTest::newRow("1e300 MHz") << "3"
-                               << "3" << with(3, "1e300") << at(Field::Tf, "1e300", R::OutOfRange);
-    QTest::newRow("off every step")
-        << "3"
-        << "3" << with(1, "146.52130") << at(Field::Rf, "146.52130", R::OffStep);
-    QTest::newRow("finer than 10 Hz")
-        << "3"
-        << "3" << with(3, "145.0125001") << at(Field::Tf, "145.0125001", R::FinerThan10Hz);
-    QTest::newRow("letters") << "3"
-                             << "3" << with(1, "abc") << at(Field::Rf, "abc", R::NotANumber);
-    QTest::newRow("a number and more")
-        << "3"
-        << "3" << with(1, "145abc") << at(Field::Rf, "145abc", R::NotANumber);
-    QTest::newRow("a tone off the set")
-        << "3"
-        << "3" << with(2, "77.7") << at(Field::Rct, "77.7", R::NotATone);
-    QTest::newRow("a tone with hundredths")
-        << "3"
-        << "3" << with(4, "71.94") << at(Field::Tct, "71.94", R::NotATone);
-    QTest::newRow("shift ON") << "3"
-                              << "3" << with(5, "ON") << at(Field::Bt, "ON", R::NotAChoice);
-    QTest::newRow("power 5W") << "3"
-                              << "3" << with(6, "5W") << at(Field::Pw, "5W", R::NotAChoice);
-    QTest::newRow("row out of its place")
-        << "3"
-        << "5" << kChannel << at(Field::No, "5", R::ChannelNumber);
-    QTest::newRow("row without a number") << "3"
-                                          << "" << kChannel << at(Field::No, "", R::ChannelNumber);
-    QTest::newRow("squelch 12") << "12"
-                                << "3" << kChannel
-                                << QList<ChannelFinding>{{0, Field::No, "12", R::SquelchLevel}};
-    QTest::newRow("squelch 9.5 rounds to 10")
-        << "9.5"
-        << "3" << kChannel << QList<ChannelFinding>{{0, Field::No, "9.5", R::SquelchLevel}};
-    QTest::newRow("squelch -1e400 no file could load")
-        << "-1e400"
-        << "3" << kChannel << QList<ChannelFinding>{{0, Field::No, "-1e400", R::SquelchLevel}};
+    row("a typed channel", "3", Field::Rf, "145.01250", -1);
+    row("a tone written as 67, a level of -1", "-1", Field::Rct, "67", -1);
+    row("a blank pick", "  9", Field::Tct, "  ", -1);
+    row("a transmit frequency alone, as an out-of-range receive one leaves it", "3", Field::Rf, "",
+        -1);
+    row("no receive frequency: the cell rule's empty channel", "3", Field::Rf, "0", -1);
+    row("600 MHz", "3", Field::Rf, "600.00000", int(R::OutOfRange));
+    row("1e300 MHz", "3", Field::Tf, "1e300", int(R::OutOfRange));
+    row("off every step", "3", Field::Rf, "146.52130", int(R::OffStep));
+    row("finer than 10 Hz", "3", Field::Tf, "145.0125001", int(R::FinerThan10Hz));
+    row("letters", "3", Field::Rf, "abc", int(R::NotANumber));
+    row("a number and more", "3", Field::Tf, "145abc", int(R::NotANumber));
+    row("a tone off the set", "3", Field::Rct, "77.7", int(R::NotATone));
+    row("a tone with hundredths", "3", Field::Tct, "71.94", int(R::NotATone));
+    row("shift ON", "3", Field::Bt, "ON", int(R::NotAChoice));
+    row("power 5W", "3", Field::Pw, "5W", int(R::NotAChoice));
+    row("a row out of its place", "3", Field::No, "5", int(R::ChannelNumber));
+    row("a row without a number", "3", Field::No, "", int(R::ChannelNumber));
+    row("squelch 9.5 rounds to 10", "9.5", Field::No, "3", int(R::SquelchLevel));
+    row("squelch -1e400, which no file could load", "-1e400", Field::No, "3", int(R::SquelchLevel));
 }
 
 void TestChannelCheck::findings() {
     QFETCH(QString, squelch);
-    QFETCH(QString, no);
-    QFETCH(QStringList, six);
-    QFETCH(QList<ChannelFinding>, expected);
+    QFETCH(int, field);
+    QFETCH(QString, value);
+    QFETCH(int, reason);
     ChannelRows rows{};
     for (int k = 1; k <= kChannelCount; ++k)
-        rows[k - 1] = makeRow(k, k == 3 ? six : kChannel);
-    rows[2][Field::No] = no;
+        rows[k - 1] = makeRow(k, {"145.01250", "88.5", "145.61250", "100.0", "off", "H"});
     rows[0][Field::No] = QString(); // a write numbers channel 1 itself
+    rows[2].fields[field] = value;
+    QList<ChannelFinding> expected;
+    if (reason == int(CheckReason::SquelchLevel))
+        expected = {{0, Field::No, squelch, CheckReason::SquelchLevel}};
+    else if (reason >= 0)
+        expected = {{3, Field(field), value, CheckReason(reason)}};
     QCOMPARE(checkChannelSet(squelch, rows), expected);
 }
 
