@@ -31,6 +31,12 @@ struct ChannelRecord {
 
 using ChannelRows = std::array<ChannelRecord, kChannelCount>;
 
+// What a radio holds, or is to hold: the squelch level and the 16 rows.
+struct ChannelSet {
+    QString squelch;
+    ChannelRows rows{};
+};
+
 // The database names of the fields, in position order.
 inline constexpr std::array<const char*, kFieldCount> kFieldNames = {"no",  "rf", "rct", "tf",
                                                                      "tct", "bt", "pw"};

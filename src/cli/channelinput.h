@@ -10,10 +10,7 @@
 namespace zt41::cli {
 
 // The squelch level and 16 rows the tool works with; rows numbered 1 to 16.
-struct ChannelSet {
-    QString squelch;
-    ChannelRows rows{};
-};
+using zt41::ChannelSet;
 
 // Reads a channel file (.doc), a CHIRP CSV file (.csv) or the window's
 // channel database (ZT41XE.mdb, opened read-only and never changed). A CSV

@@ -181,29 +181,6 @@ int waitMs(const QCommandLineParser& parser, bool* ok) {
     return static_cast<int>(seconds * 1000);
 }
 
-// $XDG_DATA_HOME/zt41/backups, made ready for writing before any radio is
-// read: a backup that cannot be kept must not cost the radio its channels.
-// A relative XDG_DATA_HOME is ignored, as the XDG rules say.
-std::optional<QString> readyBackupFolder(QString* error) {
-    QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
-    if (!QDir::isAbsolutePath(dataHome)) {
-        const QString home = qEnvironmentVariable("HOME");
-        if (!QDir::isAbsolutePath(home)) {
-            *error = Words::tr("HOME is not set: no place for the backups (set XDG_DATA_HOME, "
-                               "or give --no-backup)");
-            return std::nullopt;
-        }
-        dataHome = home + QStringLiteral("/.local/share");
-    }
-    const QString folder = QDir::cleanPath(dataHome + QStringLiteral("/zt41/backups"));
-    const QFileInfo info(folder);
-    if (!QDir().mkpath(folder) || !info.isDir() || !info.isWritable()) {
-        *error = Words::tr("cannot write backups into %1; nothing was sent").arg(folder);
-        return std::nullopt;
-    }
-    return folder;
-}
-
 // Where read -o saves, judged before the radio is read, so a read is never
 // lost to a bad name: a plain file or none, in a folder that takes files.
 std::optional<OutputKind> readyOutput(const QString& path, QString* error) {
@@ -334,15 +311,21 @@ int radioCommand(const QString& command, const QStringList& arguments) {
         options.toSend = *set;
         options.operation =
             command == u"write" ? RadioJob::Operation::Write : RadioJob::Operation::Verify;
-        options.backup = command == u"write" && !parser.isSet(noBackup);
         options.verify = command == u"verify" || !parser.isSet(noVerify);
-        if (options.backup) {
-            const std::optional<QString> folder = readyBackupFolder(&error);
-            if (!folder) {
-                complain(error);
+        // Made ready before any radio is read: a backup that cannot be kept
+        // must not cost a radio its channels.
+        if (command == u"write" && !parser.isSet(noBackup)) {
+            options.backup = BackupStore::standard();
+            if (!options.backup) {
+                complain(Words::tr("HOME is not set: no place for the backups (set "
+                                   "XDG_DATA_HOME, or give --no-backup)"));
                 return kCannotSave;
             }
-            options.backupFolder = *folder;
+            if (options.backup->prepare() != BackupStore::Problem::None) {
+                complain(Words::tr("cannot write backups into %1; nothing was sent")
+                             .arg(options.backup->folder()));
+                return kCannotSave;
+            }
         }
     }
 
