@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/portmap.h"
+
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
@@ -12,6 +14,24 @@ namespace zt41::cli {
 // "zt41-cli COMMAND"), prints the help for --help and --help-all, and words a
 // usage error. Gives false with the status to end with.
 bool parseCommand(QCommandLineParser& parser, const QStringList& arguments, int* status);
+
+// A radio's port as the user named it, and the device it stands for.
+struct PortChoice {
+    QString name;
+    QString device;
+};
+
+// The options of the commands that talk to radios.
+QCommandLineOption portOption();
+QCommandLineOption portsOption();
+QCommandLineOption waitOption();
+QCommandLineOption jsonOption();
+// The ports named by --port (through --ports or the platform's table), each
+// with its device; nothing, with one line, when a name is unknown or one
+// device is given twice under any names.
+std::optional<QList<PortChoice>> choosePorts(const QCommandLineParser& parser, QString* error);
+// The port table --ports gives, or the platform's.
+std::optional<PortMap> portMapOf(const QCommandLineParser& parser, QString* error);
 
 // The squelch level given on the command line, as the window's list would
 // hold it: a number that rounds to 0..9. Nothing, with one line, otherwise.

@@ -13,5 +13,6 @@ int verifyCommand(const QStringList& arguments);
 int showCommand(const QStringList& arguments);
 int diffCommand(const QStringList& arguments);
 int convertCommand(const QStringList& arguments);
+int doctorCommand(const QStringList& arguments);
 
 } // namespace zt41::cli

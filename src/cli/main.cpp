@@ -25,6 +25,7 @@ QString usageText() {
         "  show FILE                    print the channels of a file\n"
         "  diff FILE1 FILE2             list what differs between two files\n"
         "  convert IN OUT               convert between .doc, .csv and the database\n"
+        "  doctor [--port P]            check the cable and the ports, and say what is wrong\n"
         "\n"
         "FILE is a channel file (.doc), a CHIRP CSV file (.csv) or the channel\n"
         "database ZT41XE.mdb (read only). A CSV file and the database hold no\n"
@@ -58,6 +59,8 @@ int run(const QStringList& arguments) {
         return diffCommand(rest);
     if (command == u"convert")
         return convertCommand(rest);
+    if (command == u"doctor")
+        return doctorCommand(rest);
     if (command == u"--version" || command == u"-v") {
         writeOut(QStringLiteral("zt41-cli %1\n").arg(QCoreApplication::applicationVersion()));
         return kDone;

@@ -27,15 +27,18 @@ namespace zt41::cli {
 
 namespace {
 
+const QString kPort = QStringLiteral("port");
+const QString kPorts = QStringLiteral("ports");
+const QString kWait = QStringLiteral("wait");
+const QString kJson = QStringLiteral("json");
+const QString kSquelch = QStringLiteral("squelch");
+
 int usage(const QString& why) {
     complain(why);
     return kUsage;
 }
 
-struct PortChoice {
-    QString name;
-    QString device;
-};
+} // namespace
 
 // Built when a command runs, after the translation is loaded.
 QCommandLineOption portOption() {
@@ -60,6 +63,8 @@ QCommandLineOption jsonOption() {
     return QCommandLineOption(QStringLiteral("json"),
                               Words::tr("Print the outcome of each radio as one JSON document."));
 }
+namespace {
+
 QCommandLineOption squelchOption() {
     return QCommandLineOption(
         QStringLiteral("squelch"),
@@ -67,12 +72,6 @@ QCommandLineOption squelchOption() {
                   "none (default 3)."),
         QStringLiteral("LEVEL"), QStringLiteral("3"));
 }
-
-const QString kPort = QStringLiteral("port");
-const QString kPorts = QStringLiteral("ports");
-const QString kWait = QStringLiteral("wait");
-const QString kJson = QStringLiteral("json");
-const QString kSquelch = QStringLiteral("squelch");
 
 void addRadioOptions(QCommandLineParser& parser) {
     parser.addOption(portOption());
@@ -82,19 +81,23 @@ void addRadioOptions(QCommandLineParser& parser) {
     parser.addHelpOption();
 }
 
-// The ports named by --port, each with its device; nothing, with a message,
-// when a name is unknown or given twice.
+} // namespace
+
+std::optional<PortMap> portMapOf(const QCommandLineParser& parser, QString* error) {
+    if (!parser.isSet(kPorts))
+        return PortMap::platformDefault();
+    QString why;
+    const std::optional<PortMap> given = PortMap::fromList(parser.value(kPorts), &why);
+    if (!given)
+        *error = Words::tr("--ports: %1").arg(why);
+    return given;
+}
+
 std::optional<QList<PortChoice>> choosePorts(const QCommandLineParser& parser, QString* error) {
-    PortMap map = PortMap::platformDefault();
-    if (parser.isSet(kPorts)) {
-        QString why;
-        const std::optional<PortMap> given = PortMap::fromList(parser.value(kPorts), &why);
-        if (!given) {
-            *error = Words::tr("--ports: %1").arg(why);
-            return std::nullopt;
-        }
-        map = *given;
-    }
+    const std::optional<PortMap> givenMap = portMapOf(parser, error);
+    if (!givenMap)
+        return std::nullopt;
+    const PortMap& map = *givenMap;
     QList<PortChoice> ports;
     QSet<QString> seen;
     static const QRegularExpression com(QStringLiteral("^COM([1-8])$"),
@@ -135,6 +138,8 @@ std::optional<QList<PortChoice>> choosePorts(const QCommandLineParser& parser, Q
     }
     return ports;
 }
+
+namespace {
 
 Fleet::Style styleFor(const QCommandLineParser& parser) {
     if (parser.isSet(kJson))
