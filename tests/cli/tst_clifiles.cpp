@@ -492,7 +492,8 @@ void TestCliFiles::manPageListsEveryOption() {
     QVERIFY(options > 0);
     static const QRegularExpression option(QStringLiteral("^ +(?:-\\w, )?--([a-z-]+)"),
                                            QRegularExpression::MultilineOption);
-    for (const char* command : {"ports", "read", "write", "verify", "show", "diff", "convert"}) {
+    for (const char* command :
+         {"ports", "read", "write", "verify", "show", "diff", "convert", "doctor"}) {
         const QString help = cli({QString::fromLatin1(command), "--help"}).out;
         const qsizetype from =
             page.indexOf(QStringLiteral(".B zt41\\-cli %1\n").arg(QLatin1String(command)));

@@ -187,48 +187,6 @@
         <translation>要写入的文件，以 .doc 或 .csv 结尾。</translation>
     </message>
     <message>
-        <source>Usage: zt41-cli COMMAND [OPTIONS]
-
-Commands:
-  ports [--probe]              list the serial ports and whether they open
-  read --port P [-o FILE]      read the radio&apos;s channels
-  write --port P FILE          back up, write FILE, read back and compare
-  verify --port P FILE         compare what the radio holds with FILE
-  show FILE                    print the channels of a file
-  diff FILE1 FILE2             list what differs between two files
-  convert IN OUT               convert between .doc, .csv and the database
-
-FILE is a channel file (.doc), a CHIRP CSV file (.csv) or the channel
-database ZT41XE.mdb (read only). A CSV file and the database hold no
-squelch level: --squelch LEVEL gives it (default 3).
---port may be given several times for several radios at once.
-zt41-cli COMMAND --help describes each command; --version prints the version.
-
-Exit status: 0 done, 1 usage, 2 port or radio, 3 differences found,
-4 bad input file, 5 output or backup file not written, 130 interrupted.
-</source>
-        <translation>用法：zt41-cli 命令 [选项]
-
-命令：
-  ports [--probe]              列出串行端口及能否打开
-  read --port P [-o FILE]      读取对讲机的信道
-  write --port P FILE          备份，写入 FILE，再读回校验
-  verify --port P FILE         校验对讲机中的信道与 FILE 是否一致
-  show FILE                    显示文件中的信道
-  diff FILE1 FILE2             列出两个文件的不同之处
-  convert IN OUT               在 .doc、.csv 和数据库之间转换
-
-FILE 是信道文件（.doc）、CHIRP CSV 文件（.csv）或信道数据库
-ZT41XE.mdb（只读）。CSV 文件和数据库不含静噪级别，
-由 --squelch 级别 给出（默认 3）。
---port 可以给出多次，同时写多台对讲机。
-zt41-cli 命令 --help 说明各个命令；--version 显示版本。
-
-退出状态：0 完成，1 用法错误，2 端口或对讲机错误，3 校验发现不同，
-4 输入文件错误，5 输出或备份文件未能写入，130 被中断。
-</translation>
-    </message>
-    <message>
         <source>unknown command &quot;%1&quot;; see zt41-cli --help</source>
         <translation>未知命令“%1”；请看 zt41-cli --help</translation>
     </message>
@@ -546,10 +504,6 @@ zt41-cli 命令 --help 说明各个命令；--version 显示版本。
         <translation>校验发现 %1 处不同，第一处：%2</translation>
     </message>
     <message>
-        <source>cannot create the backup folder %1</source>
-        <translation>无法创建备份文件夹 %1</translation>
-    </message>
-    <message>
         <source>cannot save the backup %1; nothing was written</source>
         <translation>无法保存备份 %1；没有写入对讲机</translation>
     </message>
@@ -648,6 +602,126 @@ zt41-cli 命令 --help 说明各个命令；--version 显示版本。
         <source>zt41-cli: </source>
         <extracomment>What stands before each message on standard error.</extracomment>
         <translation>zt41-cli：</translation>
+    </message>
+    <message>
+        <source>Usage: zt41-cli COMMAND [OPTIONS]
+
+Commands:
+  ports [--probe]              list the serial ports and whether they open
+  read --port P [-o FILE]      read the radio&apos;s channels
+  write --port P FILE          back up, write FILE, read back and compare
+  verify --port P FILE         compare what the radio holds with FILE
+  show FILE                    print the channels of a file
+  diff FILE1 FILE2             list what differs between two files
+  convert IN OUT               convert between .doc, .csv and the database
+  doctor [--port P]            check the cable and the ports, and say what is wrong
+
+FILE is a channel file (.doc), a CHIRP CSV file (.csv) or the channel
+database ZT41XE.mdb (read only). A CSV file and the database hold no
+squelch level: --squelch LEVEL gives it (default 3).
+--port may be given several times for several radios at once.
+zt41-cli COMMAND --help describes each command; --version prints the version.
+
+Exit status: 0 done, 1 usage, 2 port or radio, 3 differences found,
+4 bad input file, 5 output or backup file not written, 130 interrupted.
+</source>
+        <translation>用法：zt41-cli 命令 [选项]
+
+命令：
+  ports [--probe]              列出串行端口及能否打开
+  read --port P [-o FILE]      读取对讲机的信道
+  write --port P FILE          备份，写入 FILE，再读回校验
+  verify --port P FILE         校验对讲机中的信道与 FILE 是否一致
+  show FILE                    显示文件中的信道
+  diff FILE1 FILE2             列出两个文件的不同之处
+  convert IN OUT               在 .doc、.csv 和数据库之间转换
+  doctor [--port P]            检查连接线和端口，并说明问题所在
+
+FILE 是信道文件（.doc）、CHIRP CSV 文件（.csv）或信道数据库
+ZT41XE.mdb（只读）。CSV 文件和数据库不含静噪级别，
+由 --squelch 级别 给出（默认 3）。
+--port 可以给出多次，同时写多台对讲机。
+zt41-cli 命令 --help 说明各个命令；--version 显示版本。
+
+退出状态：0 完成，1 用法错误，2 端口或对讲机错误，3 校验发现不同，
+4 输入文件错误，5 输出或备份文件未能写入，130 被中断。
+</translation>
+    </message>
+    <message>
+        <source>USB %1:%2%3, driver %4</source>
+        <translation>USB %1:%2%3，驱动 %4</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>advice: close the other program that uses the cable</source>
+        <translation>建议：关闭正在使用连接线的另一个程序</translation>
+    </message>
+    <message>
+        <source>advice: close %1, which holds it</source>
+        <translation>建议：关闭占用它的 %1</translation>
+    </message>
+    <message>
+        <source>advice: you are in group %1 already: log out and in again</source>
+        <translation>建议：您已在 %1 组中：请注销后重新登录</translation>
+    </message>
+    <message>
+        <source>advice: sudo adduser $USER %1, then log out and in again</source>
+        <translation>建议：执行 sudo adduser $USER %1，然后注销并重新登录</translation>
+    </message>
+    <message>
+        <source>advice: plug the cable in; if it is in, the system does not take its chip (see dmesg)</source>
+        <translation>建议：插上连接线；如已插上，则系统不识别其芯片（见 dmesg）</translation>
+    </message>
+    <message>
+        <source>a radio answers &quot;C&quot;: ready</source>
+        <translation>对讲机应答“C”：已就绪</translation>
+    </message>
+    <message>
+        <source>no answer to &quot;C&quot; within a second</source>
+        <translation>一秒内没有应答“C”</translation>
+    </message>
+    <message>
+        <source>advice: switch the radio on, push the plug fully home, and check that this is the radio&apos;s port</source>
+        <translation>建议：打开对讲机电源，把插头插到底，并确认这是对讲机的端口</translation>
+    </message>
+    <message>
+        <source>our own bytes came back</source>
+        <translation>发出的字节被原样送回</translation>
+    </message>
+    <message>
+        <source>advice: a looped cable, or a device that is not the radio</source>
+        <translation>建议：连接线被短接成回环，或该设备不是对讲机</translation>
+    </message>
+    <message>
+        <source>an unexpected answer: %1</source>
+        <translation>意外的应答：%1</translation>
+    </message>
+    <message>
+        <source>advice: not a ZT41, or a line at another speed</source>
+        <translation>建议：不是 ZT41，或线路速率不同</translation>
+    </message>
+    <message>
+        <source>brltty (pid %1) runs: it claims CH340 cables for braille displays; without one, sudo apt remove brltty</source>
+        <translation>brltty（pid %1）正在运行：它会把 CH340 连接线当作盲文显示器占用；如不使用盲文显示器，请执行 sudo apt remove brltty</translation>
+    </message>
+    <message>
+        <source>%1 (pid %2) runs: it probes new serial ports; the program&apos;s udev rule keeps it off radio cables, or stop it while programming</source>
+        <translation>%1（pid %2）正在运行：它会探测新的串行端口；本程序的 udev 规则会让它避开对讲机连接线，或在写频时停止它</translation>
+    </message>
+    <message>
+        <source>Checks every serial port (or those given with --port): the device and its USB chip and driver, whether it opens and, if not, why and who holds it, services that take serial ports away, and what answers &quot;C&quot; within a second. Exit status 0 when a radio answered, 2 when none did.</source>
+        <translation>检查每个串行端口（或 --port 给出的端口）：设备及其 USB 芯片和驱动，能否打开，打不开的原因及占用它的程序，会占用串行端口的服务，以及一秒内对“C”的应答。有对讲机应答时退出状态为 0，没有则为 2。</translation>
+    </message>
+    <message>
+        <source>doctor takes no arguments</source>
+        <translation>doctor 不接受参数</translation>
+    </message>
+    <message>
+        <source>no serial port found: plug the cable in (see dmesg)</source>
+        <translation>没有找到串行端口：请插上连接线（见 dmesg）</translation>
     </message>
 </context>
 </TS>
