@@ -8,8 +8,8 @@ zt41_packages=(
     qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite qt6-qpa-plugins
     qt6-tools-dev qt6-l10n-tools # Qt6LinguistTools and lrelease: zt41-cli's translation
     fonts-arphic-gkai00mp fonts-arphic-gbsn00lp fonts-wqy-microhei
-    # checks of the installed files and the Debian package
-    desktop-file-utils appstream dpkg-dev groff-base
+    # the Debian package (debian/) and its checks
+    debhelper lintian desktop-file-utils appstream dpkg-dev groff-base
     # the fuzz targets
     clang libclang-rt-dev
 )

@@ -34,15 +34,21 @@ private:
     MessageBoxes m_boxes{nullptr};
 };
 
-} // namespace
+// The command line, read before the window system starts, so that --help,
+// --version and a bad option are answered (status 0, 0 and 1) on a console or
+// over SSH, where no display exists.
+struct StartOptions {
+    bool portsGiven = false;
+    QString ports;
+    bool demo = false;
+    bool dataHome = false;
+    bool platformGiven = false;
+};
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("zt41"));
-    QApplication::setApplicationVersion(QStringLiteral("A 1.1"));
-    QApplication::setWindowIcon(programIcon());
-
-    // Without options the program behaves as it always has.
+StartOptions readStartOptions(int& argc, char* argv[]) {
+    // Destroyed before QApplication is made: the parser needs an application
+    // for the program's name in the help, not a window system.
+    QCoreApplication core(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("ZT41 channel programmer"));
     parser.addHelpOption();
@@ -60,9 +66,50 @@ int main(int argc, char* argv[]) {
     parser.addOption(portsOption);
     parser.addOption(demoOption);
     parser.addOption(dataHomeOption);
-    parser.process(app);
 
-    if (parser.isSet(dataHomeOption)) {
+    // Qt's own options of a window program (-platform offscreen, -style fusion,
+    // ...) pass here untouched; QApplication takes them later.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const char* name :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+          "qwindowicon", "qwindowtitle", "session", "display", "geometry", "title", "icon", "style",
+          "stylesheet", "qmljsdebugger", "dialogs", "fontengine"}) {
+        QCommandLineOption qtOption(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtOption);
+    }
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption qtOption(QString::fromLatin1(name));
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtOption);
+    }
+    parser.process(core);
+
+    return {parser.isSet(portsOption), parser.value(portsOption), parser.isSet(demoOption),
+            parser.isSet(dataHomeOption), parser.isSet(QStringLiteral("platform"))};
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("zt41"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("A 1.1"));
+    const StartOptions options = readStartOptions(argc, argv);
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // Without a display Qt would abort with a core dump; say what is missing.
+    if (!options.platformGiven && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fprintf(stderr, "zt41: no display (DISPLAY and WAYLAND_DISPLAY are not set); start "
+                             "the window on a desktop, or use zt41-cli on a console\n");
+        return 1;
+    }
+#endif
+
+    QApplication app(argc, argv);
+    QApplication::setWindowIcon(programIcon());
+
+    if (options.dataHome) {
         QString error;
         if (!enterDataHome(&error)) {
             std::fprintf(stderr, "zt41: %s\n", qPrintable(error));
@@ -71,9 +118,9 @@ int main(int argc, char* argv[]) {
     }
 
     PortMap ports = PortMap::platformDefault();
-    if (parser.isSet(portsOption)) {
+    if (options.portsGiven) {
         QString error;
-        const auto map = PortMap::fromList(parser.value(portsOption), &error);
+        const auto map = PortMap::fromList(options.ports, &error);
         if (!map) {
             std::fprintf(stderr, "zt41: %s\n", qPrintable(error));
             return 2;
@@ -89,7 +136,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "zt41: %s\n", qPrintable(signalError));
 
     DemoRadio demo;
-    if (parser.isSet(demoOption)) {
+    if (options.demo) {
         const QString device = demo.start(DemoRadio::defaultProgram());
         if (device.isEmpty()) {
             std::fprintf(stderr, "zt41: %s\n", qPrintable(demo.errorString()));

@@ -61,8 +61,24 @@ for page in "$root"/share/man/man1/*.1; do
     [ -z "$warnings" ] || fail "$page: $warnings"
 done
 
-version=$(QT_QPA_PLATFORM=offscreen "$root/bin/zt41" --version 2>/dev/null)
-[ "$version" = "zt41 A 1.1" ] || fail "zt41 --version said: $version"
+grep -qx 'Exec=zt41 --data-home --demo' "$desktop" || fail "no desktop action starting the demo"
+grep -qx 'Name\[zh_CN\]=演示（模拟对讲机）' "$desktop" || fail "the demo action has not its Chinese name"
+
+# Over SSH or on a console there is no display: the options that need no window
+# are answered all the same (ARGS, status, what the output holds).
+while IFS='|' read -r args status expected; do
+    output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ASAN_OPTIONS=detect_leaks=0 \
+        "$root/bin/zt41" $args 2>&1) && got=0 || got=$?
+    [ "$got" = "$status" ] && grep -q -- "$expected" <<<"$output" \
+        || fail "zt41 $args without a display: status $got: $output"
+done <<'CASES'
+--version|0|^zt41 A 1.1$
+--help|0|--demo
+-platform offscreen -h|0|--ports
+--no-such-option|1|Unknown option 'no-such-option'
+--ports|1|Missing value after '--ports'
+--demo|1|^zt41: no display
+CASES
 
 if [ "$with_cli" = 1 ]; then
     "$root/bin/zt41-cli" --version >/dev/null || fail "zt41-cli --version"
@@ -99,7 +115,7 @@ if [ "$with_radio" = 1 ]; then
     # Started as the desktop entry starts it (here on the simulated radio's
     # port), the program keeps its database in $XDG_DATA_HOME/zt41, created on
     # first start, and leaves the working directory alone.
-    exec_line=$(sed -n 's/^Exec=zt41 //p' "$desktop")
+    exec_line=$(sed -n 's/^Exec=zt41 //p' "$desktop" | head -n 1)
     mkdir -p "$dest/cwd"
     (cd "$dest/cwd" && XDG_DATA_HOME=$dest/xdg QT_QPA_PLATFORM=offscreen \
         ASAN_OPTIONS=detect_leaks=0 exec "$root/bin/zt41" $exec_line --ports "$device") \
