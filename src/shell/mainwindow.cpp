@@ -24,6 +24,7 @@
 #include "pickerbox.h"
 #include "portdialog.h"
 #include "programicon.h"
+#include "safeprogramming.h"
 #include "twips.h"
 
 #include <QCloseEvent>
@@ -226,6 +227,12 @@ void MainWindow::buildMenus() {
     m_exitAction = bar->addAction(QStringLiteral("       退出系统(&E)"), this, &QWidget::close);
     m_exitAction->setObjectName(QStringLiteral("退出"));
 
+    // Beside the defined commands, before 帮助: what makes programming safe.
+    m_toolsMenu = bar->addMenu(QStringLiteral("       工具(&T)"));
+    m_toolsMenu->setObjectName(QStringLiteral("工具"));
+    m_toolsMenu->menuAction()->setObjectName(QStringLiteral("工具"));
+    m_safe = new SafeProgramming(*this, m_table, m_link, m_ports, *m_messages);
+    m_safe->addTo(m_toolsMenu);
     m_helpMenu = bar->addMenu(QStringLiteral("       帮助(&H)"));
     m_helpMenu->setObjectName(QStringLiteral("帮助"));
     m_helpMenu->menuAction()->setObjectName(QStringLiteral("帮助"));
@@ -320,7 +327,20 @@ void MainWindow::showDueMessages() {
 }
 
 bool MainWindow::transferRunning() const {
-    return m_session->isBusy();
+    return m_session->isBusy() || m_toolHolding;
+}
+
+void MainWindow::holdLinkForTool(bool held) {
+    m_toolHolding = held;
+    lockFor(held ? Transfer::Write : Transfer::None);
+    m_writeAction->setEnabled(!held);
+    for (QAction* a : m_toolsMenu->actions())
+        a->setEnabled(!held);
+    if (held) {
+        m_session->stopPoll();
+    } else {
+        m_session->startPollNow();
+    }
 }
 
 void MainWindow::writeCommand() {

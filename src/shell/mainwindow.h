@@ -30,6 +30,7 @@ class PortDialog;
 class PortMap;
 class ReadTransfer;
 class ReadyPoll;
+class SafeProgramming;
 class SerialLink;
 class StatusClear;
 class TableRows;
@@ -87,6 +88,12 @@ public:
     void commitPendingEdit();
     PortDialog* portDialog() const;
     HelpWindows& helpWindows() const { return *m_help; }
+    SafeProgramming& safeProgramming() const { return *m_safe; }
+
+    // A command of the 工具 menu talks to the radio: the lock of a write (both
+    // transfer commands included) and the ready poll stopped until it lets go.
+    void holdLinkForTool(bool held);
+    void showStatusText(const QString& text) { setStatus(text); }
 
     static QString caption() { return QStringLiteral("ZT41 [版本 A 1.1]"); }
 
@@ -142,6 +149,9 @@ private:
     QAction* m_writeAction = nullptr;
     QAction* m_exitAction = nullptr;
     QMenu* m_helpMenu = nullptr;
+    QMenu* m_toolsMenu = nullptr;
+    SafeProgramming* m_safe = nullptr;
+    bool m_toolHolding = false;
     QPointer<PortDialog> m_portDialog;
     QList<PortOpenFailure> m_probeFailures;
 };

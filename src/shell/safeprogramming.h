@@ -1,0 +1,86 @@
+#pragma once
+
+#include "link/connectioncheck.h"
+#include "link/guardedjob.h"
+
+#include <QDialog>
+#include <QObject>
+#include <QPointer>
+
+class QHBoxLayout;
+class QMenu;
+class QPushButton;
+class QTableWidget;
+
+namespace zt41 {
+
+class ChannelTable;
+class MainWindow;
+class MessageSink;
+class PortMap;
+class SerialLink;
+
+// A window listing rows of text, with buttons below; modeless, found by its
+// objectName, so that no test waits on it.
+class ListWindow : public QDialog {
+    Q_OBJECT
+public:
+    ListWindow(const QString& name, const QString& title, const QString& intro,
+               const QStringList& heads, QWidget* parent);
+    QTableWidget* table() const { return m_table; }
+    void setRows(const QList<QStringList>& rows);
+    QPushButton* addButton(const QString& name, const QString& text);
+
+private:
+    QTableWidget* m_table;
+    QHBoxLayout* m_buttons;
+};
+
+// The 工具 menu's commands that talk to the radio: a write kept safe by a
+// backup and a read-back, a check of the radio against the table, the
+// backups, and the connection check. Each runs the library's guarded job on
+// the window's port under the same lock as a write.
+class SafeProgramming : public QObject {
+    Q_OBJECT
+public:
+    SafeProgramming(MainWindow& window, ChannelTable& table, SerialLink& link, const PortMap* ports,
+                    MessageSink& messages);
+
+    void addTo(QMenu* tools);
+
+    void writeAndVerify();
+    void verifyRadio();
+    void showBackups();
+    void showConnectionCheck();
+
+    bool isRunning() const { return m_job != nullptr; }
+    GuardedJob* job() const { return m_job; }
+
+private:
+    enum class Purpose { WriteAndVerify, Verify, Restore, WriteBackup };
+    void run(GuardedJob::Operation operation, const ChannelSet& set, Purpose purpose);
+    void progress();
+    void ended();
+    void showDifferences(const GuardedJob::Result& r, bool offerRestore);
+    void offerRestore(const QString& text, const QString& backupPath);
+    void restore(const QString& backupPath);
+    void loadBackup(const QString& path);
+    void writeBackup(const QString& path);
+    void fillConnectionWindow();
+    ChannelSet tableSet() const;
+    QString portName() const;
+
+    MainWindow& m_window;
+    ChannelTable& m_table;
+    SerialLink& m_link;
+    const PortMap* m_ports;
+    MessageSink& m_messages;
+    GuardedJob* m_job = nullptr;
+    Purpose m_purpose = Purpose::Verify;
+    QPointer<ListWindow> m_backups;
+    QPointer<ListWindow> m_connection;
+    ConnectionCheck* m_check = nullptr;
+    bool m_reopenAfterCheck = false;
+};
+
+} // namespace zt41
