@@ -3,6 +3,7 @@
 #include "channels/databaselock.h"
 #include "recordingmessages.h"
 #include "shell/mainwindow.h"
+#include "sqlfiles.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -16,7 +17,28 @@ class TestDatabaseLock : public QObject {
 private Q_SLOTS:
     void oneHolderAtATime();
     void secondCopyIsRefusedWithItsReason();
+    void lockNamingNoLiveCopyIsTakenOver_data();
+    void lockNamingNoLiveCopyIsTakenOver();
+    void badDatabaseIsRefusedWithItsReason_data();
+    void badDatabaseIsRefusedWithItsReason();
+    void numbersOutOfOrderAreOfferedARenumbering_data();
+    void numbersOutOfOrderAreOfferedARenumbering();
 };
+
+namespace {
+
+// Table Chane (or `table`) with `columns`, one row for each of `numbers`.
+QStringList chane(int rows, const QString& columns = QStringLiteral("no, rf, rct, tf, tct, bt, pw"),
+                  QStringList numbers = {}, const QString& table = QStringLiteral("Chane")) {
+    for (int k = numbers.size() + 1; k <= rows; ++k)
+        numbers << QString::number(k);
+    QStringList sql{QStringLiteral("CREATE TABLE %1 (%2)").arg(table, columns)};
+    for (const QString& no : numbers)
+        sql << QStringLiteral("INSERT INTO %1 (no) VALUES ('%2')").arg(table, no);
+    return sql;
+}
+
+} // namespace
 
 void TestDatabaseLock::oneHolderAtATime() {
     QTemporaryDir dir;
@@ -54,6 +76,80 @@ void TestDatabaseLock::secondCopyIsRefusedWithItsReason() {
     QCOMPARE(messages.shown[0].title, QStringLiteral("系统信息"));
     QVERIFY(!secondTable.isOpen());
     QCOMPARE(firstTable.row(0).text(Field::Rf), QStringLiteral("145.01250"));
+}
+
+void TestDatabaseLock::lockNamingNoLiveCopyIsTakenOver_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("empty, as a power cut leaves it") << QByteArray();
+    QTest::newRow("garbage") << QByteArray("\x01\x02 zt41\n");
+}
+
+void TestDatabaseLock::lockNamingNoLiveCopyIsTakenOver() {
+    QFETCH(QByteArray, content);
+    QTemporaryDir dir;
+    const QString db = dir.filePath(ChannelTable::defaultFileName());
+    QFile stale(DatabaseLock::lockPathFor(db));
+    QVERIFY(stale.open(QIODevice::WriteOnly));
+    stale.write(content);
+    stale.close();
+    DatabaseLock lock;
+    QCOMPARE(lock.acquire(db), DatabaseLock::Result::Locked);
+    DatabaseLock second;
+    QCOMPARE(second.acquire(db), DatabaseLock::Result::HeldByAnother);
+}
+
+void TestDatabaseLock::badDatabaseIsRefusedWithItsReason_data() {
+    QTest::addColumn<QStringList>("sql");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("18 rows") << chane(18) << "表 Chane 有 18 行，应为 16 行";
+    QTest::newRow("10 rows") << chane(10) << "表 Chane 有 10 行，应为 16 行";
+    QTest::newRow("no rows") << chane(0) << "表 Chane 有 0 行，应为 16 行";
+    QTest::newRow("columns in another order")
+        << chane(16, "rf, no, rct, tf, tct, bt, pw") << "表 Chane 的列应为 no, rf, rct, tf, tct, bt, pw";
+    QTest::newRow("no table Chane") << chane(16, "no", {}, "Other") << "没有表 Chane";
+}
+
+void TestDatabaseLock::badDatabaseIsRefusedWithItsReason() {
+    QFETCH(QStringList, sql);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(ChannelTable::defaultFileName());
+    QVERIFY(runSql(path, sql));
+    const QByteArray before = fileBytes(path);
+    ChannelTable table;
+    DatabaseLock lock;
+    RecordingMessages messages;
+    QVERIFY(!openChannelDatabase(table, path, messages, &lock));
+    QCOMPARE(messages.texts(), QStringList{"数据库文件无法打开！\n" + reason});
+    QVERIFY(!lock.isLocked());
+    QCOMPARE(fileBytes(path), before);
+}
+
+void TestDatabaseLock::numbersOutOfOrderAreOfferedARenumbering_data() {
+    QTest::addColumn<QStringList>("numbers");
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("gaps, renumbered") << QStringList{"1", "2", "5", "7"} << true;
+    QTest::newRow("empty, left alone") << QStringList(16, QString()) << false;
+}
+
+void TestDatabaseLock::numbersOutOfOrderAreOfferedARenumbering() {
+    QFETCH(QStringList, numbers);
+    QFETCH(bool, yes);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(ChannelTable::defaultFileName());
+    QVERIFY(runSql(path, chane(16, "no, rf, rct, tf, tct, bt, pw", numbers)));
+    const QByteArray before = fileBytes(path);
+    RecordingMessages messages;
+    messages.answer = yes;
+    ChannelTable table;
+    DatabaseLock lock;
+    QCOMPARE(openChannelDatabase(table, path, messages, &lock), yes);
+    QCOMPARE(messages.texts(), QStringList{"信道号不是 1 到 16，是否重新编号？"});
+    if (!yes)
+        QCOMPARE(fileBytes(path), before);
+    ChannelTable reopened;
+    QVERIFY(reopened.open(path));
+    QCOMPARE(reopened.numbersInOrder(), yes);
 }
 
 QTEST_MAIN(TestDatabaseLock)
