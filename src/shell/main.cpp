@@ -1,6 +1,7 @@
 #include "channels/channeltable.h"
 #include "channels/databaselock.h"
 #include "demoradio.h"
+#include "filedialogs.h"
 #include "files/workingdir.h"
 #include "link/portmap.h"
 #include "link/qserialportlink.h"
@@ -8,10 +9,13 @@
 #include "mainwindow.h"
 #include "messageboxes.h"
 #include "programicon.h"
+#include "qtchinese.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QPointer>
+#include <QStandardPaths>
 
 #include <cstdio>
 
@@ -29,6 +33,11 @@ public:
         std::fflush(stderr);
         m_boxes.show(text, title, icon);
     }
+    bool ask(const QString& text, const QString& title) override {
+        std::fprintf(stderr, "zt41: %s\n", qPrintable(text));
+        std::fflush(stderr);
+        return m_boxes.ask(text, title);
+    }
 
 private:
     MessageBoxes m_boxes{nullptr};
@@ -41,6 +50,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("zt41"));
     QApplication::setApplicationVersion(QStringLiteral("A 1.1"));
     QApplication::setWindowIcon(programIcon());
+    // Qt's own dialogs and buttons speak the window's language.
+    loadQtChinese(app);
 
     // Without options the program behaves as it always has.
     QCommandLineParser parser;
@@ -81,12 +92,25 @@ int main(int argc, char* argv[]) {
         ports = *map;
     }
 
-    // SIGTERM, SIGINT and SIGHUP end the program as its close button does:
-    // the demo radio is stopped, the port and the database are closed.
+    // SIGTERM, SIGINT and SIGHUP end the program as its close button does,
+    // at any moment: the demo radio is stopped, the port and the database are
+    // closed, an open edit is stored. No message box waits for a click any more.
     SignalWatcher signalWatcher;
     QString signalError;
     if (!signalWatcher.install(signalError))
         std::fprintf(stderr, "zt41: %s\n", qPrintable(signalError));
+    bool ending = false;
+    QPointer<MainWindow> window;
+    QObject::connect(&signalWatcher, &SignalWatcher::terminationRequested, &app, [&] {
+        ending = true;
+        MessageBoxes::closeAllForExit();
+        if (window)
+            window->close();
+        // Ends every event loop now running (the read) and, for a signal taken
+        // while the window was still starting, the main loop as soon as it begins.
+        QCoreApplication::quit();
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    });
 
     DemoRadio demo;
     if (parser.isSet(demoOption)) {
@@ -106,18 +130,18 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "zt41: %s\n", qPrintable(table.errorString()));
         return 1;
     }
+    if (ending)
+        return 0;
 
+    // Started from the desktop, the working folder is a hidden one: the file
+    // dialogs start among the user's documents instead.
+    QtFileDialogs dialogs(parser.isSet(dataHomeOption)
+                              ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                              : QDir::currentPath());
     QSerialPortLink link(ports);
-    MainWindow window({table, link, &ports});
-    QObject::connect(&signalWatcher, &SignalWatcher::terminationRequested, &app, [&window] {
-        window.close();
-        // Ends every event loop now running (a message box, the read) and, for a
-        // signal taken while the window was still starting, the main loop as
-        // soon as it begins.
-        QCoreApplication::quit();
-        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    });
-    if (!window.start())
-        return 1;
+    MainWindow mainWindow({table, link, &ports, nullptr, &dialogs});
+    window = &mainWindow;
+    if (!mainWindow.start())
+        return ending ? 0 : 1;
     return QApplication::exec();
 }
