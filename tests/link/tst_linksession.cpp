@@ -1,5 +1,4 @@
 #include "link/readtransfer.h"
-#include "link/readypoll.h"
 #include "link/writetransfer.h"
 #include "radiostream.h"
 #include "sessionbench.h"
@@ -19,7 +18,6 @@ private Q_SLOTS:
     void busyFromCommandToEnd();
     void pollRestartWaitsForTheTransfer_data();
     void pollRestartWaitsForTheTransfer();
-    void lostPortIsReopenedWhenItComesBack();
 };
 
 void TestLinkSession::timersKeepTheirNamesAndPeriods_data() {
@@ -118,29 +116,6 @@ void TestLinkSession::pollRestartWaitsForTheTransfer() {
             b.write().tick();
         QVERIFY(b.isRunning(WindowTimer::ReadyPoll));
     }
-}
-
-void TestLinkSession::lostPortIsReopenedWhenItComesBack() {
-    SessionBench b;
-    QVERIFY(b.start());
-    b.link.deliver("C");
-    b.session->poll().tick();
-    QCOMPARE(b.status(), LinkStatus::Ready);
-    // The cable is pulled while nothing runs: the line is cleared at once.
-    b.link.close();
-    b.link.openable.clear();
-    Q_EMIT b.link.linkLost(QStringLiteral("gone"));
-    QCOMPARE(b.status(), LinkStatus::Empty);
-    b.session->poll().tick();
-    // The cable is back: the same port opens and the radio is asked again.
-    b.link.openable = {1};
-    b.session->poll().tick();
-    QCOMPARE(b.link.openAttempts, (QList<int>{1, 1, 1}));
-    QCOMPARE(b.link.sends.last(), QByteArray("C"));
-    // A port closed on purpose (the port dialog) is not reopened behind its back.
-    b.link.close();
-    b.session->poll().tick();
-    QVERIFY(!b.link.isOpen());
 }
 
 QTEST_GUILESS_MAIN(TestLinkSession)
