@@ -32,6 +32,18 @@ bool looksLikeSqlite(const QString& path) {
     return f.read(16) == QByteArray("SQLite format 3\0", 16);
 }
 
+// Whether a column declared with this type keeps the texts stored in it as
+// they are (SQLite's type affinity): a numeric column turns "145.01250" into
+// 145.0125.
+bool keepsText(const QString& declared) {
+    const QString type = declared.toUpper();
+    if (type.contains(QLatin1String("INT")))
+        return false;
+    return type.isEmpty() || type.contains(QLatin1String("CHAR")) ||
+           type.contains(QLatin1String("CLOB")) || type.contains(QLatin1String("TEXT")) ||
+           type.contains(QLatin1String("BLOB"));
+}
+
 // Runs an UPDATE meant for one row. Any other count means the file is not
 // what it was when it opened (a damaged page, a shared rowid): a failure.
 bool exactlyOneRow(QSqlQuery& q, QString& error) {
@@ -112,9 +124,11 @@ bool ChannelTable::openExisting() {
     QSqlQuery columns(db);
     if (!columns.exec(QStringLiteral("PRAGMA table_info(Chane)")))
         return fail(columns.lastError().text(), OpenProblem::Damaged);
-    QStringList names;
-    while (columns.next())
+    QStringList names, types;
+    while (columns.next()) {
         names << columns.value(1).toString().toLower();
+        types << columns.value(2).toString();
+    }
     if (names.isEmpty())
         return fail(QStringLiteral("%1 holds no table Chane").arg(m_path), OpenProblem::NoTable);
     for (int i = 0; i < kFieldCount; ++i) {
@@ -123,6 +137,13 @@ bool ChannelTable::openExisting() {
                                        "no, rf, rct, tf, tct, bt, pw")
                             .arg(m_path),
                         OpenProblem::Columns);
+    }
+    for (int i = 1; i < kFieldCount; ++i) {
+        if (!keepsText(types[i]))
+            return fail(QStringLiteral("column %1 of table Chane in %2 is declared %3, which "
+                                       "changes the texts stored in it")
+                            .arg(names[i], m_path, types[i]),
+                        OpenProblem::ColumnTypes);
     }
 
     // A write lock taken and given back proves the file can be written.

@@ -28,6 +28,7 @@ public:
         Damaged,      // SQLite's own check found the file damaged; errorString() has its words
         NoTable,      // no table Chane
         Columns,      // Chane's columns are not no, rf, rct, tf, tct, bt, pw in this order
+        ColumnTypes,  // a column rf to pw is numeric and would change the texts stored in it
         RowCount,     // Chane does not hold 16 rows; foundRows() says how many
         SharedRowIds, // two rows share a rowid: a write could not tell them apart
         Other,

@@ -76,6 +76,8 @@ QString whyRefused(const ChannelTable& table) {
         return QStringLiteral("没有表 Chane");
     case Problem::Columns:
         return QStringLiteral("表 Chane 的列应为 no, rf, rct, tf, tct, bt, pw");
+    case Problem::ColumnTypes:
+        return QStringLiteral("表 Chane 的列类型会改变存入的文字");
     case Problem::RowCount:
         return QStringLiteral("表 Chane 有 %1 行，应为 16 行").arg(table.foundRows());
     case Problem::SharedRowIds:

@@ -108,6 +108,8 @@ void TestDatabaseLock::badDatabaseIsRefusedOrMended_data() {
     QTest::newRow("columns in another order")
         << chane(16, "rf, no, rct, tf, tct, bt, pw") << false
         << refused + "表 Chane 的列应为 no, rf, rct, tf, tct, bt, pw";
+    QTest::newRow("a numeric column") << chane(16, "no, rf REAL, rct, tf, tct, bt, pw") << false
+                                      << refused + "表 Chane 的列类型会改变存入的文字";
     QTest::newRow("no table Chane")
         << chane(16, "no", {}, "Other") << false << refused + "没有表 Chane";
     QTest::newRow("gaps, renumbered")
