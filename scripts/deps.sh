@@ -7,6 +7,7 @@ zt41_packages=(
     build-essential cmake ninja-build
     qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite qt6-qpa-plugins
     qt6-tools-dev qt6-l10n-tools # Qt6LinguistTools and lrelease: zt41-cli's translation
+    qt6-translations-l10n # Qt's own texts in Chinese: the window's file dialogs and buttons
     fonts-arphic-gkai00mp fonts-arphic-gbsn00lp fonts-wqy-microhei
     # the Debian package (debian/) and its checks
     debhelper lintian desktop-file-utils appstream dpkg-dev groff-base

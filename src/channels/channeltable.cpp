@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -31,6 +32,32 @@ bool looksLikeSqlite(const QString& path) {
     return f.read(16) == QByteArray("SQLite format 3\0", 16);
 }
 
+// Whether a column declared with this type keeps the texts stored in it as
+// they are (SQLite's type affinity): a numeric column turns "145.01250" into
+// 145.0125.
+bool keepsText(const QString& declared) {
+    const QString type = declared.toUpper();
+    if (type.contains(QLatin1String("INT")))
+        return false;
+    return type.isEmpty() || type.contains(QLatin1String("CHAR")) ||
+           type.contains(QLatin1String("CLOB")) || type.contains(QLatin1String("TEXT")) ||
+           type.contains(QLatin1String("BLOB"));
+}
+
+// Runs an UPDATE meant for one row. Any other count means the file is not
+// what it was when it opened (a damaged page, a shared rowid): a failure.
+bool exactlyOneRow(QSqlQuery& q, QString& error) {
+    if (!q.exec()) {
+        error = q.lastError().text();
+        return false;
+    }
+    if (q.numRowsAffected() != 1) {
+        error = QStringLiteral("a write meant for one row changed %1").arg(q.numRowsAffected());
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 ChannelTable::ChannelTable(QObject* parent)
@@ -41,8 +68,9 @@ ChannelTable::~ChannelTable() {
     closeConnection();
 }
 
-bool ChannelTable::fail(const QString& reason) {
+bool ChannelTable::fail(const QString& reason, OpenProblem problem) {
     m_error = reason;
+    m_problem = problem;
     m_open = false;
     return false;
 }
@@ -67,15 +95,18 @@ bool ChannelTable::openFile(const QString& path) {
     m_open = false;
     m_path = QFileInfo(path).absoluteFilePath();
     m_error.clear();
+    m_problem = OpenProblem::None;
+    m_foundRows = 0;
     const QFileInfo info(m_path);
     if (info.exists()) {
         if (!info.isFile())
-            return fail(QStringLiteral("%1 is not a file").arg(m_path));
+            return fail(QStringLiteral("%1 is not a file").arg(m_path), OpenProblem::NotAFile);
         // Qt's SQLite driver opens any file without complaint; look first.
         if (!looksLikeSqlite(m_path))
-            return fail(QStringLiteral("%1 is not an SQLite database").arg(m_path));
+            return fail(QStringLiteral("%1 is not an SQLite database").arg(m_path),
+                        OpenProblem::NotSqlite);
         if (!info.isWritable())
-            return fail(QStringLiteral("%1 cannot be written").arg(m_path));
+            return fail(QStringLiteral("%1 cannot be written").arg(m_path), OpenProblem::ReadOnly);
         return openExisting();
     }
     return createNew();
@@ -87,30 +118,58 @@ bool ChannelTable::openExisting() {
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000"));
     if (!db.open())
         return fail(db.lastError().text());
+    if (!checkIntegrity())
+        return false;
 
     QSqlQuery columns(db);
     if (!columns.exec(QStringLiteral("PRAGMA table_info(Chane)")))
-        return fail(columns.lastError().text());
-    QStringList names;
-    while (columns.next())
+        return fail(columns.lastError().text(), OpenProblem::Damaged);
+    QStringList names, types;
+    while (columns.next()) {
         names << columns.value(1).toString().toLower();
+        types << columns.value(2).toString();
+    }
     if (names.isEmpty())
-        return fail(QStringLiteral("%1 holds no table Chane").arg(m_path));
+        return fail(QStringLiteral("%1 holds no table Chane").arg(m_path), OpenProblem::NoTable);
     for (int i = 0; i < kFieldCount; ++i) {
         if (names.size() <= i || names[i] != QLatin1String(kFieldNames[i]))
             return fail(QStringLiteral("table Chane in %1 does not have the fields "
                                        "no, rf, rct, tf, tct, bt, pw")
-                            .arg(m_path));
+                            .arg(m_path),
+                        OpenProblem::Columns);
+    }
+    for (int i = 1; i < kFieldCount; ++i) {
+        if (!keepsText(types[i]))
+            return fail(QStringLiteral("column %1 of table Chane in %2 is declared %3, which "
+                                       "changes the texts stored in it")
+                            .arg(names[i], m_path, types[i]),
+                        OpenProblem::ColumnTypes);
     }
 
     // A write lock taken and given back proves the file can be written.
     QSqlQuery probe(db);
     if (!probe.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return fail(QStringLiteral("%1 cannot be written: %2")
-                        .arg(m_path, probe.lastError().databaseText()));
+                        .arg(m_path, probe.lastError().databaseText()),
+                    OpenProblem::ReadOnly);
     probe.exec(QStringLiteral("ROLLBACK"));
 
     return loadRows();
+}
+
+bool ChannelTable::checkIntegrity() {
+    // A damaged file may open and even take writes that then go nowhere; it
+    // is refused as it is, never mended behind the user's back.
+    QSqlQuery check(connection(m_connection));
+    if (!check.exec(QStringLiteral("PRAGMA quick_check")))
+        return fail(check.lastError().databaseText(), OpenProblem::Damaged);
+    QStringList findings;
+    while (check.next())
+        findings << check.value(0).toString();
+    if (findings != QStringList{QStringLiteral("ok")})
+        return fail(findings.isEmpty() ? check.lastError().databaseText() : findings.first(),
+                    OpenProblem::Damaged);
+    return true;
 }
 
 bool ChannelTable::createNew() {
@@ -147,18 +206,27 @@ bool ChannelTable::loadRows() {
                                "ORDER BY rowid")))
         return fail(q.lastError().text());
     int n = 0;
+    QSet<qint64> rowIds;
     while (q.next()) {
-        if (n == kChannelCount)
-            return fail(QStringLiteral("table Chane in %1 has more than 16 rows").arg(m_path));
-        m_rowIds[n] = q.value(0).toLongLong();
-        for (int f = 0; f < kFieldCount; ++f) {
-            const QVariant v = q.value(f + 1);
-            m_rows[n].fields[f] = v.isNull() ? FieldValue() : FieldValue(v.toString());
+        if (n < kChannelCount) {
+            m_rowIds[n] = q.value(0).toLongLong();
+            rowIds.insert(m_rowIds[n]);
+            for (int f = 0; f < kFieldCount; ++f) {
+                const QVariant v = q.value(f + 1);
+                m_rows[n].fields[f] = v.isNull() ? FieldValue() : FieldValue(v.toString());
+            }
         }
         ++n;
     }
+    if (q.lastError().isValid())
+        return fail(q.lastError().text(), OpenProblem::Damaged);
+    m_foundRows = n;
     if (n != kChannelCount)
-        return fail(QStringLiteral("table Chane in %1 has %2 rows, not 16").arg(m_path).arg(n));
+        return fail(QStringLiteral("table Chane in %1 has %2 rows, not 16").arg(m_path).arg(n),
+                    OpenProblem::RowCount);
+    if (rowIds.size() != kChannelCount)
+        return fail(QStringLiteral("rows of table Chane in %1 share a rowid").arg(m_path),
+                    OpenProblem::SharedRowIds);
     m_open = true;
     m_current = 0;
     return true;
@@ -210,9 +278,9 @@ bool ChannelTable::store(int row, const std::vector<std::pair<Field, QString>>& 
     if (!m_open || changes.empty())
         return m_open;
     QSqlDatabase db = connection(m_connection);
-    const bool batch = changes.size() > 1;
-    if (batch && !db.transaction()) {
+    if (!db.transaction()) {
         m_error = db.lastError().text();
+        Q_EMIT storeFailed(m_error);
         return false;
     }
     QSqlQuery q(db);
@@ -221,17 +289,18 @@ bool ChannelTable::store(int row, const std::vector<std::pair<Field, QString>>& 
                       .arg(QLatin1String(kFieldNames[static_cast<int>(field)])));
         q.addBindValue(asText(text));
         q.addBindValue(m_rowIds[row]);
-        if (!q.exec()) {
-            m_error = q.lastError().text();
-            if (batch)
-                db.rollback();
+        if (!exactlyOneRow(q, m_error)) {
+            q.finish();
+            db.rollback();
+            reloadAfterFailure();
             Q_EMIT storeFailed(m_error);
             return false;
         }
     }
-    if (batch && !db.commit()) {
+    if (!db.commit()) {
         m_error = db.lastError().text();
         db.rollback();
+        reloadAfterFailure();
         Q_EMIT storeFailed(m_error);
         return false;
     }
@@ -259,8 +328,81 @@ bool ChannelTable::replaceDataFields(const ChannelRows& rows) {
             q.addBindValue(v ? QVariant(asText(*v)) : QVariant(QMetaType(QMetaType::QString)));
         }
         q.addBindValue(m_rowIds[r]);
-        if (!q.exec()) {
-            m_error = q.lastError().text();
+        if (!exactlyOneRow(q, m_error)) {
+            q.finish();
+            db.rollback();
+            reloadAfterFailure();
+            return false;
+        }
+    }
+    if (!db.commit()) {
+        m_error = db.lastError().text();
+        db.rollback();
+        reloadAfterFailure();
+        return false;
+    }
+    for (int r = 0; r < kChannelCount; ++r) {
+        for (int f = 1; f < kFieldCount; ++f) {
+            const FieldValue& v = rows[r].fields[f];
+            m_rows[r].fields[f] = v ? FieldValue(asText(*v)) : FieldValue();
+        }
+    }
+    Q_EMIT rowsReplaced();
+    return true;
+}
+
+} // namespace zt41
+
+namespace zt41 {
+
+void ChannelTable::reloadAfterFailure() {
+    // The rows show what the file holds; a file that cannot even be read
+    // back keeps the rows as they were.
+    QSqlQuery q(connection(m_connection));
+    if (!q.exec(QStringLiteral("SELECT rowid, no, rf, rct, tf, tct, bt, pw FROM Chane "
+                               "ORDER BY rowid")))
+        return;
+    ChannelRows rows{};
+    std::array<qint64, kChannelCount> ids{};
+    int n = 0;
+    while (q.next()) {
+        if (n == kChannelCount)
+            return;
+        ids[n] = q.value(0).toLongLong();
+        for (int f = 0; f < kFieldCount; ++f) {
+            const QVariant v = q.value(f + 1);
+            rows[n].fields[f] = v.isNull() ? FieldValue() : FieldValue(v.toString());
+        }
+        ++n;
+    }
+    if (n != kChannelCount || ids != m_rowIds || rows == m_rows)
+        return;
+    m_rows = rows;
+    Q_EMIT rowsReplaced();
+}
+
+bool ChannelTable::numbersInOrder() const {
+    for (int r = 0; r < kChannelCount; ++r)
+        if (m_rows[r].text(Field::No) != QString::number(r + 1))
+            return false;
+    return true;
+}
+
+bool ChannelTable::renumber() {
+    if (!m_open)
+        return false;
+    QSqlDatabase db = connection(m_connection);
+    if (!db.transaction()) {
+        m_error = db.lastError().text();
+        return false;
+    }
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("UPDATE Chane SET no = ? WHERE rowid = ?"));
+    for (int r = 0; r < kChannelCount; ++r) {
+        q.addBindValue(QString::number(r + 1));
+        q.addBindValue(m_rowIds[r]);
+        if (!exactlyOneRow(q, m_error)) {
+            q.finish();
             db.rollback();
             return false;
         }
@@ -270,12 +412,8 @@ bool ChannelTable::replaceDataFields(const ChannelRows& rows) {
         db.rollback();
         return false;
     }
-    for (int r = 0; r < kChannelCount; ++r) {
-        for (int f = 1; f < kFieldCount; ++f) {
-            const FieldValue& v = rows[r].fields[f];
-            m_rows[r].fields[f] = v ? FieldValue(asText(*v)) : FieldValue();
-        }
-    }
+    for (int r = 0; r < kChannelCount; ++r)
+        m_rows[r][Field::No] = QString::number(r + 1);
     Q_EMIT rowsReplaced();
     return true;
 }

@@ -19,6 +19,21 @@ class ChannelTable : public QObject {
 public:
     static constexpr int kNoRow = -1;
 
+    // Why open() refused a file, as a value: each front end words it.
+    enum class OpenProblem {
+        None,
+        NotAFile,
+        NotSqlite,
+        ReadOnly,
+        Damaged,      // SQLite's own check found the file damaged; errorString() has its words
+        NoTable,      // no table Chane
+        Columns,      // Chane's columns are not no, rf, rct, tf, tct, bt, pw in this order
+        ColumnTypes,  // a column rf to pw is numeric and would change the texts stored in it
+        RowCount,     // Chane does not hold 16 rows; foundRows() says how many
+        SharedRowIds, // two rows share a rowid: a write could not tell them apart
+        Other,
+    };
+
     explicit ChannelTable(QObject* parent = nullptr);
     ~ChannelTable() override;
     Q_DISABLE_COPY_MOVE(ChannelTable)
@@ -31,6 +46,14 @@ public:
     bool open(const QString& path);
     bool isOpen() const { return m_open; }
     QString errorString() const { return m_error; }
+    OpenProblem openProblem() const { return m_problem; }
+    int foundRows() const { return m_foundRows; }
+
+    // The channel numbers read 1 to 16 in row order.
+    bool numbersInOrder() const;
+    // Sets the channel numbers to 1 to 16 in row order, in one transaction;
+    // nothing else changes. False, with nothing changed, when it cannot be stored.
+    bool renumber();
     QString filePath() const { return m_path; }
 
     // The cursor: 0 to 15, or kNoRow after walking past the sixteenth row.
@@ -62,7 +85,8 @@ Q_SIGNALS:
     void rowsReplaced();
     void currentRowChanged(int row);
     // A write of one row could not be stored (the file is locked by another
-    // program or cannot be written); the row keeps what the file holds.
+    // program, cannot be written, or the write did not change exactly that
+    // row); the rows show what the file holds.
     // replaceDataFields() says so by its result alone: its callers report it.
     void storeFailed(const QString& reason);
 
@@ -72,12 +96,16 @@ private:
     bool openExisting();
     bool createNew();
     bool loadRows();
+    bool checkIntegrity();
+    void reloadAfterFailure();
     bool store(int row, const std::vector<std::pair<Field, QString>>& changes);
-    bool fail(const QString& reason);
+    bool fail(const QString& reason, OpenProblem problem = OpenProblem::Other);
 
     QString m_connection;
     QString m_path;
     QString m_error;
+    OpenProblem m_problem = OpenProblem::None;
+    int m_foundRows = 0;
     bool m_open = false;
     int m_current = 0;
     std::array<qint64, kChannelCount> m_rowIds{};

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QLockFile>
+#include <QThread>
 
 namespace zt41 {
 
@@ -27,8 +28,19 @@ DatabaseLock::Result DatabaseLock::acquire(const QString& databasePath) {
     if (lock->error() != QLockFile::LockFailedError)
         return Result::Failed;
     QString host, application;
-    lock->getLockInfo(&m_holderPid, &host, &application);
-    return Result::HeldByAnother;
+    if (lock->getLockInfo(&m_holderPid, &host, &application))
+        return Result::HeldByAnother;
+    // A lock file that names no process (empty, as a power cut right after its
+    // creation leaves it, or garbage) is stale. A copy starting this moment
+    // writes its name within a blink: look once more before taking it over.
+    QThread::msleep(kUnnamedGraceMs);
+    if (lock->getLockInfo(&m_holderPid, &host, &application))
+        return Result::HeldByAnother;
+    m_holderPid = 0;
+    if (!lock->removeStaleLockFile() || !lock->tryLock(0))
+        return Result::Failed;
+    m_lock = std::move(lock);
+    return Result::Locked;
 }
 
 void DatabaseLock::release() {

@@ -11,10 +11,12 @@ namespace zt41 {
 // Keeps a second copy of the program off a channel database that one copy
 // already works on: two copies would each keep their own view of the rows,
 // write stale rows to the radio and mix their edits in the file. The lock is a
-// file beside the database; the lock of a copy that died is taken over.
+// file beside the database; a lock that names no live copy (its copy died,
+// or the file is empty or garbage) is taken over.
 class DatabaseLock {
 public:
     enum class Result { Locked, HeldByAnother, Failed };
+    static constexpr unsigned long kUnnamedGraceMs = 100;
 
     DatabaseLock();
     ~DatabaseLock();

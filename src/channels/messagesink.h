@@ -12,6 +12,9 @@ class MessageSink {
 public:
     virtual ~MessageSink() = default;
     virtual void show(const QString& text, const QString& title, MessageIcon icon) = 0;
+    // A question with the buttons 是 and 否; true for 是. A front end that
+    // cannot ask anyone answers 否.
+    virtual bool ask(const QString& /*text*/, const QString& /*title*/) { return false; }
 };
 
 // The titles the program's messages carry.

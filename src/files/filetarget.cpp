@@ -57,4 +57,10 @@ bool replaceFileWith(const QString& path, const QByteArray& bytes) {
     return file.commit();
 }
 
+QString withFilterSuffix(const QString& typed, const QString& suffix) {
+    if (typed.isEmpty() || !QFileInfo(typed).suffix().isEmpty())
+        return typed;
+    return typed.endsWith(u'.') ? typed + suffix : typed + u'.' + suffix;
+}
+
 } // namespace zt41

@@ -31,4 +31,9 @@ bool isWritableFileTarget(const QString& path, const QString& protectedPath = QS
 // never a truncated file reported as saved.
 bool replaceFileWith(const QString& path, const QByteArray& bytes);
 
+// The name a save goes to when the user typed `typed` with the filter of
+// `suffix` ("doc", "csv") chosen: a name without an extension gets the
+// filter's; a name with one keeps it.
+QString withFilterSuffix(const QString& typed, const QString& suffix);
+
 } // namespace zt41

@@ -2,6 +2,7 @@
 
 #include "readtransfer.h"
 #include "readypoll.h"
+#include "seriallink.h"
 #include "statusclear.h"
 #include "writetransfer.h"
 
@@ -26,6 +27,18 @@ LinkSession::LinkSession(SerialLink& link, RowStore& rows, QObject* parent)
             [this] { m_poll->tick(); });
     connect(addTimer(WindowTimer::Read, kReadMs, Qt::CoarseTimer), &QTimer::timeout, this,
             &LinkSession::readTick);
+    connect(&m_link, &SerialLink::linkLost, this, &LinkSession::linkLost);
+}
+
+void LinkSession::linkLost() {
+    // The same port opens again when its device comes back; the poll then
+    // asks for the radio. A transfer under way fails by itself and restarts
+    // the poll at its end.
+    m_poll->reopenWhenBack();
+    if (isBusy())
+        return;
+    setStatus(LinkStatus::Empty);
+    startPoll();
 }
 
 LinkSession::~LinkSession() {

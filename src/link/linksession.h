@@ -93,6 +93,7 @@ private:
     void report(const TransferOutcome& outcome) override;
 
     SessionHost& host() { return *this; }
+    void linkLost();
     void setReady(bool ready);
     QTimer* addTimer(WindowTimer t, int intervalMs, Qt::TimerType type);
 

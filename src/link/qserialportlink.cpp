@@ -1,8 +1,11 @@
 #include "qserialportlink.h"
 
+#include "devicepath.h"
+
 #include <QFileInfo>
 
 #ifdef Q_OS_UNIX
+#include <sys/ioctl.h>
 #include <termios.h>
 #endif
 
@@ -17,7 +20,7 @@ QSerialPortLink::QSerialPortLink(PortMap map, QObject* parent)
 }
 
 QSerialPortLink::~QSerialPortLink() {
-    m_port.close();
+    close();
 }
 
 void QSerialPortLink::selectPort(int number) {
@@ -36,12 +39,19 @@ bool QSerialPortLink::open() {
         m_openFailure.kind = PortOpenFailure::Kind::NotMapped;
         return false;
     }
-    m_port.setPortName(device);
+    // Opened by the device itself, so that Qt's lock file names the device
+    // whatever link or spelling led to it: one program per cable.
+    m_port.setPortName(realDevicePath(device));
     m_lost = false;
     if (!m_port.open(QIODevice::ReadWrite)) {
         noteOpenFailure(device);
         return false;
     }
+#ifdef TIOCEXCL
+    // Held exclusively while open: a second open() of the device fails with
+    // EBUSY (except for a process with CAP_SYS_ADMIN; the lock file stops that one).
+    ::ioctl(m_port.handle(), TIOCEXCL);
+#endif
     const bool configured =
         m_port.setBaudRate(QSerialPort::Baud1200) && m_port.setDataBits(QSerialPort::Data8) &&
         m_port.setParity(QSerialPort::NoParity) && m_port.setStopBits(QSerialPort::OneStop) &&
@@ -105,8 +115,12 @@ void QSerialPortLink::setWakeThreshold(int bytes) {
 }
 
 void QSerialPortLink::close() {
-    if (m_port.isOpen())
-        m_port.close();
+    if (!m_port.isOpen())
+        return;
+#ifdef TIOCNXCL
+    ::ioctl(m_port.handle(), TIOCNXCL);
+#endif
+    m_port.close();
 }
 
 QString QSerialPortLink::readChar() {

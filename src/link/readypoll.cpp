@@ -6,8 +6,11 @@
 namespace zt41 {
 
 void ReadyPoll::tick() {
-    if (!m_link.isOpen())
-        return;
+    if (!m_link.isOpen()) {
+        if (!m_reopen || !m_link.open())
+            return;
+        m_reopen = false;
+    }
     for (int reads = 0; reads < kMaxReadsPerTick; ++reads) {
         const QString c = m_link.readChar();
         if (c == u"C") {

@@ -18,12 +18,17 @@ public:
         : m_link(link)
         , m_host(host) {}
 
-    // One tick of Timer3. Does nothing while the port is closed.
+    // One tick of Timer3. Does nothing while the port is closed, unless the
+    // port was lost: then each tick tries to open it again, until it opens.
     void tick();
+    // The port went away (cable pulled): reopen it when its device comes back.
+    void reopenWhenBack() { m_reopen = true; }
+    bool reopening() const { return m_reopen; }
 
 private:
     SerialLink& m_link;
     SessionHost& m_host;
+    bool m_reopen = false;
 };
 
 // Tries COM1 to COM8 in order and keeps the first port that opens. Gives its

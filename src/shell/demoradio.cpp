@@ -1,8 +1,10 @@
 #include "demoradio.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QLockFile>
 #include <QStandardPaths>
 
 #ifdef Q_OS_LINUX
@@ -20,12 +22,12 @@ DemoRadio::DemoRadio(QObject* parent)
 }
 
 DemoRadio::~DemoRadio() {
-    if (m_process.state() == QProcess::NotRunning)
-        return;
-    m_process.terminate();
-    if (!m_process.waitForFinished(3000)) {
-        m_process.kill();
-        m_process.waitForFinished(1000);
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.terminate();
+        if (!m_process.waitForFinished(3000)) {
+            m_process.kill();
+            m_process.waitForFinished(1000);
+        }
     }
 }
 
@@ -37,18 +39,44 @@ QString DemoRadio::memoryPath() const {
     return m_memoryDir ? m_memoryDir->filePath(QStringLiteral("radio-memory.doc")) : QString();
 }
 
+void DemoRadio::removeAbandonedFolders(const QString& home) {
+    const QDir dir(home);
+    for (const QFileInfo& folder :
+         dir.entryInfoList({QStringLiteral("demo-*")}, QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString ownerLock = QDir(folder.filePath()).filePath(kOwnerLock);
+        // A folder without its lock yet may be one another demo is just creating.
+        if (!QFileInfo::exists(ownerLock) &&
+            folder.lastModified().secsTo(QDateTime::currentDateTime()) < kCreationGraceSeconds)
+            continue;
+        QLockFile owner(ownerLock);
+        owner.setStaleLockTime(0); // only a dead owner lets go
+        if (!owner.tryLock(0))
+            continue;
+        owner.unlock();
+        QDir(folder.filePath()).removeRecursively();
+    }
+}
+
 QString DemoRadio::start(const QString& program, const QStringList& arguments) {
     const QString home = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     if (home.isEmpty() || !QDir().mkpath(home)) {
         m_error = QStringLiteral("no folder for the demo radio's memory under %1").arg(home);
         return QString();
     }
+    // What a killed demo left behind goes once nothing of it runs any more.
+    removeAbandonedFolders(home);
     // mkdtemp: a fresh folder, mode 0700.
     m_memoryDir =
         std::make_unique<QTemporaryDir>(QDir(home).filePath(QStringLiteral("demo-XXXXXX")));
     if (!m_memoryDir->isValid()) {
         m_error = QStringLiteral("cannot create the demo radio's folder: %1")
                       .arg(m_memoryDir->errorString());
+        return QString();
+    }
+    m_owner = std::make_unique<QLockFile>(m_memoryDir->filePath(kOwnerLock));
+    m_owner->setStaleLockTime(0);
+    if (!m_owner->tryLock(0)) {
+        m_error = QStringLiteral("cannot lock the demo radio's folder");
         return QString();
     }
 #ifdef Q_OS_LINUX

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+class QLockFile;
+
 namespace zt41 {
 
 // zt41-radio started beside the program for --demo, so that every menu
@@ -29,8 +31,16 @@ public:
 
     static QString defaultProgram();
 
+    // Removes the demo-* folders under `home` whose program is gone (killed
+    // before it could clean up). A folder of a running demo stays.
+    static void removeAbandonedFolders(const QString& home);
+
 private:
+    static constexpr int kCreationGraceSeconds = 10;
+    static inline const QString kOwnerLock = QStringLiteral("owner.lock");
+
     std::unique_ptr<QTemporaryDir> m_memoryDir; // outlives the process, which writes into it
+    std::unique_ptr<QLockFile> m_owner;         // held while this demo runs
     QProcess m_process;
     QString m_error;
 };

@@ -12,6 +12,9 @@ WindowMessage messageFor(const TransferOutcome& outcome) {
         return {};
     if (outcome.kind == Kind::RowCannotTravel)
         return {CellRule::outOfRangeText(), titles::kDataError, MessageIcon::Information};
+    // The radio answered in full; it is the file that refused what it sent.
+    if (outcome.kind == Kind::NotStored)
+        return storeFailedMessage();
     if (outcome.transfer == Transfer::Read)
         return {QStringLiteral("读数错误！！"), titles::kDataError, MessageIcon::Information};
     return {QStringLiteral("数据传送错误！！"), titles::kDataError, MessageIcon::Information};
@@ -60,6 +63,15 @@ QString describeOpenFailure(const PortOpenFailure& f) {
 WindowMessage portBusyMessage() {
     return {QStringLiteral("正在传送数据，请在传送结束后再选择端口！"), titles::kSystem,
             MessageIcon::Information};
+}
+
+WindowMessage fileBusyMessage() {
+    return {QStringLiteral("正在传送数据，请在传送结束后再打开文件！"), titles::kSystem,
+            MessageIcon::Information};
+}
+
+WindowMessage storeFailedMessage() {
+    return {QStringLiteral("数据库文件无法写入！"), titles::kSystem, MessageIcon::Warning};
 }
 
 WindowMessage invalidPortMessage() {

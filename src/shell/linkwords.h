@@ -30,5 +30,10 @@ WindowMessage invalidPortMessage();
 // or a read runs: switching ports would move the transfer and put the poll's
 // "C" among the frames.
 WindowMessage portBusyMessage();
+// 打开 (a channel file or a CSV) while a write or a read runs: the rows would
+// change under the frames going out.
+WindowMessage fileBusyMessage();
+// The database refused to store rows: an edit, a pick or what a read brought.
+WindowMessage storeFailedMessage();
 
 } // namespace zt41

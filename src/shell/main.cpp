@@ -1,6 +1,7 @@
 #include "channels/channeltable.h"
 #include "channels/databaselock.h"
 #include "demoradio.h"
+#include "filedialogs.h"
 #include "files/workingdir.h"
 #include "link/portmap.h"
 #include "link/qserialportlink.h"
@@ -8,10 +9,13 @@
 #include "mainwindow.h"
 #include "messageboxes.h"
 #include "programicon.h"
+#include "qtchinese.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QPointer>
+#include <QStandardPaths>
 
 #include <cstdio>
 
@@ -28,6 +32,11 @@ public:
         std::fprintf(stderr, "zt41: %s\n", qPrintable(QString(text).replace(u'\n', u' ')));
         std::fflush(stderr);
         m_boxes.show(text, title, icon);
+    }
+    bool ask(const QString& text, const QString& title) override {
+        std::fprintf(stderr, "zt41: %s\n", qPrintable(text));
+        std::fflush(stderr);
+        return m_boxes.ask(text, title);
     }
 
 private:
@@ -108,6 +117,8 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setWindowIcon(programIcon());
+    // Qt's own dialogs and buttons speak the window's language.
+    loadQtChinese(app);
 
     if (options.dataHome) {
         QString error;
@@ -128,12 +139,25 @@ int main(int argc, char* argv[]) {
         ports = *map;
     }
 
-    // SIGTERM, SIGINT and SIGHUP end the program as its close button does:
-    // the demo radio is stopped, the port and the database are closed.
+    // SIGTERM, SIGINT and SIGHUP end the program as its close button does,
+    // at any moment: the demo radio is stopped, the port and the database are
+    // closed, an open edit is stored. No message box waits for a click any more.
     SignalWatcher signalWatcher;
     QString signalError;
     if (!signalWatcher.install(signalError))
         std::fprintf(stderr, "zt41: %s\n", qPrintable(signalError));
+    bool ending = false;
+    QPointer<MainWindow> window;
+    QObject::connect(&signalWatcher, &SignalWatcher::terminationRequested, &app, [&] {
+        ending = true;
+        MessageBoxes::closeAllForExit();
+        if (window)
+            window->close();
+        // Ends every event loop now running (the read) and, for a signal taken
+        // while the window was still starting, the main loop as soon as it begins.
+        QCoreApplication::quit();
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    });
 
     DemoRadio demo;
     if (options.demo) {
@@ -153,18 +177,18 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "zt41: %s\n", qPrintable(table.errorString()));
         return 1;
     }
+    if (ending)
+        return 0;
 
+    // Started from the desktop, the working folder is a hidden one: the file
+    // dialogs start among the user's documents instead.
+    QtFileDialogs dialogs(parser.isSet(dataHomeOption)
+                              ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                              : QDir::currentPath());
     QSerialPortLink link(ports);
-    MainWindow window({table, link, &ports});
-    QObject::connect(&signalWatcher, &SignalWatcher::terminationRequested, &app, [&window] {
-        window.close();
-        // Ends every event loop now running (a message box, the read) and, for a
-        // signal taken while the window was still starting, the main loop as
-        // soon as it begins.
-        QCoreApplication::quit();
-        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    });
-    if (!window.start())
-        return 1;
+    MainWindow mainWindow({table, link, &ports, nullptr, &dialogs});
+    window = &mainWindow;
+    if (!mainWindow.start())
+        return ending ? 0 : 1;
     return QApplication::exec();
 }

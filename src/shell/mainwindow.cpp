@@ -57,6 +57,40 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, cons
 
 } // namespace
 
+namespace {
+
+// The second line of "数据库文件无法打开！": why the file was refused.
+QString whyRefused(const ChannelTable& table) {
+    using Problem = ChannelTable::OpenProblem;
+    switch (table.openProblem()) {
+    case Problem::None:
+        break;
+    case Problem::NotAFile:
+        return QStringLiteral("不是普通文件");
+    case Problem::NotSqlite:
+        return QStringLiteral("不是 SQLite 数据库");
+    case Problem::ReadOnly:
+        return QStringLiteral("文件无法写入");
+    case Problem::Damaged:
+        return QStringLiteral("文件已损坏（%1）").arg(table.errorString());
+    case Problem::NoTable:
+        return QStringLiteral("没有表 Chane");
+    case Problem::Columns:
+        return QStringLiteral("表 Chane 的列应为 no, rf, rct, tf, tct, bt, pw");
+    case Problem::ColumnTypes:
+        return QStringLiteral("表 Chane 的列类型会改变存入的文字");
+    case Problem::RowCount:
+        return QStringLiteral("表 Chane 有 %1 行，应为 16 行").arg(table.foundRows());
+    case Problem::SharedRowIds:
+        return QStringLiteral("表 Chane 有行共用同一个 rowid");
+    case Problem::Other:
+        return table.errorString();
+    }
+    return QString();
+}
+
+} // namespace
+
 bool openChannelDatabase(ChannelTable& table, const QString& path, MessageSink& messages,
                          DatabaseLock* lock) {
     const QString cannotOpen = QStringLiteral("数据库文件无法打开！");
@@ -73,12 +107,27 @@ bool openChannelDatabase(ChannelTable& table, const QString& path, MessageSink& 
             return false;
         }
     }
-    if (table.open(path))
+    const auto refuse = [&](const QString& why) {
+        if (lock)
+            lock->release();
+        messages.show(why.isEmpty() ? cannotOpen : cannotOpen + u'\n' + why, titles::kSystem,
+                      MessageIcon::Critical);
+        return false;
+    };
+    if (!table.open(path))
+        return refuse(whyRefused(table));
+    if (table.numbersInOrder())
         return true;
-    if (lock)
-        lock->release();
-    messages.show(cannotOpen, titles::kSystem, MessageIcon::Critical);
-    return false;
+    // Rows numbered otherwise could never be written to the radio, and the
+    // grid does not let the numbers be mended.
+    if (!messages.ask(texts::kRenumber, titles::kSystem)) {
+        if (lock)
+            lock->release();
+        return false;
+    }
+    if (!table.renumber())
+        return refuse(QStringLiteral("数据库文件无法写入！"));
+    return true;
 }
 
 MainWindow::MainWindow(Services services, QWidget* parent)
@@ -124,9 +173,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     wireCursor();
     // An edit or a pick that the database refuses is told once, when no editor
     // is open; the grid keeps showing what the file holds.
-    connect(&m_table, &ChannelTable::storeFailed, this, [this] {
-        due({QStringLiteral("数据库文件无法写入！"), titles::kSystem, MessageIcon::Warning});
-    });
+    connect(&m_table, &ChannelTable::storeFailed, this, [this] { due(storeFailedMessage()); });
     adjustSize();
 }
 
@@ -463,6 +510,13 @@ void MainWindow::saveFile() {
 
 void MainWindow::openFile() {
     commitPendingEdit();
+    // Replacing the rows now would send some frames from one table and the
+    // rest from another.
+    if (transferRunning()) {
+        const WindowMessage busy = fileBusyMessage();
+        m_messages->show(busy.text, busy.title, busy.icon);
+        return;
+    }
     const QString workingDir = GetCurDir(*m_messages);
     m_table.moveFirst();
     const QString name = m_dialogs->openFileName(this);

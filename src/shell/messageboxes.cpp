@@ -1,10 +1,28 @@
 #include "messageboxes.h"
 
+#include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace zt41 {
 
+namespace {
+bool g_exiting = false;
+} // namespace
+
+void MessageBoxes::closeAllForExit() {
+    g_exiting = true;
+    // Innermost first: each box ends its own event loop.
+    while (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        if (!box->isVisible())
+            break;
+        box->done(QDialog::Rejected);
+    }
+}
+
 void MessageBoxes::show(const QString& text, const QString& title, MessageIcon icon) {
+    if (g_exiting)
+        return;
     QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
     switch (icon) {
     case MessageIcon::None:
@@ -21,6 +39,17 @@ void MessageBoxes::show(const QString& text, const QString& title, MessageIcon i
     }
     QMessageBox box(boxIcon, title, text, QMessageBox::Ok, m_parent);
     box.exec();
+}
+
+bool MessageBoxes::ask(const QString& text, const QString& title) {
+    if (g_exiting)
+        return false;
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                    m_parent);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("是"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("否"));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes && !g_exiting;
 }
 
 } // namespace zt41

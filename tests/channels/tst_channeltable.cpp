@@ -1,4 +1,5 @@
 #include "channels/channeltable.h"
+#include "sqlfiles.h"
 #include "tablefixture.h"
 
 #include <QFile>
@@ -30,27 +31,6 @@ QVariant storedValue(const QString& path, const QString& sql) {
     return value;
 }
 
-bool runSql(const QString& path, const QStringList& statements) {
-    bool ok = true;
-    {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("setup"));
-        db.setDatabaseName(path);
-        ok = db.open();
-        QSqlQuery q(db);
-        for (const QString& s : statements)
-            ok = ok && q.exec(s);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("setup"));
-    return ok;
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestChannelTable : public QObject {
@@ -66,6 +46,7 @@ private Q_SLOTS:
     void rejectsFilesThatAreNotChannelDatabases_data();
     void rejectsFilesThatAreNotChannelDatabases();
     void lockedFileIsNotWritable();
+    void writeThatMissesItsRowFails();
 };
 
 void TestChannelTable::missingFileIsCreatedWithNumberedRows() {
@@ -258,6 +239,24 @@ void TestChannelTable::lockedFileIsNotWritable() {
     db = QSqlDatabase();
     QSqlDatabase::removeDatabase(QStringLiteral("holder"));
     QVERIFY(fx.open());
+}
+
+void TestChannelTable::writeThatMissesItsRowFails() {
+    TableFixture fx;
+    QVERIFY(fx.open());
+    // Another program moves row 9 under the open table: a write by rowid finds nothing.
+    QVERIFY(runSql(fx.path(), {QStringLiteral("UPDATE Chane SET rowid = 100 WHERE no = '9'")}));
+    QSignalSpy failed(fx.table.get(), &ChannelTable::storeFailed);
+    QVERIFY(!fx.table->writeFieldAt(8, Field::Rf, QStringLiteral("145.01250")));
+    QCOMPARE(failed.size(), 1);
+    ChannelRows rows = fx.table->rows();
+    rows[0][Field::Rf] = QStringLiteral("146.01250");
+    QVERIFY(!fx.table->replaceDataFields(rows));
+    // Nothing of either write is in the file or in the rows.
+    QCOMPARE(fx.table->row(0).text(Field::Rf), QString());
+    QCOMPARE(fx.table->row(8).text(Field::Rf), QString());
+    QCOMPARE(storedValue(fx.path(), QStringLiteral("SELECT count(*) FROM Chane WHERE rf <> ''")),
+             QVariant(0));
 }
 
 QTEST_GUILESS_MAIN(TestChannelTable)

@@ -627,8 +627,10 @@ void TestCli::portsListsWhatOpens() {
     SimulatorProcess* silent = radio({"--silent"});
     SimulatorProcess* held = radio({});
     QVERIFY(sim && silent && held);
-    // Another program holds the third radio's port.
-    QSerialPortLink holder(*PortMap::fromList(held->portPath()));
+    // Another program holds the third radio's port, reached through a link of its own.
+    const QString ttyA = path(QStringLiteral("ttyA"));
+    QVERIFY(QFile::link(held->portPath(), ttyA));
+    QSerialPortLink holder(*PortMap::fromList(ttyA));
     QVERIFY(holder.open());
     const Run run = cli({"ports", "--probe", "--ports",
                          sim->portPath() + u',' + silent->portPath() + ",/dev/zt41-no-such-port," +

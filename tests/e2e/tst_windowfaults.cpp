@@ -199,6 +199,7 @@ private Q_SLOTS:
     void databaseRefusesWrites();
     void damagedDatabaseAtStart_data();
     void damagedDatabaseAtStart();
+    void radioGoneWhileIdleIsFoundAgain();
 };
 
 void TestWindowFaults::radioFault_data() {
@@ -316,7 +317,8 @@ void TestWindowFaults::databaseRefusesWrites() {
              Q_EMIT power->activated(power->findText(QStringLiteral("L")));
          },
          kStoreFailed},
-        {"read", [&] { rig.action("读信道")->trigger(); }, kReadFailed},
+        // The radio sent all 16 frames: it is the file that refused them.
+        {"read", [&] { rig.action("读信道")->trigger(); }, kStoreFailed},
         {"file load", [&] { rig.action("打开")->trigger(); }, kLoadFailed},
     };
     for (const Step& step : steps) {
@@ -389,10 +391,28 @@ void TestWindowFaults::damagedDatabaseAtStart() {
     ChannelTable table;
     RecordingMessages messages;
     QVERIFY(!openChannelDatabase(table, path, messages));
-    QCOMPARE(messages.texts(), QStringList{QStringLiteral("数据库文件无法打开！")});
+    QCOMPARE(messages.texts().size(), 1);
+    QVERIFY2(messages.texts()[0].startsWith(QStringLiteral("数据库文件无法打开！\n")),
+             qPrintable(messages.texts()[0]));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), bytes);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{ChannelTable::defaultFileName()});
+}
+
+void TestWindowFaults::radioGoneWhileIdleIsFoundAgain() {
+    Rig rig;
+    QVERIFY(rig.start({QStringLiteral("--fast")}));
+    QVERIFY(rig.waitReady());
+    // The cable is pulled while nothing runs: the status line goes at once,
+    // with no message.
+    QCOMPARE(rig.radio->terminate(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.status(), QString(), 2000);
+    QTest::qWait(300);
+    // The cable is back: the window finds the radio again by itself.
+    QVERIFY(rig.startRadio({QStringLiteral("--fast")}));
+    QVERIFY(rig.waitReady());
+    QCOMPARE(rig.messages.texts(), QStringList());
+    QCOMPARE(rig.readIntoTable(), withNumbersOf(radioRows(), rig.before));
 }
 
 QTEST_MAIN(TestWindowFaults)

@@ -34,6 +34,8 @@ private Q_SLOTS:
     void saveNeverReplacesTheDatabase();
     void onlyPlainFilesAreOpenedOrSaved_data();
     void onlyPlainFilesAreOpenedOrSaved();
+    void typedNameGetsTheFiltersExtension_data();
+    void typedNameGetsTheFiltersExtension();
 };
 
 void TestFileTarget::sameFile_data() {
@@ -168,6 +170,23 @@ void TestFileTarget::onlyPlainFilesAreOpenedOrSaved() {
         QVERIFY(S_ISFIFO(info.st_mode)); // still the FIFO, not replaced by a file
     }
     QVERIFY(!QFileInfo::exists(fx.dir.filePath(QStringLiteral("nowhere"))));
+}
+
+void TestFileTarget::typedNameGetsTheFiltersExtension_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("saved"); // with the CSV filter chosen
+    QTest::newRow("bare name") << "/home/u/list"
+                               << "/home/u/list.csv";
+    QTest::newRow("own extension kept") << "/home/u/list.doc"
+                                        << "/home/u/list.doc";
+    QTest::newRow("trailing dot") << "/home/u/list."
+                                  << "/home/u/list.csv";
+}
+
+void TestFileTarget::typedNameGetsTheFiltersExtension() {
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+    QCOMPARE(withFilterSuffix(typed, QStringLiteral("csv")), saved);
 }
 
 QTEST_MAIN(TestFileTarget)

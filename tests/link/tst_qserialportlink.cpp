@@ -1,7 +1,10 @@
 #include "link/qserialportlink.h"
 #include "pseudoradio.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <fcntl.h>
@@ -65,11 +68,13 @@ void TestQSerialPortLink::staleInputIsDroppedOnOpen() {
 }
 
 void TestQSerialPortLink::openFailuresAreTold_data() {
-    QTest::addColumn<QString>("what"); // "missing", "unmapped", "held" or "free"
+    QTest::addColumn<QString>("what"); // "missing", "unmapped", "held", "link", "dots" or "free"
     QTest::addColumn<int>("kind");
     QTest::newRow("no such device") << "missing" << int(PortOpenFailure::Kind::Missing);
     QTest::newRow("number not mapped") << "unmapped" << int(PortOpenFailure::Kind::NotMapped);
     QTest::newRow("held by another program") << "held" << int(PortOpenFailure::Kind::Busy);
+    QTest::newRow("held, asked for through a link") << "link" << int(PortOpenFailure::Kind::Busy);
+    QTest::newRow("held, asked for with ..") << "dots" << int(PortOpenFailure::Kind::Busy);
     QTest::newRow("free port opens") << "free" << int(PortOpenFailure::Kind::None);
 }
 
@@ -78,11 +83,18 @@ void TestQSerialPortLink::openFailuresAreTold() {
     QFETCH(int, kind);
     PseudoRadio radio;
     QVERIFY(radio.open());
-    const QString device =
+    QTemporaryDir dir;
+    QString device =
         what == u"missing" ? QStringLiteral("/dev/zt41-no-such-port") : radio.slavePath;
     QSerialPortLink other(*PortMap::fromList(device));
-    if (what == u"held")
+    if (what == u"held" || what == u"link" || what == u"dots")
         QVERIFY(other.open());
+    if (what == u"link") {
+        device = dir.filePath(QStringLiteral("ttyA"));
+        QVERIFY(QFile::link(radio.slavePath, device));
+    } else if (what == u"dots") {
+        device = QStringLiteral("/dev/pts/../pts/") + QFileInfo(radio.slavePath).fileName();
+    }
     QSerialPortLink link(*PortMap::fromList(device));
     link.selectPort(what == u"unmapped" ? 3 : 1);
     QCOMPARE(link.open(), kind == int(PortOpenFailure::Kind::None));

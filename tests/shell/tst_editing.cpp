@@ -368,11 +368,15 @@ void TestEditing::rejectedSquelchNeverGoesOut() {
 void TestEditing::portDialogLeavesATransferAlone() {
     Window w;
     QVERIFY(w.start({1, 2}));
-    // During a write, 端口 says why it cannot switch now and opens nothing.
+    // During a write, 端口 and 打开 say why they cannot act now and open nothing.
     w.action(QStringLiteral("写信道"))->trigger();
     w.action(QStringLiteral("端口"))->trigger();
     QVERIFY(!w.window->portDialog());
-    QCOMPARE(w.messages.texts(), QStringList{portBusyMessage().text});
+    w.dialogs.openName = w.fx.dir.filePath(QStringLiteral("other.doc"));
+    w.action(QStringLiteral("打开"))->trigger();
+    QCOMPARE(w.dialogs.asked, 0);
+    QCOMPARE(w.messages.texts(), (QStringList{portBusyMessage().text, fileBusyMessage().text}));
+    QCOMPARE(w.messages.shown.last().title, QStringLiteral("系统信息"));
     QCOMPARE(w.link.openAttempts.size(), 1); // the start-up probe only
     while (w.window->writeTransfer().isRunning())
         w.window->writeTransfer().tick();

@@ -35,7 +35,8 @@ void TestLinkWords::outcomeMessages_data() {
     QTest::newRow("read malformed") << read << int(Kind::ReadMalformed) << "读数错误！！";
     QTest::newRow("link lost during a read") << read << int(Kind::LinkLost) << "读数错误！！";
     QTest::newRow("read on a closed port") << read << int(Kind::PortNotOpen) << "读数错误！！";
-    QTest::newRow("read not stored") << read << int(Kind::NotStored) << "读数错误！！";
+    QTest::newRow("read the file refused: not the radio's fault")
+        << read << int(Kind::NotStored) << "数据库文件无法写入！";
 }
 
 void TestLinkWords::outcomeMessages() {
@@ -45,7 +46,9 @@ void TestLinkWords::outcomeMessages() {
     const WindowMessage m =
         messageFor({static_cast<Transfer>(transfer), static_cast<Kind>(kind), 3});
     QCOMPARE(m.text, text);
-    if (!text.isEmpty()) {
+    if (kind == int(Kind::NotStored)) {
+        QCOMPARE(m.title, QStringLiteral("系统信息"));
+    } else if (!text.isEmpty()) {
         QCOMPARE(m.title, QStringLiteral("错误警告 "));
         QCOMPARE(m.icon, MessageIcon::Information);
     }

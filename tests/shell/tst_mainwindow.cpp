@@ -10,12 +10,14 @@
 #include "shell/filedialogs.h"
 #include "shell/mainwindow.h"
 #include "shell/portdialog.h"
+#include "shell/qtchinese.h"
 #include "tablefixture.h"
 #include "windowfixture.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -54,6 +56,7 @@ private Q_SLOTS:
     void fileCommandsCancelled();
     void portDialog();
     void closingClosesPortAndDialog();
+    void qtsOwnTextsAreChinese();
 };
 
 void TestMainWindow::captionsAndControls() {
@@ -259,7 +262,7 @@ void TestMainWindow::databaseThatCannotBeOpened() {
     ChannelTable table;
     RecordingMessages messages;
     QVERIFY(!openChannelDatabase(table, path, messages));
-    QCOMPARE(messages.texts(), QStringList{"数据库文件无法打开！"});
+    QCOMPARE(messages.texts(), QStringList{"数据库文件无法打开！\n不是 SQLite 数据库"});
     QCOMPARE(messages.shown[0].title, QStringLiteral("系统信息"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("a spreadsheet, not channels"));
@@ -560,6 +563,15 @@ void TestMainWindow::closingClosesPortAndDialog() {
     for (WindowTimer t :
          {WindowTimer::Write, WindowTimer::StatusClear, WindowTimer::ReadyPoll, WindowTimer::Read})
         QVERIFY(!w.window->timer(t)->isActive());
+}
+
+void TestMainWindow::qtsOwnTextsAreChinese() {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QVERIFY(loadQtChinese(*qApp));
+    QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Open);
+    QCOMPARE(box.button(QDialogButtonBox::Ok)->text(), QStringLiteral("确定"));
+    QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("取消"));
+    QCOMPARE(box.button(QDialogButtonBox::Open)->text(), QStringLiteral("打开"));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -22,6 +22,12 @@ public:
             onShow(shown.last());
     }
 
+    // Questions are recorded as messages with the icon None and get `answer`.
+    bool ask(const QString& text, const QString& title) override {
+        show(text, title, zt41::MessageIcon::None);
+        return answer;
+    }
+
     QStringList texts() const {
         QStringList out;
         for (const Message& m : shown)
@@ -30,5 +36,6 @@ public:
     }
 
     QList<Message> shown;
+    bool answer = false;
     std::function<void(const Message&)> onShow;
 };

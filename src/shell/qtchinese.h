@@ -1,0 +1,12 @@
+#pragma once
+
+class QCoreApplication;
+
+namespace zt41 {
+
+// Loads Qt's own Simplified Chinese texts (the file dialogs, the buttons
+// 确定, 取消, 打开, 保存), whatever the user's locale: the window is Chinese.
+// False when Qt's translations are not installed; Qt's English then stays.
+bool loadQtChinese(QCoreApplication& app);
+
+} // namespace zt41
