@@ -4,6 +4,7 @@
 #include "commandline.h"
 #include "commands.h"
 #include "files/filetarget.h"
+#include "link/devicepath.h"
 #include "fleet.h"
 #include "link/portmap.h"
 #include "words.h"
@@ -122,8 +123,7 @@ std::optional<QList<PortChoice>> choosePorts(const QCommandLineParser& parser, Q
                 return std::nullopt;
             }
             // One device under two names (a link, "..") would be driven twice at once.
-            const QString real = QFileInfo(choice.device).canonicalFilePath();
-            const QString device = real.isEmpty() ? QDir::cleanPath(choice.device) : real;
+            const QString device = realDevicePath(choice.device);
             if (seen.contains(device)) {
                 *error = Words::tr("%1 is given twice").arg(choice.name);
                 return std::nullopt;

@@ -1,5 +1,6 @@
 #include "connectioncheck.h"
 
+#include "devicepath.h"
 #include "portmap.h"
 #include "qserialportlink.h"
 
@@ -15,10 +16,6 @@ namespace zt41 {
 
 namespace {
 
-QString realPathOf(const QString& path) {
-    const QString real = QFileInfo(path).canonicalFilePath();
-    return real.isEmpty() ? QDir::cleanPath(QFileInfo(path).absoluteFilePath()) : real;
-}
 
 QString firstLine(const QString& path) {
     QFile f(path);
@@ -90,7 +87,7 @@ QStringList ConnectionCheck::candidates(const PortMap& map) const {
         all << d.filePath();
     QStringList out, seen;
     for (const QString& d : all) {
-        const QString real = realPathOf(d);
+        const QString real = realDevicePath(d);
         if (!seen.contains(real)) {
             seen << real;
             out << d;
@@ -102,11 +99,11 @@ QStringList ConnectionCheck::candidates(const PortMap& map) const {
 PortCheck ConnectionCheck::inspect(const QString& device) const {
     PortCheck c;
     c.device = device;
-    c.realPath = realPathOf(device);
+    c.realPath = realDevicePath(device);
     const QDir byId(m_roots.dev + QStringLiteral("/serial/by-id"));
     for (const QFileInfo& link :
          byId.entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot))
-        if (realPathOf(link.filePath()) == c.realPath)
+        if (realDevicePath(link.filePath()) == c.realPath)
             c.names << link.filePath();
     // The tty's device in sysfs; its driver, and the USB device above it with the ids.
     const QString tty = m_roots.sys + QStringLiteral("/class/tty/") +
@@ -160,7 +157,7 @@ void ConnectionCheck::start(const QStringList& devices, const PortMap& map) {
     for (const QString& device : devices) {
         PortCheck c = inspect(device);
         for (int n = SerialLink::kFirstPort; n <= SerialLink::kLastPort; ++n)
-            if (!map.device(n).isEmpty() && realPathOf(map.device(n)) == c.realPath)
+            if (!map.device(n).isEmpty() && realDevicePath(map.device(n)) == c.realPath)
                 c.names.prepend(QStringLiteral("COM%1").arg(n));
         auto link =
             std::make_unique<QSerialPortLink>(PortMap::fromList(device).value_or(PortMap{}));

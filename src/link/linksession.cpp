@@ -34,7 +34,8 @@ void LinkSession::linkLost() {
     // The same port opens again when its device comes back; the poll then
     // asks for the radio. A transfer under way fails by itself and restarts
     // the poll at its end.
-    m_poll->reopenWhenBack();
+    if (m_link.mayComeBack())
+        m_poll->reopenWhenBack();
     if (isBusy())
         return;
     setStatus(LinkStatus::Empty);

@@ -28,6 +28,9 @@ public:
     void discardInput() override;
     bool send(const QByteArray& text) override;
     void setWakeThreshold(int bytes) override;
+    bool mayComeBack() const override {
+        return !m_map.device(m_number).startsWith(QStringLiteral("/dev/pts/"));
+    }
 
     const PortMap& portMap() const { return m_map; }
 

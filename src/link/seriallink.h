@@ -66,6 +66,10 @@ public:
     // wait (1, the default, announces every character). A reader that knows
     // how much is coming is woken once per frame instead of once per byte.
     virtual void setWakeThreshold(int /*bytes*/) {}
+    // Whether the selected port, once lost, may come back as the same thing
+    // under its name (a cable plugged in again). A pseudo-terminal's number
+    // never does: it goes to the next program that asks for one.
+    virtual bool mayComeBack() const { return true; }
 
 Q_SIGNALS:
     void inputArrived();

@@ -182,7 +182,7 @@ int main(int argc, char* argv[]) {
 
     // Started from the desktop, the working folder is a hidden one: the file
     // dialogs start among the user's documents instead.
-    QtFileDialogs dialogs(parser.isSet(dataHomeOption)
+    QtFileDialogs dialogs(options.dataHome
                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                               : QDir::currentPath());
     QSerialPortLink link(ports);
