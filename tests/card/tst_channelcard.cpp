@@ -1,0 +1,95 @@
+#include "card/channelcard.h"
+#include "channelrows.h"
+#include "pdftext.h"
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace zt41;
+
+class TestChannelCard : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void pdfHoldsEveryChannelInEmbeddedFaces();
+    void shortForms_data();
+    void shortForms();
+    void unwritablePathLeavesNothing();
+};
+
+void TestChannelCard::pdfHoldsEveryChannelInEmbeddedFaces() {
+    CardContent content{QStringLiteral("7"), {}, QDate(2026, 3, 14)};
+    for (int k = 1; k <= kChannelCount; ++k)
+        content.rows[k - 1] = makeRow(k, {});
+    content.rows[0] = makeRow(1, {"446.00625", "88.5", "446.00625", "88.5", "off", "L"});
+    content.rows[4] = makeRow(5, {"145.5", "", "145.60000", "100.0", "on", ""});
+    content.rows[15] = makeRow(16, {"409.98750", "", "", "", "off", "H"});
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("card.pdf");
+    QString error;
+    QVERIFY2(writeChannelCardPdf(pdf, content, &error), qPrintable(error));
+
+    const QString text = pdfText(pdf);
+    QVERIFY2(!text.isEmpty(), "pdftotext (poppler-utils) did not run");
+    for (const QString expected :
+         {"ZT41 信道表", "2026-03-14", "静噪级别：7", "信道",      "接收频率",
+          "发送频率",    "收哑音",     "发哑音",      "拍频",      "功率",
+          "备注",        "446.00625",  "145.50000",   "145.60000", "409.98750",
+          "不发射",      "446.00625",  "145.5",       "-/100.0",   "409.9875"})
+        QVERIFY2(text.contains(expected), qPrintable(expected + "\n" + text));
+    // Channel 5 as the radio holds it: blank power is high.
+    QVERIFY2(
+        QRegularExpression("5 +145.50000 +145.60000 +无 +100.0 +开 +高").match(text).hasMatch(),
+        qPrintable(text));
+    QVERIFY(poppler("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +1\n")));
+
+    // Every face the text uses travels in the file.
+    const QStringList fonts = poppler("pdffonts", {pdf}).split(u'\n', Qt::SkipEmptyParts).mid(2);
+    QVERIFY(!fonts.isEmpty());
+    const QRegularExpression columns("\\s(yes|no)\\s+(yes|no)\\s+(yes|no)\\s+\\d+\\s+\\d+\\s*$");
+    for (const QString& line : fonts)
+        QVERIFY2(columns.match(line).captured(1) == "yes", qPrintable(line));
+}
+
+void TestChannelCard::shortForms_data() {
+    QTest::addColumn<QString>("frequency");
+    QTest::addColumn<QString>("rx");
+    QTest::addColumn<QString>("tx");
+    QTest::addColumn<QString>("shortFrequency");
+    QTest::addColumn<QString>("shortTones");
+    QTest::newRow("trailing zeros go") << "145.50000"
+                                       << ""
+                                       << ""
+                                       << "145.5"
+                                       << "";
+    QTest::newRow("one decimal stays") << "146.00000"
+                                       << "88.5"
+                                       << "88.5"
+                                       << "146.0"
+                                       << "88.5";
+    QTest::newRow("all digits needed") << "446.00625"
+                                       << "  "
+                                       << "100.0"
+                                       << "446.00625"
+                                       << "-/100.0";
+}
+
+void TestChannelCard::shortForms() {
+    QFETCH(QString, frequency);
+    QFETCH(QString, rx);
+    QFETCH(QString, tx);
+    QFETCH(QString, shortFrequency);
+    QFETCH(QString, shortTones);
+    QCOMPARE(zt41::shortFrequency(frequency), shortFrequency);
+    QCOMPARE(zt41::shortTones(rx, tx), shortTones);
+}
+
+void TestChannelCard::unwritablePathLeavesNothing() {
+    QTemporaryDir dir;
+    QString error;
+    QVERIFY(!writeChannelCardPdf(dir.filePath("no-folder/card.pdf"), CardContent{}, &error));
+    QVERIFY(!error.isEmpty());
+}
+
+QTEST_MAIN(TestChannelCard)
+#include "tst_channelcard.moc"
