@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -24,6 +25,10 @@ QString usageText() {
         "  show FILE                    print the channels of a file\n"
         "  diff FILE1 FILE2             list what differs between two files\n"
         "  convert IN OUT               convert between .doc, .csv and the database\n"
+        "  card FILE -o CARD.pdf        draw the channel card to print\n"
+        "  services                     list the licence-free services\n"
+        "  check --service ID FILE      judge the channels against a service\n"
+        "  plan --service ID -o FILE    write the first 16 channels of a service\n"
         "\n"
         "FILE is a channel file (.doc), a CHIRP CSV file (.csv) or the channel\n"
         "database ZT41XE.mdb (read only). A CSV file and the database hold no\n"
@@ -31,13 +36,15 @@ QString usageText() {
         "--port may be given several times for several radios at once.\n"
         "zt41-cli COMMAND --help describes each command; --version prints the version.\n"
         "\n"
-        "Exit status: 0 done, 1 usage, 2 port or radio, 3 differences found,\n"
+        "Exit status: 0 done, 1 usage, 2 port or radio, 3 differences or findings,\n"
         "4 bad input file, 5 output or backup file not written, 130 interrupted.\n");
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc > 1 && std::strcmp(argv[1], "card") == 0)
+        return zt41::cli::cardMain(argc, argv);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zt41-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.1"));
@@ -64,6 +71,12 @@ int main(int argc, char* argv[]) {
         return diffCommand(rest);
     if (command == u"convert")
         return convertCommand(rest);
+    if (command == u"services")
+        return servicesCommand(rest);
+    if (command == u"check")
+        return checkCommand(rest);
+    if (command == u"plan")
+        return planCommand(rest);
     if (command == u"--version" || command == u"-v") {
         std::printf("zt41-cli %s\n", qPrintable(QCoreApplication::applicationVersion()));
         return kDone;
