@@ -7,6 +7,7 @@
 #include "channels/databaselock.h"
 #include "channels/pickers.h"
 #include "channels/squelch.h"
+#include "channeltools.h"
 #include "filedialogs.h"
 #include "files/channelfile.h"
 #include "files/chirpcsv.h"
@@ -235,6 +236,8 @@ void MainWindow::buildMenus() {
     QAction* about = m_helpMenu->addAction(QStringLiteral("关于本软件(&A)"), this,
                                            [this] { m_help->showAbout(); });
     about->setObjectName(QStringLiteral("关于"));
+    // 工具, just before 帮助: the channel card and the licence-free services.
+    new ChannelTools(*this, m_table, m_helpMenu->menuAction());
 }
 
 void MainWindow::wireSession() {
