@@ -83,7 +83,7 @@ QString fieldWords(Field field) {
 }
 
 QString findingLine(const Service& service, const ServiceFinding& f) {
-    const QString name = service.id.toUpper();
+    const QString& name = inLanguage(service.name);
     switch (f.kind) {
     case FindingKind::OffPlan:
         return Words::tr("channel %1: %2 %3 is not a channel of %4; the nearest is its channel "

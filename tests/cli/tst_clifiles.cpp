@@ -473,7 +473,8 @@ void TestCliFiles::serviceCommands_data() {
         << "";
     QTest::newRow("a plan is off another service's plan")
         << QStringList{check, "--service=frs", "%1/cn409.doc"} << 3
-        << "channel 16: receive frequency 409.93750 is not a channel of FRS; the nearest is its "
+        << "channel 16: receive frequency 409.93750 is not a channel of FRS Family Radio Service "
+           "(North America); the nearest is its "
            "channel 15, 462.55000 MHz\n"
         << "";
     QTest::newRow("findings as JSON")
