@@ -109,8 +109,10 @@ void ServiceWindow::refresh() {
     for (const ServiceFinding& f : findings) {
         const QString nearest =
             f.nearest ? QStringLiteral("%1（%2）").arg(f.nearest).arg(f.nearestValue) : QString();
-        new QTreeWidgetItem(m_findings, {QString::number(f.channel), findingFieldText(f), f.value,
-                                         nearest, findingText(s, f)});
+        auto* item =
+            new QTreeWidgetItem(m_findings, {QString::number(f.channel), findingFieldText(f),
+                                             f.value, nearest, findingText(s, f)});
+        item->setToolTip(4, item->text(4));
     }
     m_verdict->setText(
         findings.isEmpty()
