@@ -12,9 +12,6 @@ class TestChannelCard : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void pdfHoldsEveryChannelInEmbeddedFaces();
-    void shortForms_data();
-    void shortForms();
-    void unwritablePathLeavesNothing();
 };
 
 void TestChannelCard::pdfHoldsEveryChannelInEmbeddedFaces() {
@@ -49,46 +46,6 @@ void TestChannelCard::pdfHoldsEveryChannelInEmbeddedFaces() {
     const QRegularExpression columns("\\s(yes|no)\\s+(yes|no)\\s+(yes|no)\\s+\\d+\\s+\\d+\\s*$");
     for (const QString& line : fonts)
         QVERIFY2(columns.match(line).captured(1) == "yes", qPrintable(line));
-}
-
-void TestChannelCard::shortForms_data() {
-    QTest::addColumn<QString>("frequency");
-    QTest::addColumn<QString>("rx");
-    QTest::addColumn<QString>("tx");
-    QTest::addColumn<QString>("shortFrequency");
-    QTest::addColumn<QString>("shortTones");
-    QTest::newRow("trailing zeros go") << "145.50000"
-                                       << ""
-                                       << ""
-                                       << "145.5"
-                                       << "";
-    QTest::newRow("one decimal stays") << "146.00000"
-                                       << "88.5"
-                                       << "88.5"
-                                       << "146.0"
-                                       << "88.5";
-    QTest::newRow("all digits needed") << "446.00625"
-                                       << "  "
-                                       << "100.0"
-                                       << "446.00625"
-                                       << "-/100.0";
-}
-
-void TestChannelCard::shortForms() {
-    QFETCH(QString, frequency);
-    QFETCH(QString, rx);
-    QFETCH(QString, tx);
-    QFETCH(QString, shortFrequency);
-    QFETCH(QString, shortTones);
-    QCOMPARE(zt41::shortFrequency(frequency), shortFrequency);
-    QCOMPARE(zt41::shortTones(rx, tx), shortTones);
-}
-
-void TestChannelCard::unwritablePathLeavesNothing() {
-    QTemporaryDir dir;
-    QString error;
-    QVERIFY(!writeChannelCardPdf(dir.filePath("no-folder/card.pdf"), CardContent{}, &error));
-    QVERIFY(!error.isEmpty());
 }
 
 QTEST_MAIN(TestChannelCard)

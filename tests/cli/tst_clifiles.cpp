@@ -487,17 +487,9 @@ void TestCliFiles::serviceCommands_data() {
     QTest::newRow("an unknown service names those there are")
         << QStringList{check, "--service", "gmrs", "%1/cn409.doc"} << 1 << ""
         << "unknown service \"gmrs\"; the services are: pmr446, cn409, frs, lpd433";
-    QTest::newRow("no service") << QStringList{"plan", "-o", "%1/x.doc"} << 1 << ""
-                                << "give the service with --service ID";
-    QTest::newRow("plan to a file of an unknown kind")
-        << QStringList{"plan", "--service", "frs", "-o", "%1/x.txt"} << 1 << ""
-        << "x.txt: unknown kind of file";
     QTest::newRow("card to a name that is not a PDF")
         << QStringList{"card", "%1/cn409.doc", "-o", "%1/card.doc"} << 1 << ""
         << "give the PDF to write with -o FILE.pdf";
-    QTest::newRow("card of a missing file")
-        << QStringList{"card", "%1/gone.doc", "-o", "%1/card.pdf"} << 4 << ""
-        << "gone.doc";
 }
 
 void TestCliFiles::serviceCommands() {
