@@ -2,6 +2,7 @@
 #include "channelrows.h"
 #include "pdftext.h"
 
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,6 +13,7 @@ class TestChannelCard : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void pdfHoldsEveryChannelInEmbeddedFaces();
+    void printerGetsTheSamePage();
 };
 
 void TestChannelCard::pdfHoldsEveryChannelInEmbeddedFaces() {
@@ -46,6 +48,20 @@ void TestChannelCard::pdfHoldsEveryChannelInEmbeddedFaces() {
     const QRegularExpression columns("\\s(yes|no)\\s+(yes|no)\\s+(yes|no)\\s+\\d+\\s+\\d+\\s*$");
     for (const QString& line : fonts)
         QVERIFY2(columns.match(line).captured(1) == "yes", qPrintable(line));
+}
+
+void TestChannelCard::printerGetsTheSamePage() {
+    const CardContent content{QStringLiteral("2"), {}, QDate(2026, 1, 2)};
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("printed.pdf"));
+    printChannelCard(printer, content);
+    QString error;
+    QVERIFY(writeChannelCardPdf(dir.filePath("written.pdf"), content, &error));
+    const QString printed = pdfText(dir.filePath("printed.pdf"));
+    QVERIFY(printed.contains("静噪级别：2"));
+    QCOMPARE(printed, pdfText(dir.filePath("written.pdf")));
 }
 
 QTEST_MAIN(TestChannelCard)
