@@ -10,7 +10,6 @@
 
 #include <QFileInfo>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -19,25 +18,10 @@ using namespace zt41;
 class TestChannelTools : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void menuStandsBeforeHelp();
     void exportedCardShowsTheWindow_data();
     void exportedCardShowsTheWindow();
     void checkFollowsTheTableAndFills();
 };
-
-void TestChannelTools::menuStandsBeforeHelp() {
-    Window w;
-    QVERIFY(w.start());
-    QStringList bar;
-    for (QAction* a : w.window->menuBar()->actions())
-        bar << a->objectName();
-    QCOMPARE(bar.mid(bar.size() - 3), QStringList({"退出", "工具", "帮助"}));
-    QStringList items;
-    for (QAction* a : w.find<QMenu>("工具")->actions())
-        items << a->text();
-    QCOMPARE(items,
-             QStringList({"打印信道表(&P)...", "导出信道表 PDF(&E)...", "", "频段检查(&S)..."}));
-}
 
 void TestChannelTools::exportedCardShowsTheWindow_data() {
     QTest::addColumn<QString>("name"); // in the test's folder
