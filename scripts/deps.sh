@@ -11,6 +11,8 @@ zt41_packages=(
     fonts-arphic-gkai00mp fonts-arphic-gbsn00lp fonts-wqy-microhei
     # the Debian package (debian/) and its checks
     debhelper lintian desktop-file-utils appstream dpkg-dev groff-base
+    # the channel card's tests read its PDF back (pdftotext, pdffonts, pdfinfo)
+    poppler-utils
     # the fuzz targets
     clang libclang-rt-dev
 )

@@ -14,5 +14,11 @@ int showCommand(const QStringList& arguments);
 int diffCommand(const QStringList& arguments);
 int convertCommand(const QStringList& arguments);
 int doctorCommand(const QStringList& arguments);
+int servicesCommand(const QStringList& arguments);
+int checkCommand(const QStringList& arguments);
+int planCommand(const QStringList& arguments);
+int cardCommand(const QStringList& arguments);
+// card draws with fonts: it runs in a GUI application of its own, offscreen.
+int cardMain(int argc, char* argv[]);
 
 } // namespace zt41::cli

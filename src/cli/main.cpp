@@ -9,6 +9,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -26,6 +27,10 @@ QString usageText() {
         "  diff FILE1 FILE2             list what differs between two files\n"
         "  convert IN OUT               convert between .doc, .csv and the database\n"
         "  doctor [--port P]            check the cable and the ports, and say what is wrong\n"
+        "  card FILE -o CARD.pdf        draw the channel card to print\n"
+        "  services                     list the licence-free services\n"
+        "  check --service ID FILE      judge the channels against a service\n"
+        "  plan --service ID -o FILE    write the first 16 channels of a service\n"
         "\n"
         "FILE is a channel file (.doc), a CHIRP CSV file (.csv) or the channel\n"
         "database ZT41XE.mdb (read only). A CSV file and the database hold no\n"
@@ -33,7 +38,7 @@ QString usageText() {
         "--port may be given several times for several radios at once.\n"
         "zt41-cli COMMAND --help describes each command; --version prints the version.\n"
         "\n"
-        "Exit status: 0 done, 1 usage, 2 port or radio, 3 differences found,\n"
+        "Exit status: 0 done, 1 usage, 2 port or radio, 3 differences or findings,\n"
         "4 bad input file, 5 output or backup file not written, 130 interrupted.\n");
 }
 
@@ -61,6 +66,12 @@ int run(const QStringList& arguments) {
         return convertCommand(rest);
     if (command == u"doctor")
         return doctorCommand(rest);
+    if (command == u"services")
+        return servicesCommand(rest);
+    if (command == u"check")
+        return checkCommand(rest);
+    if (command == u"plan")
+        return planCommand(rest);
     if (command == u"--version" || command == u"-v") {
         writeOut(QStringLiteral("zt41-cli %1\n").arg(QCoreApplication::applicationVersion()));
         return kDone;
@@ -82,6 +93,8 @@ int main(int argc, char* argv[]) {
     // A reader that goes away (| head) must not end the tool in the middle of
     // a transfer: writes to it fail instead, and the status says so.
     std::signal(SIGPIPE, SIG_IGN);
+    if (argc > 1 && std::strcmp(argv[1], "card") == 0)
+        return zt41::cli::cardMain(argc, argv);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zt41-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.1"));

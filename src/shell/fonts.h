@@ -1,17 +1,13 @@
 #pragma once
 
+#include "card/cardfonts.h"
+
 #include <QColor>
 #include <QFont>
 
 class QWidget;
 
 namespace zt41 {
-
-// 楷体_GB2312 and 宋体 by name first; where those Windows faces are missing,
-// the GB2312 Kai and Song faces that the project installs, then a face that
-// shows any Chinese text.
-QFont kaiFont(qreal pointSize);
-QFont songFont(qreal pointSize);
 
 inline const QColor kPureBlue{0, 0, 255};
 inline const QColor kPureRed{255, 0, 0};

@@ -7,6 +7,7 @@
 #include "channels/databaselock.h"
 #include "channels/pickers.h"
 #include "channels/squelch.h"
+#include "channeltools.h"
 #include "filedialogs.h"
 #include "files/channelfile.h"
 #include "files/chirpcsv.h"
@@ -289,6 +290,8 @@ void MainWindow::buildMenus() {
     QAction* about = m_helpMenu->addAction(QStringLiteral("关于本软件(&A)"), this,
                                            [this] { m_help->showAbout(); });
     about->setObjectName(QStringLiteral("关于"));
+    // And in 工具: the channel card and the licence-free services.
+    new ChannelTools(*this, m_table, m_toolsMenu);
 }
 
 void MainWindow::wireSession() {
@@ -381,8 +384,7 @@ void MainWindow::holdLinkForTool(bool held) {
     m_toolHolding = held;
     lockFor(held ? Transfer::Write : Transfer::None);
     m_writeAction->setEnabled(!held);
-    for (QAction* a : m_toolsMenu->actions())
-        a->setEnabled(!held);
+    m_safe->setEnabled(!held);
     if (held) {
         m_session->stopPoll();
     } else {

@@ -200,6 +200,7 @@ void SafeProgramming::addTo(QMenu* tools) {
     const auto add = [&](const QString& name, const QString& text, void (SafeProgramming::*f)()) {
         QAction* a = tools->addAction(text, this, f);
         a->setObjectName(name);
+        m_actions << a;
     };
     add(QStringLiteral("写入并校验"), QStringLiteral("写入并校验(&V)"),
         &SafeProgramming::writeAndVerify);
@@ -209,6 +210,11 @@ void SafeProgramming::addTo(QMenu* tools) {
         &SafeProgramming::showBackups);
     add(QStringLiteral("连接诊断"), QStringLiteral("连接诊断(&D)..."),
         &SafeProgramming::showConnectionCheck);
+}
+
+void SafeProgramming::setEnabled(bool enabled) {
+    for (QAction* a : m_actions)
+        a->setEnabled(enabled);
 }
 
 ChannelSet SafeProgramming::tableSet() const {

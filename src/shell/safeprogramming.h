@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 
+class QAction;
 class QHBoxLayout;
 class QMenu;
 class QPushButton;
@@ -47,6 +48,8 @@ public:
                     MessageSink& messages);
 
     void addTo(QMenu* tools);
+    // Its commands, while another talks to the radio, are not offered.
+    void setEnabled(bool enabled);
 
     void writeAndVerify();
     void verifyRadio();
@@ -75,6 +78,7 @@ private:
     SerialLink& m_link;
     const PortMap* m_ports;
     MessageSink& m_messages;
+    QList<QAction*> m_actions;
     GuardedJob* m_job = nullptr;
     Purpose m_purpose = Purpose::Verify;
     QPointer<ListWindow> m_backups;

@@ -116,6 +116,9 @@ private Q_SLOTS:
     void diffOfACsvAndAChannelFile();
     void namesAreFilesAndNothingIsDroppedSilently();
     void manPageListsEveryOption();
+    void serviceCommands_data();
+    void serviceCommands();
+    void cardOfAPlan();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -512,6 +515,75 @@ void TestCliFiles::manPageListsEveryOption() {
             QVERIFY2(listed.match(page, options).hasMatch(), qPrintable("OPTIONS: --" + name));
         }
     }
+void TestCliFiles::serviceCommands_data() {
+    QTest::addColumn<QStringList>("arguments"); // %1 is the test's folder
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    const QString check = QStringLiteral("check");
+    QTest::newRow("services lists each with its plan")
+        << QStringList{"services"} << 0
+        << "frs      FRS Family Radio Service (North America)\n"
+           "         22 channels, 462.55000 to 467.71250 MHz, simplex, at most 2 W (0.5 W on "
+           "channels 8 to 14)\n"
+        << "";
+    QTest::newRow("a plan keeps to its service")
+        << QStringList{check, "--service", "cn409", "%1/cn409.doc"} << 0
+        << "every channel keeps to 409 MHz public band (China)\n"
+        << "";
+    QTest::newRow("a plan is off another service's plan")
+        << QStringList{check, "--service=frs", "%1/cn409.doc"} << 3
+        << "channel 16: receive frequency 409.93750 is not a channel of FRS Family Radio Service "
+           "(North America); the nearest is its "
+           "channel 15, 462.55000 MHz\n"
+        << "";
+    QTest::newRow("findings as JSON")
+        << QStringList{check, "--json", "--service", "pmr446", "%1/high.csv"} << 3
+        << R"({"channel":1,"field":"pw","kind":"high-power","limit":"0.5 W","value":"H"})"
+        << "";
+    QTest::newRow("Chinese: the service's own limit and name")
+        << QStringList{"zh", check, "--service", "pmr446", "%1/high.csv"} << 3 << "最多 0.5 W"
+        << "";
+    QTest::newRow("an unknown service names those there are")
+        << QStringList{check, "--service", "gmrs", "%1/cn409.doc"} << 1 << ""
+        << "unknown service \"gmrs\"; the services are: pmr446, cn409, frs, lpd433";
+    QTest::newRow("card to a name that is not a PDF")
+        << QStringList{"card", "%1/cn409.doc", "-o", "%1/card.doc"} << 1 << ""
+        << "give the PDF to write with -o FILE.pdf";
+}
+
+void TestCliFiles::serviceCommands() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QCOMPARE(cli({"plan", "--service", "cn409", "-o", path("cn409.doc")}).status, 0);
+    QCOMPARE(cli({"plan", "--service", "pmr446", "-o", path("high.csv")}).status, 0);
+    QByteArray csv = fileBytes(path("high.csv"));
+    QVERIFY(writeBytes(path("high.csv"), csv.replace(",1.0W,", ",5.0W,")));
+    Environment locale{{"LANG", "C.UTF-8"}};
+    if (arguments.first() == u"zh") {
+        locale = {{"LANG", "zh_CN.UTF-8"}};
+        arguments.removeFirst();
+    }
+    for (QString& a : arguments)
+        a.replace("%1", m_dir->path());
+    const Run run = cli(arguments, locale);
+    QCOMPARE(run.status, status);
+    // JSON compared without its layout.
+    const QRegularExpression blanks(arguments.contains("--json") ? "\\s" : "^$");
+    QVERIFY2(QString(run.out).remove(blanks).contains(QString(out).remove(blanks)),
+             qPrintable(run.out));
+    QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.contains(err), qPrintable(run.err));
+}
+
+void TestCliFiles::cardOfAPlan() {
+    // Drawn by the tool on the offscreen platform, whatever display is set.
+    const QString doc = path("frs.doc");
+    QCOMPARE(cli({"plan", "--service", "frs", "-o", doc}).status, 0);
+    const Run run = cli({"card", doc, "-o", path("card.pdf")}, {{"QT_QPA_PLATFORM", "xcb"}});
+    QCOMPARE(run.status, 0);
+    QVERIFY(fileBytes(path("card.pdf")).startsWith("%PDF-"));
 }
 
 QTEST_GUILESS_MAIN(TestCliFiles)

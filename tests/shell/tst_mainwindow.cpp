@@ -145,16 +145,23 @@ void TestMainWindow::menuTree() {
         captions << a->text();
         names << a->objectName();
     }
-    QCOMPARE(captions,
-             (QStringList{"       文件(&F)", "        读信道数据(&R)", "        写信道数据(&W)",
-                          "     选择端口(&P)", "       退出系统(&E)", "       帮助(&H)"}));
-    QCOMPARE(names, (QStringList{"文件", "读信道", "写信道", "端口", "退出", "帮助"}));
-    const QStringList keys{"Alt+F", "Alt+R", "Alt+W", "Alt+P", "Alt+E", "Alt+H"};
+    QCOMPARE(captions, (QStringList{"       文件(&F)", "        读信道数据(&R)",
+                                    "        写信道数据(&W)", "     选择端口(&P)",
+                                    "       退出系统(&E)", "       工具(&T)", "       帮助(&H)"}));
+    QCOMPARE(names, (QStringList{"文件", "读信道", "写信道", "端口", "退出", "工具", "帮助"}));
+    const QStringList keys{"Alt+F", "Alt+R", "Alt+W", "Alt+P", "Alt+E", "Alt+T", "Alt+H"};
     for (int i = 0; i < top.size(); ++i)
         QCOMPARE(QKeySequence::mnemonic(top[i]->text()).toString(), keys[i]);
     QMenu* file = top[0]->menu();
-    QMenu* help = top[5]->menu();
-    QVERIFY(file && help);
+    QMenu* tools = top[5]->menu();
+    QMenu* help = top[6]->menu();
+    QVERIFY(file && tools && help);
+    QStringList items;
+    for (QAction* a : tools->actions())
+        items << a->text() + u'|' + a->objectName();
+    QCOMPARE(items,
+             (QStringList{"打印信道表(&P)...|打印信道表", "导出信道表 PDF(&E)...|导出信道表 PDF",
+                          "|", "频段检查(&S)...|频段检查"}));
     QCOMPARE(file->actions().size(), 2);
     QCOMPARE(file->actions()[0]->text(), QStringLiteral("打开文件(&O)"));
     QCOMPARE(file->actions()[0]->objectName(), QStringLiteral("打开"));

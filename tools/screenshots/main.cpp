@@ -1,6 +1,6 @@
 // Starts the program's windows against the simulated radio and saves PNG
 // screenshots of the main window, the port dialog and the help and About
-// windows. Run headless with QT_QPA_PLATFORM=offscreen.
+// windows and the 频段检查 window. Run headless with QT_QPA_PLATFORM=offscreen.
 #include "channels/channeltable.h"
 #include "demoradio.h"
 #include "helpwindows.h"
@@ -8,6 +8,7 @@
 #include "link/qserialportlink.h"
 #include "mainwindow.h"
 #include "portdialog.h"
+#include "servicewindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -77,5 +78,11 @@ int main(int argc, char* argv[]) {
     ok = save(window.helpWindows().showInstructions(), out, QStringLiteral("instructions.png")) &&
          ok;
     ok = save(window.helpWindows().showAbout(), out, QStringLiteral("about.png")) && ok;
+    window.findChild<QAction*>(QStringLiteral("频段检查"))->trigger();
+    auto* check = window.findChild<ServiceWindow*>();
+    if (check)
+        check->choose(QStringLiteral("pmr446"));
+    QTest::qWait(100);
+    ok = save(check, out, QStringLiteral("service-check.png")) && ok;
     return ok ? 0 : 1;
 }

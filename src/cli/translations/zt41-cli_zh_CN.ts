@@ -604,50 +604,6 @@
         <translation>zt41-cli：</translation>
     </message>
     <message>
-        <source>Usage: zt41-cli COMMAND [OPTIONS]
-
-Commands:
-  ports [--probe]              list the serial ports and whether they open
-  read --port P [-o FILE]      read the radio&apos;s channels
-  write --port P FILE          back up, write FILE, read back and compare
-  verify --port P FILE         compare what the radio holds with FILE
-  show FILE                    print the channels of a file
-  diff FILE1 FILE2             list what differs between two files
-  convert IN OUT               convert between .doc, .csv and the database
-  doctor [--port P]            check the cable and the ports, and say what is wrong
-
-FILE is a channel file (.doc), a CHIRP CSV file (.csv) or the channel
-database ZT41XE.mdb (read only). A CSV file and the database hold no
-squelch level: --squelch LEVEL gives it (default 3).
---port may be given several times for several radios at once.
-zt41-cli COMMAND --help describes each command; --version prints the version.
-
-Exit status: 0 done, 1 usage, 2 port or radio, 3 differences found,
-4 bad input file, 5 output or backup file not written, 130 interrupted.
-</source>
-        <translation>用法：zt41-cli 命令 [选项]
-
-命令：
-  ports [--probe]              列出串行端口及能否打开
-  read --port P [-o FILE]      读取对讲机的信道
-  write --port P FILE          备份，写入 FILE，再读回校验
-  verify --port P FILE         校验对讲机中的信道与 FILE 是否一致
-  show FILE                    显示文件中的信道
-  diff FILE1 FILE2             列出两个文件的不同之处
-  convert IN OUT               在 .doc、.csv 和数据库之间转换
-  doctor [--port P]            检查连接线和端口，并说明问题所在
-
-FILE 是信道文件（.doc）、CHIRP CSV 文件（.csv）或信道数据库
-ZT41XE.mdb（只读）。CSV 文件和数据库不含静噪级别，
-由 --squelch 级别 给出（默认 3）。
---port 可以给出多次，同时写多台对讲机。
-zt41-cli 命令 --help 说明各个命令；--version 显示版本。
-
-退出状态：0 完成，1 用法错误，2 端口或对讲机错误，3 校验发现不同，
-4 输入文件错误，5 输出或备份文件未能写入，130 被中断。
-</translation>
-    </message>
-    <message>
         <source>USB %1:%2%3, driver %4</source>
         <translation>USB %1:%2%3，驱动 %4</translation>
     </message>
@@ -718,6 +674,152 @@ zt41-cli 命令 --help 说明各个命令；--version 显示版本。
     <message>
         <source>doctor takes no arguments</source>
         <translation>doctor 不接受参数</translation>
+    </message>
+    <message>
+        <source>Draws the channel card as a one-page A4 PDF: the date, the squelch level, a table of the 16 channels with an empty column for notes, and a strip to cut out and keep with the radio.</source>
+        <translation>把信道表画成一页 A4 的 PDF：日期、静噪级别、16 个信道的表格（带一栏空白备注），以及一条可剪下随对讲机保存的纸条。</translation>
+    </message>
+    <message>
+        <source>A channel file, CSV file or channel database.</source>
+        <translation>信道文件、CSV 文件或信道数据库。</translation>
+    </message>
+    <message>
+        <source>The PDF file to write.</source>
+        <translation>要写入的 PDF 文件。</translation>
+    </message>
+    <message>
+        <source>give the PDF to write with -o FILE.pdf</source>
+        <translation>请用 -o 文件.pdf 给出要写入的 PDF</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file: the card is not written there</source>
+        <translation>%1 不是普通文件：信道表不写到那里</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>The service, by its identifier (zt41-cli services).</source>
+        <translation>频段，用它的标识给出（见 zt41-cli services）。</translation>
+    </message>
+    <message>
+        <source>%1 takes no FILE</source>
+        <translation>%1 不接受文件参数</translation>
+    </message>
+    <message>
+        <source>give the service with --service ID, one of: %1</source>
+        <translation>请用 --service 标识 给出频段，可选：%1</translation>
+    </message>
+    <message>
+        <source>unknown service &quot;%1&quot;; the services are: %2</source>
+        <translation>未知频段“%1”；可选的频段有：%2</translation>
+    </message>
+    <message>
+        <source>channel %1: %2 %3 is not a channel of %4; the nearest is its channel %5, %6 MHz</source>
+        <translation>信道 %1：%2 %3 不是 %4 的信道；最近的是它的 %5 信道，%6 MHz</translation>
+    </message>
+    <message>
+        <source>channel %1: transmit frequency %2 differs from the receive frequency, and %3 allows no split or repeater offset; the nearest of its channels is %4, %5 MHz</source>
+        <translation>信道 %1：发送频率 %2 与接收频率不同，%3 不允许异频或中继差频；最近的是它的 %4 信道，%5 MHz</translation>
+    </message>
+    <message>
+        <source>channel %1: high power: %2 allows at most %3; set the radio&apos;s output accordingly (the program cannot know it)</source>
+        <translation>信道 %1：高功率：%2 最多 %3；请相应设定对讲机的输出功率（本程序无法得知）</translation>
+    </message>
+    <message>
+        <source>Lists the licence-free services that check and plan know: identifier, name, channels, power limit and who may use them.</source>
+        <translation>列出 check 和 plan 认识的免执照频段：标识、名称、信道、功率上限以及谁可以使用。</translation>
+    </message>
+    <message>
+        <source>%1 channels, %2 to %3 MHz, %4, at most %5</source>
+        <translation>%1 个信道，%2 至 %3 MHz，%4，最多 %5</translation>
+    </message>
+    <message>
+        <source>simplex</source>
+        <translation>收发同频</translation>
+    </message>
+    <message>
+        <source>split allowed</source>
+        <translation>可异频</translation>
+    </message>
+    <message>
+        <source>Judges every channel with a frequency against a licence-free service: receive and transmit exactly on a channel of its plan, transmit equal to receive, and high power noted against the service&apos;s limit. Exit status 0 when nothing is found, 3 when something is.</source>
+        <translation>按免执照频段检查每个有频率的信道：接收和发送频率须正好在该频段的信道上，发送与接收同频，高功率时提示该频段的功率上限。没有发现问题时退出状态为 0，有问题时为 3。</translation>
+    </message>
+    <message>
+        <source>Print the findings as JSON.</source>
+        <translation>以 JSON 输出检查结果。</translation>
+    </message>
+    <message>
+        <source>every channel keeps to %1</source>
+        <translation>全部信道符合%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n finding(s) against %1</source>
+        <translation>
+            <numerusform>发现 %n 处不符合%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Writes a channel file (.doc) or CSV file (.csv) with the first 16 channels of a licence-free service: simplex, low power, no tones, squelch level 3.</source>
+        <translation>把免执照频段的前 16 个信道写成信道文件（.doc）或 CSV 文件（.csv）：收发同频、低功率、无哑音、静噪级别 3。</translation>
+    </message>
+    <message>
+        <source>give the file to write with -o FILE</source>
+        <translation>请用 -o 文件 给出要写入的文件</translation>
+    </message>
+    <message>
+        <source>Usage: zt41-cli COMMAND [OPTIONS]
+
+Commands:
+  ports [--probe]              list the serial ports and whether they open
+  read --port P [-o FILE]      read the radio&apos;s channels
+  write --port P FILE          back up, write FILE, read back and compare
+  verify --port P FILE         compare what the radio holds with FILE
+  show FILE                    print the channels of a file
+  diff FILE1 FILE2             list what differs between two files
+  convert IN OUT               convert between .doc, .csv and the database
+  doctor [--port P]            check the cable and the ports, and say what is wrong
+  card FILE -o CARD.pdf        draw the channel card to print
+  services                     list the licence-free services
+  check --service ID FILE      judge the channels against a service
+  plan --service ID -o FILE    write the first 16 channels of a service
+
+FILE is a channel file (.doc), a CHIRP CSV file (.csv) or the channel
+database ZT41XE.mdb (read only). A CSV file and the database hold no
+squelch level: --squelch LEVEL gives it (default 3).
+--port may be given several times for several radios at once.
+zt41-cli COMMAND --help describes each command; --version prints the version.
+
+Exit status: 0 done, 1 usage, 2 port or radio, 3 differences or findings,
+4 bad input file, 5 output or backup file not written, 130 interrupted.
+</source>
+        <translation>用法：zt41-cli 命令 [选项]
+
+命令：
+  ports [--probe]              列出串行端口及能否打开
+  read --port P [-o FILE]      读取对讲机的信道
+  write --port P FILE          备份，写入 FILE，再读回校验
+  verify --port P FILE         校验对讲机中的信道与 FILE 是否一致
+  show FILE                    显示文件中的信道
+  diff FILE1 FILE2             列出两个文件的不同之处
+  convert IN OUT               在 .doc、.csv 和数据库之间转换
+  doctor [--port P]            检查连接线和端口，并说明问题所在
+  card FILE -o CARD.pdf        画出可打印的信道表
+  services                     列出免执照频段
+  check --service ID FILE      按频段检查信道
+  plan --service ID -o FILE    写出某频段的前 16 个信道
+
+FILE 是信道文件（.doc）、CHIRP CSV 文件（.csv）或信道数据库
+ZT41XE.mdb（只读）。CSV 文件和数据库不含静噪级别，
+由 --squelch 级别 给出（默认 3）。
+--port 可以给出多次，同时写多台对讲机。
+zt41-cli 命令 --help 说明各个命令；--version 显示版本。
+
+退出状态：0 完成，1 用法错误，2 端口或对讲机错误，3 发现不同或不符合，
+4 输入文件错误，5 输出或备份文件未能写入，130 被中断。
+</translation>
     </message>
     <message>
         <source>no serial port found: plug the cable in (see dmesg)</source>

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "channels/channelrecord.h"
+
+#include <QDate>
+#include <QString>
+
+class QPainter;
+class QPrinter;
+class QRectF;
+
+namespace zt41 {
+
+// What the channel card shows: the squelch level, the 16 channels as the
+// radio would hold them after a write, and the day it was made.
+struct CardContent {
+    QString squelch;
+    ChannelRows rows{};
+    QDate date;
+};
+
+// The card's short form of a channel for the strip kept with the radio:
+// "145.5" for 145.50000, the tones as "88.5", "88.5/100.0" or "-/100.0".
+QString shortFrequency(const QString& frequency);
+QString shortTones(const QString& receiveTone, const QString& transmitTone);
+
+// Draws the card onto an A4 page, `paper` being the whole sheet in the
+// painter's coordinates: the title, the date and squelch level, the table of
+// the 16 channels with an empty 备注 column, and below it a strip to cut out.
+void paintChannelCard(QPainter& painter, const QRectF& paper, const CardContent& content);
+
+// Writes the card as a one-page A4 PDF, its Chinese faces embedded, through a
+// temporary file: a failure leaves an existing file as it was. Gives false
+// with the system's reason when it could not be written.
+bool writeChannelCardPdf(const QString& path, const CardContent& content, QString* error);
+
+// Prints the card on a printer set up by a print dialog or a preview.
+void printChannelCard(QPrinter& printer, const CardContent& content);
+
+} // namespace zt41

@@ -1,0 +1,85 @@
+// card: the channel card as a PDF, drawn on the offscreen platform.
+
+#include "card/channelcard.h"
+#include "channelinput.h"
+#include "commands.h"
+#include "exitstatus.h"
+#include "files/filetarget.h"
+#include "words.h"
+
+#include <QCommandLineParser>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+namespace zt41::cli {
+
+int cardMain(int argc, char* argv[]) {
+    // Fonts need a GUI application; the card needs no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("zt41-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.1"));
+    installTranslation(app);
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    arguments[0] = QStringLiteral("zt41-cli card");
+    return cardCommand(arguments);
+}
+
+int cardCommand(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(Words::tr(
+        "Draws the channel card as a one-page A4 PDF: the date, the squelch level, a table of "
+        "the 16 channels with an empty column for notes, and a strip to cut out and keep with "
+        "the radio."));
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 Words::tr("A channel file, CSV file or channel database."));
+    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                        Words::tr("The PDF file to write."),
+                                        QStringLiteral("FILE")));
+    parser.addOption(QCommandLineOption(QStringLiteral("squelch"),
+                                        Words::tr("The squelch level for a channel database or "
+                                                  "a CSV file, which hold none (default 3)."),
+                                        QStringLiteral("LEVEL"), QStringLiteral("3")));
+    parser.addHelpOption();
+    if (!parser.parse(arguments)) {
+        complain(parser.errorText());
+        return kUsage;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::fputs(parser.helpText().toUtf8().constData(), stdout);
+        return kDone;
+    }
+    if (parser.positionalArguments().size() != 1) {
+        complain(Words::tr("%1 takes one FILE").arg(arguments.value(0)));
+        return kUsage;
+    }
+    const QString output = parser.value(QStringLiteral("output"));
+    if (!output.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+        complain(Words::tr("give the PDF to write with -o FILE.pdf"));
+        return kUsage;
+    }
+    if (!isWritableFileTarget(output)) {
+        complain(Words::tr("%1 is not a plain file: the card is not written there").arg(output));
+        return kUsage;
+    }
+    const QString path = parser.positionalArguments()[0];
+    QString error;
+    QStringList warnings;
+    const std::optional<ChannelSet> set =
+        loadChannelSet(path, parser.value(QStringLiteral("squelch")), true, &error, &warnings);
+    for (const QString& w : warnings)
+        complain(QStringLiteral("%1: %2").arg(path, w));
+    if (!set) {
+        complain(error);
+        return kBadInput;
+    }
+    if (!writeChannelCardPdf(output, CardContent{set->squelch, set->rows, QDate::currentDate()},
+                             &error)) {
+        complain(Words::tr("%1 could not be written: %2").arg(output, error));
+        return kCannotSave;
+    }
+    return kDone;
+}
+
+} // namespace zt41::cli

@@ -1,0 +1,248 @@
+// services, check and plan: the licence-free services and a channel set
+// judged against one of them.
+
+#include "channelinput.h"
+#include "commands.h"
+#include "exitstatus.h"
+#include "services/service.h"
+#include "services/servicecheck.h"
+#include "words.h"
+
+#include <QCommandLineParser>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstdio>
+
+namespace zt41::cli {
+
+namespace {
+
+void print(const QString& text) {
+    std::fputs(text.toUtf8().constData(), stdout);
+}
+
+const QString& inLanguage(const TwoLanguages& text) {
+    return chirpLanguage() == ChirpLanguage::Chinese ? text.zh : text.en;
+}
+
+QCommandLineOption serviceOption() {
+    return QCommandLineOption(QStringLiteral("service"),
+                              Words::tr("The service, by its identifier (zt41-cli services)."),
+                              QStringLiteral("ID"));
+}
+
+// Parses; gives false with the status to end with.
+bool parseCommand(QCommandLineParser& parser, const QStringList& arguments, qsizetype files,
+                  int* status) {
+    parser.addHelpOption();
+    if (!parser.parse(arguments)) {
+        complain(parser.errorText());
+        *status = kUsage;
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        print(parser.helpText());
+        *status = kDone;
+        return false;
+    }
+    if (parser.positionalArguments().size() != files) {
+        complain(files == 1 ? Words::tr("%1 takes one FILE").arg(arguments.value(0))
+                            : Words::tr("%1 takes no FILE").arg(arguments.value(0)));
+        *status = kUsage;
+        return false;
+    }
+    return true;
+}
+
+const Service* chosenService(const QCommandLineParser& parser) {
+    const QString id = parser.value(QStringLiteral("service"));
+    const Service* service = findService(id);
+    if (!service) {
+        QStringList ids;
+        for (const Service& s : services())
+            ids << s.id;
+        complain(id.isEmpty() ? Words::tr("give the service with --service ID, one of: %1")
+                                    .arg(ids.join(QStringLiteral(", ")))
+                              : Words::tr("unknown service \"%1\"; the services are: %2")
+                                    .arg(id, ids.join(QStringLiteral(", "))));
+    }
+    return service;
+}
+
+QString fieldWords(Field field) {
+    switch (field) {
+    case Field::Rf:
+        return Words::tr("receive frequency");
+    case Field::Tf:
+        return Words::tr("transmit frequency");
+    default:
+        return Words::tr("power");
+    }
+}
+
+QString findingLine(const Service& service, const ServiceFinding& f) {
+    const QString& name = inLanguage(service.name);
+    switch (f.kind) {
+    case FindingKind::OffPlan:
+        return Words::tr("channel %1: %2 %3 is not a channel of %4; the nearest is its channel "
+                         "%5, %6 MHz")
+            .arg(f.channel)
+            .arg(fieldWords(f.field), f.value, name)
+            .arg(f.nearest)
+            .arg(f.nearestValue);
+    case FindingKind::NotSimplex:
+        return Words::tr("channel %1: transmit frequency %2 differs from the receive frequency, "
+                         "and %3 allows no split or repeater offset; the nearest of its "
+                         "channels is %4, %5 MHz")
+            .arg(f.channel)
+            .arg(f.value, name)
+            .arg(f.nearest)
+            .arg(f.nearestValue);
+    case FindingKind::HighPower:
+        return Words::tr("channel %1: high power: %2 allows at most %3; set the radio's output "
+                         "accordingly (the program cannot know it)")
+            .arg(f.channel)
+            .arg(name, inLanguage(service.powerLimit));
+    }
+    return QString();
+}
+
+QString kindKey(FindingKind kind) {
+    switch (kind) {
+    case FindingKind::OffPlan:
+        return QStringLiteral("off-plan");
+    case FindingKind::NotSimplex:
+        return QStringLiteral("not-simplex");
+    case FindingKind::HighPower:
+        return QStringLiteral("high-power");
+    }
+    return QString();
+}
+
+QJsonObject findingJson(const Service& service, const ServiceFinding& f) {
+    QJsonObject o{{QStringLiteral("channel"), f.channel},
+                  {QStringLiteral("field"), QLatin1String(kFieldNames[int(f.field)])},
+                  {QStringLiteral("kind"), kindKey(f.kind)},
+                  {QStringLiteral("value"), f.value}};
+    if (f.nearest)
+        o.insert(QStringLiteral("nearest"),
+                 QJsonObject{{QStringLiteral("channel"), f.nearest},
+                             {QStringLiteral("frequency"), f.nearestValue}});
+    if (f.kind == FindingKind::HighPower)
+        o.insert(QStringLiteral("limit"), service.powerLimit.en);
+    return o;
+}
+
+} // namespace
+
+int servicesCommand(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        Words::tr("Lists the licence-free services that check and plan know: identifier, "
+                  "name, channels, power limit and who may use them."));
+    int status = kDone;
+    if (!parseCommand(parser, arguments, 0, &status))
+        return status;
+    for (const Service& s : services()) {
+        print(QStringLiteral("%1 %2\n").arg(padRight(s.id, 8), inLanguage(s.name)));
+        print(QStringLiteral("         ") +
+              Words::tr("%1 channels, %2 to %3 MHz, %4, at most %5")
+                  .arg(s.plan.size())
+                  .arg(s.lowestText(), s.highestText(),
+                       s.simplex ? Words::tr("simplex") : Words::tr("split allowed"),
+                       inLanguage(s.powerLimit)) +
+              u'\n');
+        print(QStringLiteral("         ") + inLanguage(s.note) + u'\n');
+    }
+    return kDone;
+}
+
+int checkCommand(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(Words::tr(
+        "Judges every channel with a frequency against a licence-free service: receive and "
+        "transmit exactly on a channel of its plan, transmit equal to receive, and high power "
+        "noted against the service's limit. Exit status 0 when nothing is found, 3 when "
+        "something is."));
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 Words::tr("A channel file, CSV file or channel database."));
+    parser.addOption(serviceOption());
+    parser.addOption(
+        QCommandLineOption(QStringLiteral("json"), Words::tr("Print the findings as JSON.")));
+    parser.addOption(QCommandLineOption(QStringLiteral("squelch"),
+                                        Words::tr("The squelch level for a channel database or "
+                                                  "a CSV file, which hold none (default 3)."),
+                                        QStringLiteral("LEVEL"), QStringLiteral("3")));
+    int status = kDone;
+    if (!parseCommand(parser, arguments, 1, &status))
+        return status;
+    const Service* service = chosenService(parser);
+    if (!service)
+        return kUsage;
+    const QString path = parser.positionalArguments()[0];
+    QString error;
+    QStringList warnings;
+    const std::optional<ChannelSet> set =
+        loadChannelSet(path, parser.value(QStringLiteral("squelch")), true, &error, &warnings);
+    for (const QString& w : warnings)
+        complain(QStringLiteral("%1: %2").arg(path, w));
+    if (!set) {
+        complain(error);
+        return kBadInput;
+    }
+    const QList<ServiceFinding> findings = checkChannels(*service, set->rows);
+    if (parser.isSet(QStringLiteral("json"))) {
+        QJsonArray list;
+        for (const ServiceFinding& f : findings)
+            list << findingJson(*service, f);
+        print(QString::fromUtf8(QJsonDocument(QJsonObject{{QStringLiteral("service"), service->id},
+                                                          {QStringLiteral("findings"), list}})
+                                    .toJson(QJsonDocument::Indented)));
+    } else {
+        for (const ServiceFinding& f : findings)
+            print(findingLine(*service, f) + u'\n');
+        print((findings.isEmpty()
+                   ? Words::tr("every channel keeps to %1").arg(inLanguage(service->name))
+                   : Words::tr("%n finding(s) against %1", nullptr, int(findings.size()))
+                         .arg(inLanguage(service->name))) +
+              u'\n');
+    }
+    return findings.isEmpty() ? kDone : kDifferences;
+}
+
+int planCommand(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        Words::tr("Writes a channel file (.doc) or CSV file (.csv) with the first 16 channels of a "
+                  "licence-free service: simplex, low power, no tones, squelch level 3."));
+    parser.addOption(serviceOption());
+    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                        Words::tr("The file to write, ending in .doc or .csv."),
+                                        QStringLiteral("FILE")));
+    int status = kDone;
+    if (!parseCommand(parser, arguments, 0, &status))
+        return status;
+    const Service* service = chosenService(parser);
+    if (!service)
+        return kUsage;
+    const QString path = parser.value(QStringLiteral("output"));
+    if (path.isEmpty()) {
+        complain(Words::tr("give the file to write with -o FILE"));
+        return kUsage;
+    }
+    QString error;
+    const std::optional<OutputKind> kind = outputKindFor(path, true, &error);
+    if (!kind) {
+        complain(error);
+        return kUsage;
+    }
+    if (!saveChannelSet(path, *kind, ChannelSet{planSquelch(), planRows(*service)}, &error)) {
+        complain(error);
+        return kCannotSave;
+    }
+    return kDone;
+}
+
+} // namespace zt41::cli

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "channels/channelrecord.h"
+
+#include <QList>
+#include <QString>
+
+namespace zt41 {
+
+struct Service;
+
+// What a channel does that the service does not allow.
+enum class FindingKind {
+    OffPlan,    // the frequency is no channel of the service's plan
+    NotSimplex, // transmit differs from receive where the service wants them equal
+    HighPower,  // high power: the service allows at most its limit
+};
+
+struct ServiceFinding {
+    int channel = 0; // 1 to 16
+    Field field = Field::Rf;
+    FindingKind kind = FindingKind::OffPlan;
+    QString value;        // as the radio holds it: "446.01000", "H"
+    int nearest = 0;      // the nearest channel of the plan, 1 first; 0 for power
+    QString nearestValue; // its frequency, "446.00625"
+
+    bool operator==(const ServiceFinding&) const = default;
+};
+
+// The rows as the radio would hold them after a write: canonical frequencies
+// and tones, "on"/"off" and "H"/"L" on every channel with a receive frequency
+// (blank power is high power there). A row the frames cannot carry stays as it is.
+ChannelRows radioForm(const ChannelRows& rows);
+
+// Judges every channel with a receive frequency against the service, in
+// channel order: receive and transmit exactly on the plan, transmit equal to
+// receive where the service is simplex, and high power. A channel without a
+// transmit frequency only receives, which every service allows.
+QList<ServiceFinding> checkChannels(const Service& service, const ChannelRows& rows);
+
+// The first 16 channels of the plan (fewer when the plan is shorter, the rest
+// empty): simplex, low power, beat shift off, no tones; rows numbered 1 to 16.
+ChannelRows planRows(const Service& service);
+// The squelch level that goes with them.
+inline QString planSquelch() {
+    return QStringLiteral("3");
+}
+
+} // namespace zt41

@@ -1,0 +1,112 @@
+#include "channeltools.h"
+
+#include "channels/channeltable.h"
+#include "files/filetarget.h"
+#include "linkwords.h"
+#include "mainwindow.h"
+#include "services/service.h"
+#include "services/servicecheck.h"
+#include "servicewindow.h"
+
+#include <QFileDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace zt41 {
+
+ChannelTools::ChannelTools(MainWindow& window, ChannelTable& table, QMenu* menu)
+    : QObject(&window)
+    , m_window(window)
+    , m_table(table) {
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("打印信道表(&P)..."), this, &ChannelTools::print)
+        ->setObjectName(QStringLiteral("打印信道表"));
+    menu->addAction(QStringLiteral("导出信道表 PDF(&E)..."), this, &ChannelTools::exportCard)
+        ->setObjectName(QStringLiteral("导出信道表 PDF"));
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("频段检查(&S)..."), this, &ChannelTools::openServiceWindow)
+        ->setObjectName(QStringLiteral("频段检查"));
+
+    askPdfName = [this] {
+        return QFileDialog::getSaveFileName(&m_window, QStringLiteral("导出信道表 PDF"),
+                                            QStringLiteral("信道表.pdf"),
+                                            QStringLiteral("PDF(*.pdf)"));
+    };
+    confirm = [this](const QString& question) {
+        return QMessageBox::question(&m_window, titles::kSystem, question) == QMessageBox::Yes;
+    };
+}
+
+CardContent ChannelTools::cardContent() const {
+    return {m_window.squelchText(), m_table.rows(), QDate::currentDate()};
+}
+
+void ChannelTools::print() {
+    m_window.commitPendingEdit();
+    const CardContent content = cardContent();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(QStringLiteral("ZT41 信道表"));
+    QPrintPreviewDialog preview(&printer, &m_window);
+    preview.setWindowTitle(QStringLiteral("打印信道表"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [&content](QPrinter* p) { printChannelCard(*p, content); });
+    preview.exec();
+}
+
+void ChannelTools::exportCard() {
+    m_window.commitPendingEdit();
+    QString name = askPdfName();
+    if (name.isEmpty())
+        return;
+    if (!name.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        name += QStringLiteral(".pdf");
+    exportPdf(name);
+}
+
+bool ChannelTools::exportPdf(const QString& path) {
+    QString error = QStringLiteral("不是普通文件");
+    if (isWritableFileTarget(path, m_table.filePath()) &&
+        writeChannelCardPdf(path, cardContent(), &error))
+        return true;
+    m_window.messages().show(QStringLiteral("信道表 PDF 保存错误！！\n%1：%2").arg(path, error),
+                             titles::kDataError, MessageIcon::Warning);
+    return false;
+}
+
+void ChannelTools::fillFrom(const Service& service) {
+    m_window.commitPendingEdit();
+    if (m_window.transferRunning()) {
+        const WindowMessage busy = portBusyMessage();
+        m_window.messages().show(busy.text, busy.title, busy.icon);
+        return;
+    }
+    if (!confirm(QStringLiteral("用%1的前 16 个信道替换全部信道，静噪级别设为 3？")
+                     .arg(service.name.zh)))
+        return;
+    if (!m_table.replaceDataFields(planRows(service))) {
+        m_window.messages().show(QStringLiteral("数据库文件无法写入！"), titles::kSystem,
+                                 MessageIcon::Warning);
+        return;
+    }
+    m_window.setSquelchText(planSquelch());
+}
+
+ServiceWindow* ChannelTools::serviceWindow() const {
+    return m_serviceWindow.data();
+}
+
+void ChannelTools::openServiceWindow() {
+    if (!m_serviceWindow) {
+        m_serviceWindow = new ServiceWindow(m_table, &m_window);
+        connect(m_serviceWindow, &ServiceWindow::fillRequested, this, &ChannelTools::fillFrom);
+    }
+    m_serviceWindow->show();
+    m_serviceWindow->raise();
+    m_serviceWindow->activateWindow();
+}
+
+} // namespace zt41

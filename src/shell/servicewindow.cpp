@@ -1,0 +1,123 @@
+#include "servicewindow.h"
+
+#include "card/cardfonts.h"
+#include "channels/channeltable.h"
+#include "services/service.h"
+#include "services/servicecheck.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace zt41 {
+
+QString findingFieldText(const ServiceFinding& finding) {
+    switch (finding.field) {
+    case Field::Rf:
+        return QStringLiteral("接收频率");
+    case Field::Tf:
+        return QStringLiteral("发送频率");
+    default:
+        return QStringLiteral("功率");
+    }
+}
+
+QString findingText(const Service& service, const ServiceFinding& finding) {
+    switch (finding.kind) {
+    case FindingKind::OffPlan:
+        return QStringLiteral("不在%1的信道上").arg(service.name.zh);
+    case FindingKind::NotSimplex:
+        return QStringLiteral("发送频率与接收频率不同：%1不允许异频或中继差频")
+            .arg(service.name.zh);
+    case FindingKind::HighPower:
+        return QStringLiteral("高功率：%1最多允许 %2，请确认对讲机的实际输出功率")
+            .arg(service.name.zh, service.powerLimit.zh);
+    }
+    return QString();
+}
+
+ServiceWindow::ServiceWindow(const ChannelTable& table, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_table(table) {
+    setObjectName(QStringLiteral("频段检查"));
+    setWindowTitle(QStringLiteral("频段检查"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(songFont(10.5));
+
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("频段列表"));
+    for (const Service& s : services()) {
+        auto* item = new QListWidgetItem(s.name.zh, m_list);
+        item->setData(Qt::UserRole, s.id);
+    }
+    m_list->setFixedWidth(240);
+    m_about = new QLabel(this);
+    m_about->setObjectName(QStringLiteral("频段说明"));
+    m_about->setWordWrap(true);
+    m_findings = new QTreeWidget(this);
+    m_findings->setObjectName(QStringLiteral("检查结果"));
+    m_findings->setRootIsDecorated(false);
+    m_findings->setHeaderLabels({QStringLiteral("信道"), QStringLiteral("项目"),
+                                 QStringLiteral("数值"), QStringLiteral("最近的频段信道"),
+                                 QStringLiteral("说明")});
+    m_findings->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_verdict = new QLabel(this);
+    m_verdict->setObjectName(QStringLiteral("检查结论"));
+    auto* fill = new QPushButton(QStringLiteral("按此频段填入信道"), this);
+    fill->setObjectName(QStringLiteral("按此频段填入信道"));
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(m_about);
+    right->addWidget(m_findings, 1);
+    right->addWidget(m_verdict);
+    right->addWidget(fill, 0, Qt::AlignRight);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(m_list);
+    layout->addLayout(right, 1);
+    resize(900, 480);
+
+    connect(m_list, &QListWidget::currentRowChanged, this, &ServiceWindow::refresh);
+    connect(&m_table, &ChannelTable::fieldChanged, this, &ServiceWindow::refresh);
+    connect(&m_table, &ChannelTable::rowsReplaced, this, &ServiceWindow::refresh);
+    connect(fill, &QPushButton::clicked, this, [this] { Q_EMIT fillRequested(chosen()); });
+    m_list->setCurrentRow(0);
+}
+
+const Service& ServiceWindow::chosen() const {
+    return services().at(qMax(0, m_list->currentRow()));
+}
+
+void ServiceWindow::choose(const QString& id) {
+    for (int i = 0; i < m_list->count(); ++i)
+        if (m_list->item(i)->data(Qt::UserRole).toString() == id)
+            m_list->setCurrentRow(i);
+}
+
+void ServiceWindow::refresh() {
+    const Service& s = chosen();
+    m_about->setText(QStringLiteral("%1 个信道，%2 至 %3 MHz；%4；功率最多 %5。\n%6")
+                         .arg(s.plan.size())
+                         .arg(s.lowestText(), s.highestText(),
+                              s.simplex ? QStringLiteral("收发同频") : QStringLiteral("可异频"),
+                              s.powerLimit.zh, s.note.zh));
+    m_findings->clear();
+    const QList<ServiceFinding> findings = checkChannels(s, m_table.rows());
+    for (const ServiceFinding& f : findings) {
+        const QString nearest =
+            f.nearest ? QStringLiteral("%1（%2）").arg(f.nearest).arg(f.nearestValue) : QString();
+        auto* item =
+            new QTreeWidgetItem(m_findings, {QString::number(f.channel), findingFieldText(f),
+                                             f.value, nearest, findingText(s, f)});
+        item->setToolTip(4, item->text(4));
+    }
+    m_verdict->setText(
+        findings.isEmpty()
+            ? QStringLiteral("全部信道符合%1。").arg(s.name.zh)
+            : QStringLiteral("发现 %1 处不符合%2。").arg(findings.size()).arg(s.name.zh));
+}
+
+} // namespace zt41
