@@ -437,8 +437,8 @@ void TestCliFiles::showOfACsvNamesEachWarning() {
     QCOMPARE(lines.size(), warnings.size());
     for (qsizetype i = 0; i < lines.size(); ++i) {
         // Chinese messages take the full-width colon.
-        const QString colon = locale.first().second.startsWith(u"zh") ? QStringLiteral("：")
-                                                                       : QStringLiteral(": ");
+        const QString colon =
+            locale.first().second.startsWith(u"zh") ? QStringLiteral("：") : QStringLiteral(": ");
         QVERIFY2(lines[i].startsWith(QStringLiteral("zt41-cli") + colon + csv + colon),
                  qPrintable(lines[i]));
         QVERIFY2(lines[i].contains(warnings[i]), qPrintable(lines[i]));
@@ -495,8 +495,8 @@ void TestCliFiles::manPageListsEveryOption() {
     QVERIFY(options > 0);
     static const QRegularExpression option(QStringLiteral("^ +(?:-\\w, )?--([a-z-]+)"),
                                            QRegularExpression::MultilineOption);
-    for (const char* command :
-         {"ports", "read", "write", "verify", "show", "diff", "convert", "doctor"}) {
+    for (const char* command : {"ports", "read", "write", "verify", "show", "diff", "convert",
+                                "doctor", "card", "check", "plan", "services"}) {
         const QString help = cli({QString::fromLatin1(command), "--help"}).out;
         const qsizetype from =
             page.indexOf(QStringLiteral(".B zt41\\-cli %1\n").arg(QLatin1String(command)));
@@ -515,6 +515,8 @@ void TestCliFiles::manPageListsEveryOption() {
             QVERIFY2(listed.match(page, options).hasMatch(), qPrintable("OPTIONS: --" + name));
         }
     }
+}
+
 void TestCliFiles::serviceCommands_data() {
     QTest::addColumn<QStringList>("arguments"); // %1 is the test's folder
     QTest::addColumn<int>("status");

@@ -160,7 +160,9 @@ void TestMainWindow::menuTree() {
     for (QAction* a : tools->actions())
         items << a->text() + u'|' + a->objectName();
     QCOMPARE(items,
-             (QStringList{"打印信道表(&P)...|打印信道表", "导出信道表 PDF(&E)...|导出信道表 PDF",
+             (QStringList{"写入并校验(&V)|写入并校验", "校验对讲机(&C)|校验对讲机",
+                          "备份与恢复(&B)...|备份与恢复", "连接诊断(&D)...|连接诊断", "|",
+                          "打印信道表(&P)...|打印信道表", "导出信道表 PDF(&E)...|导出信道表 PDF",
                           "|", "频段检查(&S)...|频段检查"}));
     QCOMPARE(file->actions().size(), 2);
     QCOMPARE(file->actions()[0]->text(), QStringLiteral("打开文件(&O)"));
