@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package zt41-programmer_<version>_<arch>.deb through debian/
 # (dpkg-buildpackage, with the distribution's hardening flags) and prints its
 # path. Install it with

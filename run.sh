@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds a release build and starts ZT41 Programmer against the simulated radio.
 #   ./run.sh              the program with zt41-radio on COM1 (--demo)
 #   ./run.sh --hardware   the program on the real serial ports

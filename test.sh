@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything under AddressSanitizer and UndefinedBehaviorSanitizer and
 # runs every test headless through CTest; then builds the fuzz targets with
 # clang and gives each a smoke run of a few seconds over its seed corpus.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zt41-firstbyte: how long a program takes from its start to the first byte
 // it sends on a serial port, measured on a pseudo-terminal; or, with --exit,
 // from its start to its end (for `true`, the floor of starting anything).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes with verify (and the backup read before it) to N = 1, 4 and 16
 # simulated radios at the line's real pace (1200 bit/s, no --fast) in one
 # zt41-cli run each, and prints the figures against their targets:

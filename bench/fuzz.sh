@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs each fuzz target for a given time, one after the other, and prints per
 # target the executions, their rate, the coverage reached and the findings
 # (inputs that made the target fail, kept in build/fuzz-runs/findings/).

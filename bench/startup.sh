@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up against a bare Qt Widgets window: time from start to the main
 # window's first paint and peak memory, both under the offscreen platform,
 # medians of several runs, printed as ratios. Targets: 1.5x time, 1.3x memory.

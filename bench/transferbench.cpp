@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zt41-transferbench: one full write and one full read of the 16 channels
 // against zt41-radio at the line's real pace, wired as the main window wires
 // them, and how they compare with their targets. Run by bench/transfers.sh.

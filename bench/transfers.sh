@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times a full write and a full read of the 16 channels against zt41-radio at
 # the line's real pace (1200 bit/s, no --fast) and prints the figures as
 # ratios next to their targets:

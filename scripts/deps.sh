@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the project needs, only those that are missing.
 # Sourced by test.sh and run.sh; needs root or sudo when something is missing.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the windows headless against the simulated radio and saves PNG
 # screenshots of the main window, the port dialog, and the help and About
 # windows into docs/ (or the folder given).

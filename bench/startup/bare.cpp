@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick: a bare Qt Widgets window of the main window's size.
 #include "firstpaint.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own start: the same steps as zt41's main(), up to the main
 // window's first paint.
 #include "channels/channeltable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // card: the channel card as a PDF, drawn on the offscreen platform.
 
 #include "card/channelcard.h"

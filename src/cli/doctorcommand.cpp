@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // doctor: what is wrong between the computer and the radio, port by port.
 
 #include "channeltext.h"

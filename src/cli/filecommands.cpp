@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // show, diff and convert: channel files, CSV files and databases, no radio.
 
 #include "channeltext.h"

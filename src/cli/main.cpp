@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zt41-cli: reads and writes ZT41 radios from the command line, many at once,
 // on the same link session as the window.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ports: which ports there are, whether they open, and with --probe whether
 // a radio answers on them.
 

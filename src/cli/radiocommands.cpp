@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // read, write and verify: one radio job per --port, all at once.
 
 #include "channeltext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // services, check and plan: the licence-free services and a channel set
 // judged against one of them.
 

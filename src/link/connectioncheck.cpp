@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "connectioncheck.h"
 
 #include "devicepath.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "channelgridmodel.h"
 
 #include "channels/cellrule.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "portdialog.h"
 
 #include "channels/messagesink.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules every way in shares: which values of a channel set may go to the
 // radio, and which are named, by channel, field and reason.
 #include "channelrows.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One copy of the program per channel database.
 #include "channels/channeltable.h"
 #include "channels/databaselock.h"

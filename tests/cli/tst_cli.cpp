@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zt41-cli as a user runs it: against zt41-radio on pseudo-terminals at
 // --fast pace, with good and bad files, silent and broken radios.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zt41-cli's file commands as a user runs them, no radio: convert between
 // channel files, CHIRP CSV and the database, show a CSV file, and the
 // messages in the language the locale asks for.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build tree into a temporary DESTDIR and checks what a user gets:
 # every file in its place, the desktop entry and metainfo valid, the icons at
 # their sizes, the man pages free of formatting warnings, and the installed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zt41 --demo as a process: signals end it cleanly, the demo radio never
 // outlives it, its memory is private, and a second copy keeps off its database.
 #include "channels/channeltable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radio link end to end: the transfers and the ready poll on real timers,
 // through QSerialPort, against zt41-radio on a pseudo-terminal.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A port that another program holds open counts as unavailable: the start-up
 // probe moves on to the next number, and the port dialog greys it out.
 #include "link/linksession.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Faults end to end: the real window on the real serial port against a
 // zt41-radio that misbehaves, and a channel database that refuses writes while
 // the window runs. Each fault ends with its message, leaves the table and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window against zt41-radio: a write, then a read back into an
 // emptied table, gives the same table.
 #include "channels/channeltable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 工具 menu through the real window against zt41-radio: a write kept safe
 // by a backup and a read-back, the radio's own fault named, the backup
 // written back; the radio checked against the table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A write through the real window to zt41-radio while the user goes on
 // working: opens a file, types into a cell, types a rejected squelch level,
 // presses OK in the port dialog. The radio ends up holding exactly what the window shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The backups the window and the tool share: where the XDG rules put them,
 // newest first, and never one over another.
 #include "channelrows.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "channels/cellrule.h"
 #include "channels/channeltable.h"
 #include "channels/tones.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A disk that fills while a channel file or a CSV list is saved: a child process saves with
 // its file size limited (RLIMIT_FSIZE), as a full disk would stop it. The
 // existing file must stay as it was, and no half-written file may be left.

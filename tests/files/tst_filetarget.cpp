@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A channel file is only ever read from, or saved over, a plain file, and a
 // save never replaces the channel database the program works on.
 #include "channels/channeltable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSV import of any bytes: no crash, and either a refusal or 16 channels in
 // their places of which every value passes the rules a typed one must pass
 // and fits its frame.

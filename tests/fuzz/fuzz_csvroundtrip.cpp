@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any channel list the rules accept, exported as CSV and imported back, is
 // the same list, without a warning.
 #include "channels/numbers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A damaged channel database (a good file with bytes changed) is refused when
 // it opens, or every write it reports as stored is there when it opens again.
 #include "channels/channeltable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel file reader. However the file's bytes arrive in pieces, the
 // values and the verdict are the same; a value counts as a number exactly
 // when it has the number's form, and a file is refused for a number too large

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Save, then load: any table and squelch text the save accepts loads back,
 // always, to the same values (the squelch text but for blanks at its ends); a table of
 // plain values is written as plain values, byte for byte.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame codec. Any 28 bytes decode into the texts a row may hold; every
 // frame the program would send is 28 digits and survives decoding and
 // encoding again: Encode(Decode(F)) = F.

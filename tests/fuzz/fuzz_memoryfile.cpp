@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulator's memory file: whatever 16 frames a write delivered, the file
 // saves, the next start loads it, and the radio then sends the frames the
 // program would send for what they mean; saving those again changes nothing.

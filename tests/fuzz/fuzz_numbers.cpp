@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numeric value of a text against a plain reference: the C library's
 // strtod on the number found at the text's start.
 #include "channels/numbers.h"

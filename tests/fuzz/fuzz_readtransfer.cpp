@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The read transfer over a scripted link: the radio's answer in any pieces,
 // noise, deadlines passing and the cable pulled at any point. A read either
 // stores 16 well-formed, aligned frames and says so, or changes nothing and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The connection check over a system tree of the test's own making, and
 // against a ready radio, an echoing line and a silent one on pseudo-terminals.
 #include "link/connectioncheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/readtransfer.h"
 #include "link/writetransfer.h"
 #include "radiostream.h"

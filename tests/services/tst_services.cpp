@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "channelrows.h"
 #include "channels/cellrule.h"
 #include "services/service.h"

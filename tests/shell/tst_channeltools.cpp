@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 工具 menu: the channel card from the window and the 频段检查 window.
 
 #include "channelrows.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing through the real grid and lists, ended the ways people end edits,
 // and what a running write makes of edits made meanwhile.
 #include "channels/channeltable.h"

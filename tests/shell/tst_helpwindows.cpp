@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "recordingmessages.h"
 #include "shell/fonts.h"
 #include "shell/helpwindows.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zt41-icons: renders the program's icon into a hicolor icon theme tree,
 // OUT/<n>x<n>/apps/zt41.png for every size given.
 #include "programicon.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zt41-radio: a ZT41 radio on a pseudo-terminal, for trying the programmer
 // without the hardware. See --help for the options.
 

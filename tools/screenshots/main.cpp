@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the program's windows against the simulated radio and saves PNG
 // screenshots of the main window, the port dialog and the help and About
 // windows and the 频段检查 window. Run headless with QT_QPA_PLATFORM=offscreen.
