@@ -5,9 +5,11 @@
 #include "commandline.h"
 #include "commands.h"
 #include "files/filetarget.h"
-#include "link/devicepath.h"
 #include "fleet.h"
+#include "link/devicepath.h"
 #include "link/portmap.h"
+#include "link/signalwatcher.h"
+#include "programmingline.h"
 #include "words.h"
 
 #include <QCommandLineParser>
@@ -181,6 +183,22 @@ void runFleet(Fleet& fleet) {
     ::close(g_signalPipe[1]);
 }
 
+// Ctrl+C (or SIGTERM, SIGHUP) once stops watching, twice ends the radios in progress.
+int runLine(const ProgrammingLine::Settings& settings) {
+    ProgrammingLine line(settings);
+    QString error;
+    if (!line.prepare(&error)) {
+        complain(error);
+        return settings.reportPath.isEmpty() ? kUsage : kCannotSave;
+    }
+    SignalWatcher watcher;
+    if (!watcher.install(error))
+        complain(error);
+    QObject::connect(&watcher, &SignalWatcher::terminationRequested, &line,
+                     &ProgrammingLine::interrupt);
+    return line.run();
+}
+
 int waitMs(const QCommandLineParser& parser, bool* ok) {
     const double seconds = parser.value(kWait).toDouble(ok);
     *ok = *ok && seconds > 0 && seconds <= 3600;
@@ -231,6 +249,22 @@ int radioCommand(const QString& command, const QStringList& arguments) {
                                       Words::tr("Do not keep what the radio held first."));
     const QCommandLineOption noVerify(QStringLiteral("no-verify"),
                                       Words::tr("Do not read back and compare."));
+    const QCommandLineOption watch(
+        QStringLiteral("watch"),
+        Words::tr("The programming line: program each radio as it is plugged in (watching "
+                  "/dev/serial/by-id and /dev), until Ctrl+C."));
+    const QCommandLineOption watchDir(
+        QStringLiteral("watch-dir"),
+        Words::tr("With --watch: watch this folder of devices or links to them instead."),
+        QStringLiteral("DIR"));
+    const QCommandLineOption onlyNew(
+        QStringLiteral("only-new"),
+        Words::tr("With --watch: leave the radios already plugged in at the start alone."));
+    const QCommandLineOption report(
+        QStringLiteral("report"),
+        Words::tr("With --watch: append one record per radio to FILE (CSV, or JSON lines for "
+                  ".jsonl)."),
+        QStringLiteral("FILE"));
     addRadioOptions(parser);
     if (command == u"read") {
         parser.setApplicationDescription(
@@ -250,6 +284,10 @@ int radioCommand(const QString& command, const QStringList& arguments) {
                 "compares field by field."));
             parser.addOption(noBackup);
             parser.addOption(noVerify);
+            parser.addOption(watch);
+            parser.addOption(watchDir);
+            parser.addOption(onlyNew);
+            parser.addOption(report);
         } else {
             parser.setApplicationDescription(
                 Words::tr("Reads each radio and compares what it holds with FILE, field by "
@@ -271,9 +309,13 @@ int radioCommand(const QString& command, const QStringList& arguments) {
     if (!ok)
         return usage(Words::tr("--wait wants a number of seconds"));
     QString error;
-    const std::optional<QList<PortChoice>> ports = choosePorts(parser, &error);
+    const bool watching = command == u"write" && parser.isSet(watch);
+    const std::optional<QList<PortChoice>> ports =
+        watching && !parser.isSet(kPort) ? QList<PortChoice>{} : choosePorts(parser, &error);
     if (!ports)
         return usage(error);
+    if (watching && !ports->isEmpty())
+        return usage(Words::tr("--watch finds the ports itself: give no --port"));
     if (toFile && ports->size() > 1)
         return usage(Words::tr("-o takes one port"));
     OutputKind outputKind = OutputKind::ChannelFile;
@@ -333,6 +375,18 @@ int radioCommand(const QString& command, const QStringList& arguments) {
                 return kCannotSave;
             }
         }
+    }
+
+    if (watching) {
+        ProgrammingLine::Settings line;
+        line.folders = parser.isSet(watchDir) ? QStringList{parser.value(watchDir)}
+                                              : QStringList{QStringLiteral("/dev/serial/by-id"),
+                                                            QStringLiteral("/dev")};
+        line.onlyNew = parser.isSet(onlyNew);
+        line.reportPath = onDisk(parser.value(report));
+        line.terminal = ::isatty(STDOUT_FILENO);
+        line.job = options;
+        return runLine(line);
     }
 
     Fleet fleet(command, styleFor(parser));

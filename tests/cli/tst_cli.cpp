@@ -89,6 +89,7 @@ private Q_SLOTS:
     void jsonForScripts();
     void progressOnATerminalUpdatesInPlace();
     void interruptedWriteClosesThePorts();
+    void programmingLine();
     void cablePulledMidTransfer_data();
     void cablePulledMidTransfer();
     void databaseIsOnlyRead();
@@ -528,6 +529,42 @@ void TestCli::interruptedWriteClosesThePorts() {
     const Run ports = cli({"ports", "--ports", sim->portPath()});
     QVERIFY2(ports.out.contains(QRegularExpression(QStringLiteral("COM1 .*  opens\n"))),
              qPrintable(ports.out));
+}
+
+void TestCli::programmingLine() {
+    const QString watch = path(QStringLiteral("watch")), report = path(QStringLiteral("line.csv"));
+    QVERIFY(QDir().mkpath(watch));
+    // Plugged in before the line starts: left alone with --only-new.
+    SimulatorProcess early;
+    QVERIFY(early.start({"--fast", "--link", watch + "/early"}));
+    QProcess line;
+    line.setProcessEnvironment(environment(path(QStringLiteral("data"))));
+    line.start(QStringLiteral(ZT41_CLI_PATH),
+               {"write", "--watch", "--watch-dir", watch, "--only-new", "--report", report,
+                "--wait", "2", channelFile("new.doc", otherRows(), QStringLiteral("2"))});
+    QVERIFY(line.waitForStarted());
+    QTest::qWait(500);
+    const auto records = [&] {
+        return QString::fromUtf8(fileBytes(report)).split(u'\n', Qt::SkipEmptyParts);
+    };
+    SimulatorProcess good, off, silent;
+    QVERIFY(good.start({"--fast", "--link", watch + "/good"}));
+    QTRY_COMPARE_WITH_TIMEOUT(records().size(), 2, 20000); // the heading and the good radio
+    QVERIFY(good.terminate() == 0);
+    QVERIFY(off.start({"--fast", "--corrupt-channel", "16", "--link", watch + "/good"}));
+    QTRY_COMPARE_WITH_TIMEOUT(records().size(), 3, 20000); // plugged in again: a new unit
+    QVERIFY(silent.start({"--silent", "--link", watch + "/silent"}));
+    QTest::qWait(700); // the silent one is in progress: Ctrl+C lets it end
+    ::kill(static_cast<pid_t>(line.processId()), SIGINT);
+    QVERIFY(line.waitForFinished(10000));
+    QCOMPARE(line.exitCode(), 3); // the largest: a difference; no answer is 2
+    const QStringList r = records();
+    QCOMPARE(r.size(), 4);
+    QVERIFY2(r[1].contains(",ok,0,") && r[1].contains(watch + "/good"), qPrintable(r[1]));
+    QVERIFY2(r[2].contains(",3,") && r[2].contains("channel 16: receive frequency"),
+             qPrintable(r[2]));
+    QVERIFY2(r[3].contains("no answer") && r[3].contains(watch + "/silent"), qPrintable(r[3]));
+    QVERIFY(!fileBytes(report).contains("early"));
 }
 
 void TestCli::cablePulledMidTransfer_data() {

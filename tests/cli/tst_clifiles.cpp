@@ -499,10 +499,13 @@ void TestCliFiles::manPageListsEveryOption() {
     for (const char* command : {"ports", "read", "write", "verify", "show", "diff", "convert",
                                 "doctor", "card", "check", "plan", "services"}) {
         const QString help = cli({QString::fromLatin1(command), "--help"}).out;
-        const qsizetype from =
-            page.indexOf(QStringLiteral(".B zt41\\-cli %1\n").arg(QLatin1String(command)));
-        const QString synopsis = page.mid(from, page.indexOf(QStringLiteral(".br"), from) - from);
-        QVERIFY2(from > 0, command);
+        // Every synopsis line of the command ("write", "write --watch").
+        QString synopsis;
+        const QString head = QStringLiteral(".B zt41\\-cli %1").arg(QLatin1String(command));
+        for (qsizetype from = page.indexOf(head); from > 0; from = page.indexOf(head, from + 1))
+            if (page[from + head.size()] == u'\n' || page[from + head.size()] == u' ')
+                synopsis += page.mid(from, page.indexOf(QStringLiteral(".br"), from) - from);
+        QVERIFY2(!synopsis.isEmpty(), command);
         for (auto m = option.globalMatch(help); m.hasNext();) {
             const QString name = m.next().captured(1);
             if (name.startsWith(QStringLiteral("help")))

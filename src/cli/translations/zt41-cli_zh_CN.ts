@@ -825,5 +825,41 @@ zt41-cli 命令 --help 说明各个命令；--version 显示版本。
         <source>no serial port found: plug the cable in (see dmesg)</source>
         <translation>没有找到串行端口：请插上连接线（见 dmesg）</translation>
     </message>
+    <message>
+        <source>no folder to watch: %1</source>
+        <translation>没有可监视的文件夹：%1</translation>
+    </message>
+    <message>
+        <source>cannot write the report %1</source>
+        <translation>无法写入报告 %1</translation>
+    </message>
+    <message>
+        <source>done %1, failed %2, in progress %3; Ctrl+C stops watching</source>
+        <translation>完成 %1，失败 %2，进行中 %3；按 Ctrl+C 停止监视</translation>
+    </message>
+    <message>
+        <source>no more radios; waiting for %1 in progress (Ctrl+C again ends them)</source>
+        <translation>不再接受新的对讲机；等待进行中的 %1 台（再按 Ctrl+C 立即结束）</translation>
+    </message>
+    <message>
+        <source>The programming line: program each radio as it is plugged in (watching /dev/serial/by-id and /dev), until Ctrl+C.</source>
+        <translation>写频流水线：每插上一台对讲机就写入一台（监视 /dev/serial/by-id 和 /dev），直到按 Ctrl+C。</translation>
+    </message>
+    <message>
+        <source>With --watch: watch this folder of devices or links to them instead.</source>
+        <translation>与 --watch 同用：改为监视这个存放设备或设备链接的文件夹。</translation>
+    </message>
+    <message>
+        <source>With --watch: leave the radios already plugged in at the start alone.</source>
+        <translation>与 --watch 同用：不处理开始时已插上的对讲机。</translation>
+    </message>
+    <message>
+        <source>With --watch: append one record per radio to FILE (CSV, or JSON lines for .jsonl).</source>
+        <translation>与 --watch 同用：每台对讲机向 FILE 追加一条记录（CSV；.jsonl 为 JSON 行）。</translation>
+    </message>
+    <message>
+        <source>--watch finds the ports itself: give no --port</source>
+        <translation>--watch 自行寻找端口：请勿给出 --port</translation>
+    </message>
 </context>
 </TS>
