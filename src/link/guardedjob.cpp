@@ -2,8 +2,10 @@
 #include "guardedjob.h"
 
 #include "linksession.h"
+#include "readypoll.h"
 
 #include <QDateTime>
+#include <QTimer>
 
 namespace zt41 {
 
@@ -55,6 +57,12 @@ void GuardedJob::start() {
         if (m_step == Step::WaitingForRadio)
             finish(Failure::PortLost);
     });
+    // Each step starts the moment the one before has ended: the radio's "C"
+    // is taken as it arrives, not at the poll's next tick.
+    connect(&m_link, &SerialLink::inputArrived, this, [this] {
+        if (m_step == Step::WaitingForRadio && m_session->timer(WindowTimer::ReadyPoll)->isActive())
+            m_session->poll().takeAnswer();
+    });
     switch (m_options.operation) {
     case Operation::Read:
         m_afterReady = Step::Reading;
@@ -92,6 +100,7 @@ void GuardedJob::afterReady() {
         m_session->write();
     } else {
         m_session->read();
+        m_session->readTick(); // "5" now, not a tick of Timer4 later
     }
 }
 

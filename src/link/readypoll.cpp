@@ -12,18 +12,25 @@ void ReadyPoll::tick() {
             return;
         m_reopen = false;
     }
+    if (!takeAnswer())
+        m_link.send(QByteArrayLiteral("C"));
+}
+
+bool ReadyPoll::takeAnswer() {
+    if (!m_link.isOpen())
+        return false;
     for (int reads = 0; reads < kMaxReadsPerTick; ++reads) {
         const QString c = m_link.readChar();
         if (c == u"C") {
             m_host.setStatus(LinkStatus::Ready);
             m_host.stopTimer(WindowTimer::ReadyPoll);
             m_host.radioAnswered();
-            return;
+            return true;
         }
         if (c.isEmpty())
             break;
     }
-    m_link.send(QByteArrayLiteral("C"));
+    return false;
 }
 
 int probePorts(SerialLink& link, QList<PortOpenFailure>* failures) {

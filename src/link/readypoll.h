@@ -22,6 +22,9 @@ public:
     // One tick of Timer3. Does nothing while the port is closed, unless the
     // port was lost: then each tick tries to open it again, until it opens.
     void tick();
+    // Looks at what has arrived now, between ticks, without asking again:
+    // for a front end that goes on the moment the radio answers.
+    bool takeAnswer();
     // The port went away (cable pulled): reopen it when its device comes back.
     void reopenWhenBack() { m_reopen = true; }
     bool reopening() const { return m_reopen; }

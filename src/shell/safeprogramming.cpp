@@ -176,6 +176,7 @@ void ListWindow::setRows(const QList<QStringList>& rows) {
     for (int r = 0; r < rows.size(); ++r)
         for (int c = 0; c < rows[r].size(); ++c)
             m_table->setItem(r, c, new QTableWidgetItem(rows[r][c]));
+    m_table->resizeColumnsToContents();
     m_table->resizeRowsToContents();
     if (!rows.isEmpty())
         m_table->selectRow(0);
