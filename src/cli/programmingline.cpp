@@ -157,7 +157,7 @@ void ProgrammingLine::record(const RadioJob& job, const QString& name) {
     if (!m_report.isOpen())
         return;
     const RadioJob::Result& r = job.result();
-    const QString when = QDateTime::currentDateTime().toString(Qt::ISODate);
+    const QString when = QDateTime::currentDateTime().toString(Qt::ISODateWithMs);
     const QString difference = r.differences.isEmpty()
                                    ? QString()
                                    : differenceLine(r.differences.first(), Words::tr("expected"),
