@@ -7,13 +7,13 @@
 # (2 x 3.73 s + 17 x 0.3 s + 0.3 s = 12.86 s), then the CPU the line uses
 # while it waits with nothing plugged in.
 #
-# Usage: bench/line.sh      Builds a release build in build/bench-line.
+# Usage: bench/line.sh      Builds a release build in build/bench.
 # Exit status: 0 every unit within 1 s of the floor and no CPU while idle,
 # 2 a target missed, 1 a failure.
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-build=${ZT41_BENCH_BUILD:-$(dirname "$here")/build/bench-line}
+build=${ZT41_BENCH_BUILD:-$(dirname "$here")/build/bench}
 . "$here/../scripts/deps.sh"
 zt41_install_deps
 
@@ -28,7 +28,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-cmake -S "$here/.." -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZT41_TESTS=OFF >/dev/null
+cmake -S "$here/.." -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZT41_TESTS=OFF -DZT41_BENCH=ON >/dev/null
 cmake --build "$build" -j "$(nproc)" --target zt41-cli zt41-radio >/dev/null
 cli=$build/bin/zt41-cli
 radio=$build/bin/zt41-radio
