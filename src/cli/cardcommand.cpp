@@ -3,6 +3,7 @@
 
 #include "card/channelcard.h"
 #include "channelinput.h"
+#include "commandline.h"
 #include "commands.h"
 #include "exitstatus.h"
 #include "files/filetarget.h"
@@ -43,19 +44,15 @@ int cardCommand(const QStringList& arguments) {
                                                   "a CSV file, which hold none (default 3)."),
                                         QStringLiteral("LEVEL"), QStringLiteral("3")));
     parser.addHelpOption();
-    if (!parser.parse(arguments)) {
-        complain(parser.errorText());
+    int status = kDone;
+    if (!parseCommand(parser, arguments, &status) || !takesFiles(parser, arguments, 1, &status))
+        return status;
+    QString error;
+    if (!squelchLevel(parser.value(QStringLiteral("squelch")), &error)) {
+        complain(error);
         return kUsage;
     }
-    if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(parser.helpText().toUtf8().constData(), stdout);
-        return kDone;
-    }
-    if (parser.positionalArguments().size() != 1) {
-        complain(Words::tr("%1 takes one FILE").arg(arguments.value(0)));
-        return kUsage;
-    }
-    const QString output = parser.value(QStringLiteral("output"));
+    const QString output = onDisk(parser.value(QStringLiteral("output")));
     if (!output.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
         complain(Words::tr("give the PDF to write with -o FILE.pdf"));
         return kUsage;
@@ -64,17 +61,10 @@ int cardCommand(const QStringList& arguments) {
         complain(Words::tr("%1 is not a plain file: the card is not written there").arg(output));
         return kUsage;
     }
-    const QString path = parser.positionalArguments()[0];
-    QString error;
-    QStringList warnings;
-    const std::optional<ChannelSet> set =
-        loadChannelSet(path, parser.value(QStringLiteral("squelch")), true, &error, &warnings);
-    for (const QString& w : warnings)
-        complain(QStringLiteral("%1: %2").arg(path, w));
-    if (!set) {
-        complain(error);
+    const std::optional<ChannelSet> set = loadForCommand(
+        parser.positionalArguments()[0], parser.value(QStringLiteral("squelch")), true);
+    if (!set)
         return kBadInput;
-    }
     if (!writeChannelCardPdf(output, CardContent{set->squelch, set->rows, QDate::currentDate()},
                              &error)) {
         complain(Words::tr("%1 could not be written: %2").arg(output, error));

@@ -3,6 +3,7 @@
 
 #include "channels/numbers.h"
 #include "channels/squelch.h"
+#include "channeltext.h"
 #include "exitstatus.h"
 #include "files/filetarget.h"
 #include "words.h"
@@ -41,6 +42,36 @@ bool parseCommand(QCommandLineParser& parser, const QStringList& arguments, int*
         return false;
     }
     return true;
+}
+
+bool takesFiles(const QCommandLineParser& parser, const QStringList& arguments, qsizetype count,
+                int* status) {
+    if (parser.positionalArguments().size() == count)
+        return true;
+    const QString command = arguments.value(0).section(u' ', -1);
+    complain(count == 0   ? Words::tr("%1 takes no FILE").arg(command)
+             : count == 1 ? Words::tr("%1 takes one FILE").arg(command)
+                          : Words::tr("%1 takes two FILES").arg(command));
+    *status = kUsage;
+    return false;
+}
+
+std::optional<ChannelSet> loadForCommand(const QString& path, const QString& squelch,
+                                         bool mustTravel) {
+    const QString file = onDisk(path);
+    QString error;
+    QStringList warnings;
+    std::optional<ChannelSet> set =
+        loadChannelSet(file, squelch.trimmed(), mustTravel, &error, &warnings);
+    for (const QString& w : warnings)
+        complain(Words::tr("%1: %2").arg(file, w));
+    if (!set) {
+        complain(error);
+        return set;
+    }
+    for (const ChannelFinding& f : checkChannelSet(set->squelch, set->rows))
+        complain(Words::tr("%1: %2").arg(file, findingLine(f)));
+    return set;
 }
 
 std::optional<QString> squelchLevel(const QString& text, QString* error) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "channels/channelrecord.h"
 #include "link/portmap.h"
 
 #include <QCommandLineParser>
@@ -33,6 +34,18 @@ QCommandLineOption jsonOption();
 std::optional<QList<PortChoice>> choosePorts(const QCommandLineParser& parser, QString* error);
 // The port table --ports gives, or the platform's.
 std::optional<PortMap> portMapOf(const QCommandLineParser& parser, QString* error);
+
+// Whether the command got `count` files; otherwise a usage error naming the
+// command (once: "show takes one FILE").
+bool takesFiles(const QCommandLineParser& parser, const QStringList& arguments, qsizetype count,
+                int* status);
+
+// Reads the FILE of a command that takes channels, as every command does: the
+// name as the file system knows it, the input's warnings and every value the
+// window's rules refuse named on standard error. Nothing, after one line,
+// when the file cannot be used.
+std::optional<zt41::ChannelSet> loadForCommand(const QString& path, const QString& squelch,
+                                               bool mustTravel);
 
 // The squelch level given on the command line, as the window's list would
 // hold it: a number that rounds to 0..9. Nothing, with one line, otherwise.

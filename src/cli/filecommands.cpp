@@ -29,15 +29,8 @@ bool parseFiles(QCommandLineParser& parser, const QStringList& arguments, qsizet
                 int* status) {
     parser.addOption(squelchOption());
     parser.addHelpOption();
-    if (!parseCommand(parser, arguments, status))
+    if (!parseCommand(parser, arguments, status) || !takesFiles(parser, arguments, files, status))
         return false;
-    if (parser.positionalArguments().size() != files) {
-        const QString command = arguments.value(0).section(u' ', -1);
-        complain(files == 1 ? Words::tr("%1 takes one FILE").arg(command)
-                            : Words::tr("%1 takes two FILES").arg(command));
-        *status = kUsage;
-        return false;
-    }
     QString error;
     if (!squelchLevel(parser.value(QStringLiteral("squelch")), &error)) {
         complain(error);
@@ -47,22 +40,9 @@ bool parseFiles(QCommandLineParser& parser, const QStringList& arguments, qsizet
     return true;
 }
 
-// Loads a file; what the window would refuse to send is named on standard error.
 std::optional<ChannelSet> load(const QString& path, const QCommandLineParser& parser,
                                bool mustTravel) {
-    QString error;
-    QStringList warnings;
-    std::optional<ChannelSet> set = loadChannelSet(
-        path, parser.value(QStringLiteral("squelch")).trimmed(), mustTravel, &error, &warnings);
-    for (const QString& w : warnings)
-        complain(Words::tr("%1: %2").arg(path, w));
-    if (!set) {
-        complain(error);
-        return set;
-    }
-    for (const ChannelFinding& f : checkChannelSet(set->squelch, set->rows))
-        complain(Words::tr("%1: %2").arg(path, findingLine(f)));
-    return set;
+    return loadForCommand(path, parser.value(QStringLiteral("squelch")), mustTravel);
 }
 
 } // namespace

@@ -3,8 +3,10 @@
 // judged against one of them.
 
 #include "channelinput.h"
+#include "commandline.h"
 #include "commands.h"
 #include "exitstatus.h"
+#include "files/filetarget.h"
 #include "services/service.h"
 #include "services/servicecheck.h"
 #include "words.h"
@@ -35,26 +37,10 @@ QCommandLineOption serviceOption() {
 }
 
 // Parses; gives false with the status to end with.
-bool parseCommand(QCommandLineParser& parser, const QStringList& arguments, qsizetype files,
+bool parseService(QCommandLineParser& parser, const QStringList& arguments, qsizetype files,
                   int* status) {
     parser.addHelpOption();
-    if (!parser.parse(arguments)) {
-        complain(parser.errorText());
-        *status = kUsage;
-        return false;
-    }
-    if (parser.isSet(QStringLiteral("help"))) {
-        print(parser.helpText());
-        *status = kDone;
-        return false;
-    }
-    if (parser.positionalArguments().size() != files) {
-        complain(files == 1 ? Words::tr("%1 takes one FILE").arg(arguments.value(0))
-                            : Words::tr("%1 takes no FILE").arg(arguments.value(0)));
-        *status = kUsage;
-        return false;
-    }
-    return true;
+    return parseCommand(parser, arguments, status) && takesFiles(parser, arguments, files, status);
 }
 
 const Service* chosenService(const QCommandLineParser& parser) {
@@ -144,7 +130,7 @@ int servicesCommand(const QStringList& arguments) {
         Words::tr("Lists the licence-free services that check and plan know: identifier, "
                   "name, channels, power limit and who may use them."));
     int status = kDone;
-    if (!parseCommand(parser, arguments, 0, &status))
+    if (!parseService(parser, arguments, 0, &status))
         return status;
     for (const Service& s : services()) {
         print(QStringLiteral("%1 %2\n").arg(padRight(s.id, 8), inLanguage(s.name)));
@@ -177,22 +163,21 @@ int checkCommand(const QStringList& arguments) {
                                                   "a CSV file, which hold none (default 3)."),
                                         QStringLiteral("LEVEL"), QStringLiteral("3")));
     int status = kDone;
-    if (!parseCommand(parser, arguments, 1, &status))
+    if (!parseService(parser, arguments, 1, &status))
         return status;
     const Service* service = chosenService(parser);
     if (!service)
         return kUsage;
     const QString path = parser.positionalArguments()[0];
     QString error;
-    QStringList warnings;
-    const std::optional<ChannelSet> set =
-        loadChannelSet(path, parser.value(QStringLiteral("squelch")), true, &error, &warnings);
-    for (const QString& w : warnings)
-        complain(QStringLiteral("%1: %2").arg(path, w));
-    if (!set) {
+    if (!squelchLevel(parser.value(QStringLiteral("squelch")), &error)) {
         complain(error);
-        return kBadInput;
+        return kUsage;
     }
+    const std::optional<ChannelSet> set =
+        loadForCommand(path, parser.value(QStringLiteral("squelch")), true);
+    if (!set)
+        return kBadInput;
     const QList<ServiceFinding> findings = checkChannels(*service, set->rows);
     if (parser.isSet(QStringLiteral("json"))) {
         QJsonArray list;
@@ -223,12 +208,12 @@ int planCommand(const QStringList& arguments) {
                                         Words::tr("The file to write, ending in .doc or .csv."),
                                         QStringLiteral("FILE")));
     int status = kDone;
-    if (!parseCommand(parser, arguments, 0, &status))
+    if (!parseService(parser, arguments, 0, &status))
         return status;
     const Service* service = chosenService(parser);
     if (!service)
         return kUsage;
-    const QString path = parser.value(QStringLiteral("output"));
+    const QString path = onDisk(parser.value(QStringLiteral("output")));
     if (path.isEmpty()) {
         complain(Words::tr("give the file to write with -o FILE"));
         return kUsage;
