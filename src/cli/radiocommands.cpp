@@ -20,11 +20,8 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QSet>
-#include <QSocketNotifier>
 
-#include <csignal>
 #include <cstdio>
-#include <memory>
 #include <unistd.h>
 
 namespace zt41::cli {
@@ -150,37 +147,17 @@ Fleet::Style styleFor(const QCommandLineParser& parser) {
     return ::isatty(STDOUT_FILENO) ? Fleet::Style::Terminal : Fleet::Style::Lines;
 }
 
-int g_signalPipe[2] = {-1, -1};
-
-// Only writes a byte: the event loop does the rest as ordinary code.
-extern "C" void noteSignal(int) {
-    const char byte = 1;
-    (void)!::write(g_signalPipe[1], &byte, 1);
-}
-
-// A signal (Ctrl+C, SIGTERM) ends every radio's job: ports closed, outcomes kept.
+// A signal (Ctrl+C, SIGTERM, SIGHUP) ends every radio's job: ports closed, outcomes kept.
 void runFleet(Fleet& fleet) {
-    std::unique_ptr<QSocketNotifier> notifier;
-    if (::pipe(g_signalPipe) == 0) {
-        notifier = std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
-        QObject::connect(notifier.get(), &QSocketNotifier::activated, &fleet, [&fleet] {
-            char byte = 0;
-            (void)!::read(g_signalPipe[0], &byte, 1);
-            complain(Words::tr("interrupted"));
-            fleet.abortAll(Words::tr("interrupted"));
-        });
-        struct sigaction action {};
-        action.sa_handler = noteSignal;
-        sigemptyset(&action.sa_mask);
-        ::sigaction(SIGINT, &action, nullptr);
-        ::sigaction(SIGTERM, &action, nullptr);
-    }
+    SignalWatcher watcher;
+    QString error;
+    if (!watcher.install(error))
+        complain(error);
+    QObject::connect(&watcher, &SignalWatcher::terminationRequested, &fleet, [&fleet] {
+        complain(Words::tr("interrupted"));
+        fleet.abortAll(Words::tr("interrupted"));
+    });
     fleet.run();
-    ::signal(SIGINT, SIG_DFL);
-    ::signal(SIGTERM, SIG_DFL);
-    notifier.reset();
-    ::close(g_signalPipe[0]);
-    ::close(g_signalPipe[1]);
 }
 
 // Ctrl+C (or SIGTERM, SIGHUP) once stops watching, twice ends the radios in progress.
