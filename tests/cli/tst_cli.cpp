@@ -22,6 +22,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <memory>
+#include <sys/ioctl.h>
 #include <unistd.h>
 #include <vector>
 
@@ -477,6 +478,19 @@ void TestCli::jsonForScripts() {
     QCOMPARE(diffs.size(), 1);
     QCOMPARE(diffs[0][QStringLiteral("channel")].toInt(), 3);
     QCOMPARE(diffs[0][QStringLiteral("field")].toString(), QStringLiteral("receive frequency"));
+
+    // A set the rules refuse: nothing sent, the document says why and agrees with the status.
+    ChannelRows bad = otherRows();
+    bad[4][Field::Rct] = QStringLiteral("77.7");
+    const Run refused = cli({"write", "--json", "--port", good->portPath(),
+                             channelFile("bad.doc", bad, QStringLiteral("2"))});
+    QCOMPARE(refused.status, 4);
+    const QJsonDocument why = QJsonDocument::fromJson(refused.out.toUtf8());
+    QCOMPARE(why[QStringLiteral("status")].toInt(), 4);
+    QCOMPARE(why[QStringLiteral("radios")].toArray().size(), 0);
+    const QJsonObject finding = why[QStringLiteral("findings")][0].toObject();
+    QCOMPARE(finding[QStringLiteral("channel")].toInt(), 5);
+    QCOMPARE(finding[QStringLiteral("reason")].toString(), QStringLiteral("not a tone"));
 }
 
 void TestCli::progressOnATerminalUpdatesInPlace() {
@@ -509,6 +523,31 @@ void TestCli::progressOnATerminalUpdatesInPlace() {
     QVERIFY(
         screen.contains((a->portPath() + ": read [################] frame 16 of 16").toLatin1()));
     QVERIFY(screen.contains((b->portPath() + ": done, ok").toLatin1()));
+
+    // On a narrow terminal each progress line is cut to its width, so none wraps.
+    const int narrow = ::posix_openpt(O_RDWR | O_NOCTTY);
+    QVERIFY(narrow >= 0 && ::grantpt(narrow) == 0 && ::unlockpt(narrow) == 0);
+    const winsize size{1, 30, 0, 0};
+    QCOMPARE(::ioctl(narrow, TIOCSWINSZ, &size), 0);
+    const QByteArray narrowSlave = ::ptsname(narrow);
+    p.setChildProcessModifier([narrowSlave] {
+        const int fd = ::open(narrowSlave.constData(), O_RDWR | O_NOCTTY);
+        if (fd >= 0)
+            ::dup2(fd, STDOUT_FILENO);
+    });
+    p.start(QStringLiteral(ZT41_CLI_PATH), {"read", "--port", a->portPath()});
+    QVERIFY(p.waitForFinished(kRunMs));
+    screen.clear();
+    ::fcntl(narrow, F_SETFL, O_NONBLOCK);
+    for (qsizetype n; (n = ::read(narrow, buffer, sizeof buffer)) > 0;)
+        screen.append(buffer, n);
+    ::close(narrow);
+    const QList<QByteArray> drawn = screen.split('\x1b');
+    QVERIFY(drawn.size() > 16);
+    for (const QByteArray& piece : drawn)
+        if (piece.startsWith("[2K"))
+            QVERIFY2(piece.mid(3).split('\r').first().split('\n').first().size() <= 29,
+                     piece.constData());
 }
 
 void TestCli::interruptedWriteClosesThePorts() {
