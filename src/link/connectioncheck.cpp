@@ -17,7 +17,6 @@ namespace zt41 {
 
 namespace {
 
-
 QString firstLine(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readLine()).trimmed() : QString();
