@@ -7,6 +7,7 @@
 #include "commands.h"
 #include "exitstatus.h"
 #include "files/filetarget.h"
+#include "version.h"
 #include "words.h"
 
 #include <QCommandLineParser>
@@ -21,7 +22,7 @@ int cardMain(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zt41-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.1"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZT41_VERSION));
     installTranslation(app);
     QStringList arguments = QCoreApplication::arguments().mid(1);
     arguments[0] = QStringLiteral("zt41-cli card");

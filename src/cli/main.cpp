@@ -4,6 +4,7 @@
 
 #include "commands.h"
 #include "exitstatus.h"
+#include "version.h"
 #include "words.h"
 
 #include <QCoreApplication>
@@ -98,7 +99,7 @@ int main(int argc, char* argv[]) {
         return zt41::cli::cardMain(argc, argv);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zt41-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.1"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZT41_VERSION));
     zt41::cli::installTranslation(app);
     int status = run(QCoreApplication::arguments());
     if (zt41::cli::outputFailed()) {

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "helpwindows.h"
 
-#include "channels/messagesink.h"
 #include "fonts.h"
 #include "messageboxes.h"
 #include "programicon.h"
 #include "twips.h"
+#include "version.h"
+#include "windowwords.h"
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -144,7 +145,7 @@ public:
 
         addLabel(QStringLiteral("lblTitle"), blanks(4) + QStringLiteral("ZT41写频软件"),
                  twipRect(1320, 240, 3405, 480), kaiFont(15.75), kPureRed);
-        addLabel(QStringLiteral("lblVersion"), blanks(6) + QStringLiteral("版本 A 1.1"),
+        addLabel(QStringLiteral("lblVersion"), blanks(6) + QStringLiteral("版本 A " ZT41_VERSION),
                  twipRect(1200, 720, 3885, 465), kaiFont(15.75), kPureRed);
         QLabel* description =
             addLabel(QStringLiteral("lblDescription"),

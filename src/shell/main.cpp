@@ -11,6 +11,7 @@
 #include "messageboxes.h"
 #include "programicon.h"
 #include "qtchinese.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -29,6 +30,7 @@ namespace {
 // for the user.
 class StartUpMessages : public MessageSink {
 public:
+    using MessageSink::show;
     void show(const QString& text, const QString& title, MessageIcon icon) override {
         std::fprintf(stderr, "zt41: %s\n", qPrintable(QString(text).replace(u'\n', u' ')));
         std::fflush(stderr);
@@ -103,7 +105,7 @@ StartOptions readStartOptions(int& argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("zt41"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("A 1.1"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("A " ZT41_VERSION));
     const StartOptions options = readStartOptions(argc, argv);
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     // Without a display Qt would abort with a core dump; say what is missing.

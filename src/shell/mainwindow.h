@@ -3,7 +3,8 @@
 
 #include "link/seriallink.h"
 #include "link/sessionhost.h"
-#include "linkwords.h"
+#include "version.h"
+#include "windowwords.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -73,13 +74,8 @@ public:
     void setSquelchText(const QString& text);
     MessageSink& messages();
 
+    // The session that owns the port's timers and transfers.
     LinkSession& session() const { return *m_session; }
-    QTimer* timer(WindowTimer t) const;
-    // What the timers drive, for tests that tick by hand.
-    WriteTransfer& writeTransfer() const;
-    ReadTransfer& readTransfer() const;
-    ReadyPoll& readyPoll() const;
-    StatusClear& statusClear() const;
     // The tick of Timer4: runs the whole read before it returns.
     void readTick();
     // A write or a read is under way (a read from its command on).
@@ -96,7 +92,7 @@ public:
     void holdLinkForTool(bool held);
     void showStatusText(const QString& text) { setStatus(text); }
 
-    static QString caption() { return QStringLiteral("ZT41 [版本 A 1.1]"); }
+    static QString caption() { return QStringLiteral("ZT41 [版本 A " ZT41_VERSION "]"); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -116,7 +112,10 @@ private:
     void saveFile();
     void openFile();
     void openPortDialog();
-    QString noPortMessage() const;
+    // The working directory, taken and set back around a file dialog.
+    QString curDir();
+    void setCurDir(const QString& path);
+    void showIfAny(const WindowMessage& message);
     void wireSession();
     void lockFor(Transfer transfer);
     void runRead();

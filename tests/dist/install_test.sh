@@ -4,9 +4,9 @@
 # every file in its place, the desktop entry and metainfo valid, the icons at
 # their sizes, the man pages free of formatting warnings, and the installed
 # programs running.
-#   install_test.sh BUILD_DIR WITH_RADIO(0|1) WITH_CLI(0|1)
+#   install_test.sh BUILD_DIR WITH_RADIO(0|1) WITH_CLI(0|1) VERSION SOURCE_DIR
 set -euo pipefail
-build=$1 with_radio=$2 with_cli=$3
+build=$1 with_radio=$2 with_cli=$3 version=$4 src=$5
 dest=$(mktemp -d)
 radio_pid=
 zt41_pid=
@@ -72,8 +72,8 @@ while IFS='|' read -r args status expected; do
         "$root/bin/zt41" $args 2>&1) && got=0 || got=$?
     [ "$got" = "$status" ] && grep -q -- "$expected" <<<"$output" \
         || fail "zt41 $args without a display: status $got: $output"
-done <<'CASES'
---version|0|^zt41 A 1.1$
+done <<CASES
+--version|0|^zt41 A $version\$
 --help|0|--demo
 -platform offscreen -h|0|--ports
 --no-such-option|1|Unknown option 'no-such-option'
@@ -82,7 +82,7 @@ done <<'CASES'
 CASES
 
 if [ "$with_cli" = 1 ]; then
-    "$root/bin/zt41-cli" --version >/dev/null || fail "zt41-cli --version"
+    [ "$("$root/bin/zt41-cli" --version)" = "zt41-cli $version" ] || fail "zt41-cli --version"
     # The installed tool carries its Chinese messages within itself.
     LC_ALL= LC_MESSAGES= LANGUAGE= LANG=zh_CN.UTF-8 "$root/bin/zt41-cli" --help | grep -q '信道' \
         || fail "LANG=zh_CN.UTF-8 zt41-cli --help is not in Chinese"
@@ -90,8 +90,15 @@ if [ "$with_cli" = 1 ]; then
         || fail "LANG=C zt41-cli --help is not in English"
 fi
 
+# One version everywhere: the programs, the AppStream file and the package.
+grep -q "<release version=\"$version\"" "$root/share/metainfo/org.zt41.programmer.metainfo.xml" \
+    || fail "the AppStream release is not $version"
+[ "$(dpkg-parsechangelog -l "$src/debian/changelog" -S Version)" = "$version" ] \
+    || fail "debian/changelog is not at version $version"
+
 # The installed simulated radio opens its port and answers the handshake.
 if [ "$with_radio" = 1 ]; then
+    [ "$("$root/bin/zt41-radio" --version)" = "zt41-radio $version" ] || fail "zt41-radio --version"
     out=$dest/radio.out
     "$root/bin/zt41-radio" --fast >"$out" 2>&1 &
     radio_pid=$!

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "simoptions.h"
 
+#include "version.h"
+
 #include <QCommandLineParser>
 
 namespace zt41::sim {
@@ -38,6 +40,7 @@ bool parseSimOptions(const QStringList& arguments, SimOptions& options, QString&
         QStringLiteral("A simulated ZT41 radio on a pseudo-terminal. Prints the port's path "
                        "as the first line of standard output."));
     const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption link(QStringLiteral("link"),
                                   QStringLiteral("Also make PATH a symbolic link to the port."),
                                   QStringLiteral("PATH"));
@@ -94,6 +97,11 @@ bool parseSimOptions(const QStringList& arguments, SimOptions& options, QString&
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         isError = false;
         message = parser.helpText();
+        return false;
+    }
+    if (parser.isSet(version)) {
+        isError = false;
+        message = QStringLiteral("zt41-radio " ZT41_VERSION "\n");
         return false;
     }
     if (!parser.positionalArguments().isEmpty()) {
