@@ -3,12 +3,14 @@
 // --fast pace, with good and bad files, silent and broken radios.
 
 #include "channels/channeltable.h"
+#include "filebytes.h"
 #include "files/channelfile.h"
 #include "link/framecompare.h"
 #include "link/portmap.h"
 #include "link/qserialportlink.h"
 #include "linksamples.h"
 #include "simulatorprocess.h"
+#include "toolrun.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -33,12 +35,6 @@ namespace {
 // A write is 17 ticks of 300 ms; with a backup and a check two reads more.
 constexpr int kRunMs = 60000;
 
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
 ChannelRows otherRows() {
     ChannelRows rows = emptyRows(sampleRows());
     rows[0][Field::Rf] = QStringLiteral("145.01250");
@@ -55,17 +51,7 @@ ChannelRows otherRows() {
 // The tool's words are matched in English: the variables that would choose
 // another language are cleared.
 QProcessEnvironment environment(const QString& dataHome, const QString& lang = "C.UTF-8") {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
-        env.remove(QString::fromLatin1(name));
-    env.insert(QStringLiteral("LANG"), lang);
-    env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
-    return env;
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return toolEnvironment({{"LANG", lang}, {"XDG_DATA_HOME", dataHome}});
 }
 
 } // namespace
@@ -102,8 +88,8 @@ private Q_SLOTS:
     void readNeverReplacesTheDatabase();
 
 private:
-    Run cli(const QStringList& arguments, int timeoutMs = kRunMs,
-            const QString& lang = QStringLiteral("C.UTF-8"));
+    ToolRun cli(const QStringList& arguments, int timeoutMs = kRunMs,
+                const QString& lang = QStringLiteral("C.UTF-8"));
     // Starts a radio holding `rows` (squelch `squelch`) in a memory file of its own.
     SimulatorProcess* radio(const QStringList& quirks, const ChannelRows& rows = sampleRows(),
                             const QString& squelch = sampleSquelch(), bool fast = true);
@@ -134,20 +120,9 @@ void TestCli::cleanup() {
     m_dir.reset();
 }
 
-Run TestCli::cli(const QStringList& arguments, int timeoutMs, const QString& lang) {
-    QProcess p;
-    p.setProcessEnvironment(environment(path(QStringLiteral("data")), lang));
-    p.start(QStringLiteral(ZT41_CLI_PATH), arguments);
-    Run run;
-    if (!p.waitForFinished(timeoutMs) || p.exitStatus() != QProcess::NormalExit) {
-        p.kill();
-        p.waitForFinished();
-        return run;
-    }
-    run.status = p.exitCode();
-    run.out = QString::fromLocal8Bit(p.readAllStandardOutput());
-    run.err = QString::fromLocal8Bit(p.readAllStandardError());
-    return run;
+ToolRun TestCli::cli(const QStringList& arguments, int timeoutMs, const QString& lang) {
+    return runTool(QStringLiteral(ZT41_CLI_PATH), arguments,
+                   environment(path(QStringLiteral("data")), lang), timeoutMs);
 }
 
 QString TestCli::channelFile(const char* name, const ChannelRows& rows, const QString& squelch) {
@@ -189,7 +164,7 @@ void TestCli::readToFile() {
     SimulatorProcess* sim = radio({});
     QVERIFY(sim);
     const QString out = path(QStringLiteral("read.doc"));
-    const Run run = cli({"read", "--port", sim->portPath(), "-o", out});
+    const ToolRun run = cli({"read", "--port", sim->portPath(), "-o", out});
     QVERIFY2(run.status == 0, qPrintable(run.err));
     const ChannelFileRead read = readChannelFile(out);
     QCOMPARE(read.error, ChannelFileError::None);
@@ -198,7 +173,7 @@ void TestCli::readToFile() {
              QList<FieldDifference>{});
 
     // Without -o the channels come as a table.
-    const Run shown = cli({"read", "--port", sim->portPath()});
+    const ToolRun shown = cli({"read", "--port", sim->portPath()});
     QCOMPARE(shown.status, 0);
     QVERIFY2(shown.out.contains(QStringLiteral("squelch level: 6")), qPrintable(shown.out));
     QVERIFY(shown.out.contains(QRegularExpression(
@@ -209,7 +184,7 @@ void TestCli::writeKeepsABackupAndChecks() {
     SimulatorProcess* sim = radio({});
     QVERIFY(sim);
     const QString file = channelFile("new.doc", otherRows(), QStringLiteral("  2"));
-    const Run run = cli({"write", "--port", sim->portPath(), file});
+    const ToolRun run = cli({"write", "--port", sim->portPath(), file});
     QVERIFY2(run.status == 0, qPrintable(run.out + run.err));
     QVERIFY(run.err.isEmpty());
     // Not a terminal: one plain line per step.
@@ -262,7 +237,7 @@ void TestCli::verifyNamesTheChannelStoredDifferently() {
         QCOMPARE(
             cli({"write", "--no-verify", "--no-backup", "--port", sim->portPath(), file}).status,
             0);
-    const Run run = cli({command, "--port", sim->portPath(), file});
+    const ToolRun run = cli({command, "--port", sim->portPath(), file});
     QCOMPARE(run.status, 3);
     const QString named = QStringLiteral("channel %1: receive frequency").arg(channel);
     QVERIFY2(run.err.contains(named), qPrintable(run.err));
@@ -325,7 +300,7 @@ void TestCli::failingRadiosAndPorts() {
     args << QStringList{"--wait", "1", "--ports", "/dev/zt41-com1", "--port", port};
     if (args.first() == u"write")
         args << channelFile("new.doc", otherRows(), QStringLiteral("2"));
-    const Run run = cli(args);
+    const ToolRun run = cli(args);
     QCOMPARE(run.status, status);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     if (sim && !writes)
@@ -380,13 +355,13 @@ void TestCli::badInput() {
     QVERIFY(sim);
     // The file is judged before the radio hears anything: not even a "C".
     for (const char* command : {"write", "verify"}) {
-        const Run run = cli({command, "--port", sim->portPath(), file});
+        const ToolRun run = cli({command, "--port", sim->portPath(), file});
         QCOMPARE(run.status, 4);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QCOMPARE(run.err.count(u'\n'), lines);
     }
     QVERIFY2(!fileBytes(log).contains(" RX "), fileBytes(log).constData());
-    const Run shown = cli({"show", file});
+    const ToolRun shown = cli({"show", file});
     QCOMPARE(shown.status, showStatus);
     QVERIFY2(shown.err.contains(message) || lines == 1, qPrintable(shown.err));
 }
@@ -432,9 +407,9 @@ void TestCli::fourRadiosOneSilent() {
     const QString file = channelFile("new.doc", otherRows(), QStringLiteral("2"));
     QElapsedTimer wall;
     wall.start();
-    const Run run = cli({"write", "--wait", "2", "--port", sims[0]->portPath(), "--port",
-                         sims[1]->portPath() + u',' + sims[2]->portPath(), "--port",
-                         sims[3]->portPath(), file});
+    const ToolRun run = cli({"write", "--wait", "2", "--port", sims[0]->portPath(), "--port",
+                             sims[1]->portPath() + u',' + sims[2]->portPath(), "--port",
+                             sims[3]->portPath(), file});
     const qint64 ms = wall.elapsed();
     QCOMPARE(run.status, 2);
     // All at once: about one radio's time, not four.
@@ -462,7 +437,7 @@ void TestCli::jsonForScripts() {
     SimulatorProcess* broken = radio({"--corrupt-channel", "3"});
     QVERIFY(good && broken);
     const QString file = channelFile("new.doc", otherRows(), QStringLiteral("2"));
-    const Run run =
+    const ToolRun run =
         cli({"write", "--json", "--port", good->portPath(), "--port", broken->portPath(), file});
     QCOMPARE(run.status, 3);
     QJsonParseError error{};
@@ -482,8 +457,8 @@ void TestCli::jsonForScripts() {
     // A set the rules refuse: nothing sent, the document says why and agrees with the status.
     ChannelRows bad = otherRows();
     bad[4][Field::Rct] = QStringLiteral("77.7");
-    const Run refused = cli({"write", "--json", "--port", good->portPath(),
-                             channelFile("bad.doc", bad, QStringLiteral("2"))});
+    const ToolRun refused = cli({"write", "--json", "--port", good->portPath(),
+                                 channelFile("bad.doc", bad, QStringLiteral("2"))});
     QCOMPARE(refused.status, 4);
     const QJsonDocument why = QJsonDocument::fromJson(refused.out.toUtf8());
     QCOMPARE(why[QStringLiteral("status")].toInt(), 4);
@@ -565,7 +540,7 @@ void TestCli::interruptedWriteClosesThePorts() {
     QCOMPARE(p.exitCode(), 130);
     QVERIFY(p.readAllStandardError().contains("interrupted"));
     // The port is free again for the next run.
-    const Run ports = cli({"ports", "--ports", sim->portPath()});
+    const ToolRun ports = cli({"ports", "--ports", sim->portPath()});
     QVERIFY2(ports.out.contains(QRegularExpression(QStringLiteral("COM1 .*  opens\n"))),
              qPrintable(ports.out));
 }
@@ -653,7 +628,8 @@ void TestCli::databaseIsOnlyRead() {
     const QDateTime modified = QFileInfo(db).lastModified();
     SimulatorProcess* sim = radio({});
     QVERIFY(sim);
-    const Run run = cli({"write", "--no-backup", "--squelch", "4", "--port", sim->portPath(), db});
+    const ToolRun run =
+        cli({"write", "--no-backup", "--squelch", "4", "--port", sim->portPath(), db});
     QVERIFY2(run.status == 0, qPrintable(run.err));
     const ChannelFileRead now = readChannelFile(memoryOf(sim));
     QCOMPARE(compareInFrameForm(QStringLiteral("4"), otherRows(), now.contents.squelch,
@@ -691,7 +667,7 @@ void TestCli::diffComparesAsTheRadioHoldsThem() {
     changed[row].fields[field] = value;
     const QString a = channelFile("a.doc", sampleRows(), QStringLiteral("6"));
     const QString b = channelFile("b.doc", changed, QStringLiteral("6"));
-    const Run run = cli({"diff", a, b});
+    const ToolRun run = cli({"diff", a, b});
     QCOMPARE(run.status, difference.isEmpty() ? 0 : 3);
     if (difference.isEmpty())
         QCOMPARE(run.out, QStringLiteral("no differences\n"));
@@ -709,9 +685,9 @@ void TestCli::portsListsWhatOpens() {
     QVERIFY(QFile::link(held->portPath(), ttyA));
     QSerialPortLink holder(*PortMap::fromList(ttyA));
     QVERIFY(holder.open());
-    const Run run = cli({"ports", "--probe", "--ports",
-                         sim->portPath() + u',' + silent->portPath() + ",/dev/zt41-no-such-port," +
-                             held->portPath()});
+    const ToolRun run = cli({"ports", "--probe", "--ports",
+                             sim->portPath() + u',' + silent->portPath() +
+                                 ",/dev/zt41-no-such-port," + held->portPath()});
     QCOMPARE(run.status, 0);
     const QStringList lines = run.out.split(u'\n');
     const auto lineOf = [&](const QString& port) {
@@ -743,7 +719,7 @@ void TestCli::csvToTheRadioAndBack() {
             "3,ODD,146.522500,,0.000000,,88.5,88.5,Tone->Tone,FM,5.0W,\r\n");
     }
     const QString port = sim->portPath();
-    Run run = cli({"write", "--no-backup", "--squelch", "5", "--port", port, list});
+    ToolRun run = cli({"write", "--no-backup", "--squelch", "5", "--port", port, list});
     QVERIFY2(run.status == 0, qPrintable(run.err));
     // The warning comes once, before the radios are served.
     QCOMPARE(run.err.count(u'\n'), 1);
@@ -815,7 +791,7 @@ void TestCli::readNeverReplacesTheDatabase() {
         QVERIFY(QFile::copy(db, target));
     const QByteArray before = fileBytes(target);
     // Refused before the port is touched: no radio is needed to see it.
-    const Run run = cli({"read", "--port", "/dev/zt41-no-such-port", "-o", target});
+    const ToolRun run = cli({"read", "--port", "/dev/zt41-no-such-port", "-o", target});
     QCOMPARE(run.status, 1);
     QVERIFY2(run.err.contains(QStringLiteral("is a channel database: zt41-cli never changes one")),
              qPrintable(run.err));

@@ -4,9 +4,11 @@
 // messages in the language the locale asks for.
 
 #include "channels/channeltable.h"
+#include "filebytes.h"
 #include "files/channelfile.h"
 #include "link/framecompare.h"
 #include "linksamples.h"
+#include "toolrun.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -24,45 +26,9 @@ using namespace zt41;
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-using Environment = QList<QPair<QString, QString>>;
-
-// Runs the tool in the C locale unless `locale` says otherwise; the
-// variables of the test's own environment that choose a language are cleared.
-Run cli(const QStringList& arguments, const Environment& locale = {{"LANG", "C.UTF-8"}}) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"LANG", "LC_ALL", "LC_MESSAGES", "LANGUAGE"})
-        env.remove(QString::fromLatin1(name));
-    for (const auto& [name, value] : locale)
-        env.insert(name, value);
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(ZT41_CLI_PATH), arguments);
-    Run run;
-    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit) {
-        p.kill();
-        p.waitForFinished();
-        return run;
-    }
-    run.status = p.exitCode();
-    run.out = QString::fromUtf8(p.readAllStandardOutput());
-    run.err = QString::fromUtf8(p.readAllStandardError());
-    return run;
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+// Runs the tool in the C locale unless `locale` says otherwise.
+ToolRun cli(const QStringList& arguments, const Settings& locale = {{"LANG", "C.UTF-8"}}) {
+    return runTool(QStringLiteral(ZT41_CLI_PATH), arguments, toolEnvironment(locale));
 }
 
 ChannelRows withChannel(int k, const QStringList& fields) {
@@ -182,7 +148,7 @@ void TestCliFiles::versionAndHelp() {
     QFETCH(int, status);
     QFETCH(QString, out);
     QFETCH(QString, err);
-    const Run run = cli(arguments);
+    const ToolRun run = cli(arguments);
     QCOMPARE(run.status, status);
     if (out.endsWith(u'\n'))
         QCOMPARE(run.out, out);
@@ -195,48 +161,48 @@ void TestCliFiles::versionAndHelp() {
 }
 
 void TestCliFiles::messagesFollowTheLocale_data() {
-    QTest::addColumn<Environment>("locale");
+    QTest::addColumn<Settings>("locale");
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("shown"); // on stdout and stderr together
     const QString english = QStringLiteral("Usage: zt41-cli COMMAND [OPTIONS]");
     const QString chinese = QStringLiteral("用法：zt41-cli 命令 [选项]");
     const QStringList help{"--help"};
-    QTest::newRow("C locale: English") << Environment{{"LANG", "C"}} << help << 0 << english;
-    QTest::newRow("no locale at all: English") << Environment{} << help << 0 << english;
+    QTest::newRow("C locale: English") << Settings{{"LANG", "C"}} << help << 0 << english;
+    QTest::newRow("no locale at all: English") << Settings{} << help << 0 << english;
     QTest::newRow("LANG=zh_CN.UTF-8: Chinese")
-        << Environment{{"LANG", "zh_CN.UTF-8"}} << help << 0 << chinese;
+        << Settings{{"LANG", "zh_CN.UTF-8"}} << help << 0 << chinese;
     QTest::newRow("LC_ALL outranks LANG")
-        << Environment{{"LANG", "C"}, {"LC_ALL", "zh_CN.UTF-8"}} << help << 0 << chinese;
+        << Settings{{"LANG", "C"}, {"LC_ALL", "zh_CN.UTF-8"}} << help << 0 << chinese;
     QTest::newRow("LC_ALL=C outranks a Chinese LANG")
-        << Environment{{"LANG", "zh_CN.UTF-8"}, {"LC_ALL", "C"}} << help << 0 << english;
+        << Settings{{"LANG", "zh_CN.UTF-8"}, {"LC_ALL", "C"}} << help << 0 << english;
     QTest::newRow("LC_MESSAGES alone")
-        << Environment{{"LANG", "en_GB.UTF-8"}, {"LC_MESSAGES", "zh_CN.UTF-8"}} << help << 0
+        << Settings{{"LANG", "en_GB.UTF-8"}, {"LC_MESSAGES", "zh_CN.UTF-8"}} << help << 0
         << chinese;
     QTest::newRow("traditional Chinese is not given the simplified texts")
-        << Environment{{"LANG", "zh_TW.UTF-8"}} << help << 0 << english;
+        << Settings{{"LANG", "zh_TW.UTF-8"}} << help << 0 << english;
     QTest::newRow("a command's own help, Qt's words included")
-        << Environment{{"LANG", "zh_CN.UTF-8"}} << QStringList{"convert", "--help"} << 0
+        << Settings{{"LANG", "zh_CN.UTF-8"}} << QStringList{"convert", "--help"} << 0
         << "选项：\n  --squelch <LEVEL>  信道数据库和 CSV 文件不含静噪级别";
     QTest::newRow("Qt's own error words")
-        << Environment{{"LANG", "zh_CN.UTF-8"}} << QStringList{"show", "--bogus", "a.doc"} << 1
+        << Settings{{"LANG", "zh_CN.UTF-8"}} << QStringList{"show", "--bogus", "a.doc"} << 1
         << "zt41-cli：未知选项“bogus”。\n"; // the full-width colon throughout
     QTest::newRow("a missing file")
-        << Environment{{"LANG", "zh_CN.UTF-8"}} << QStringList{"show", "/nonexistent/a.doc"} << 4
+        << Settings{{"LANG", "zh_CN.UTF-8"}} << QStringList{"show", "/nonexistent/a.doc"} << 4
         << "zt41-cli：/nonexistent/a.doc：文件不存在\n";
     QTest::newRow("the library's CSV words follow the tool's language")
-        << Environment{{"LANG", "zh_CN.UTF-8"}} << QStringList{"show", "no-frequency.csv"} << 4
+        << Settings{{"LANG", "zh_CN.UTF-8"}} << QStringList{"show", "no-frequency.csv"} << 4
         << "第一行没有 Frequency 列";
 }
 
 void TestCliFiles::messagesFollowTheLocale() {
-    QFETCH(Environment, locale);
+    QFETCH(Settings, locale);
     QFETCH(QStringList, arguments);
     QFETCH(int, status);
     QFETCH(QString, shown);
     QVERIFY(writeBytes(path("no-frequency.csv"), "Location,Name,Freq\n1,A,145.5\n"));
     QDir::setCurrent(m_dir->path());
-    const Run run = cli(arguments, locale);
+    const ToolRun run = cli(arguments, locale);
     QCOMPARE(run.status, status);
     QVERIFY2((run.out + run.err).contains(shown), qPrintable(run.out + run.err));
 }
@@ -265,7 +231,7 @@ void TestCliFiles::roundTripThroughCsvKeepsEveryField() {
     QVERIFY(!doc.isEmpty());
     const QString csv = path("team.csv");
     const QString back = path("back.doc");
-    Run run = cli({"convert", doc, csv});
+    ToolRun run = cli({"convert", doc, csv});
     QVERIFY2(run.status == 0, qPrintable(run.err));
     QCOMPARE(run.out + run.err, QString());
     run = cli({"convert", "--squelch", "4", csv, back});
@@ -296,7 +262,7 @@ void TestCliFiles::csvTakesTheSquelchLevelFromTheCommandLine() {
     const QString csv = path("list.csv");
     QVERIFY(writeBytes(csv, repeaterList()));
     const QString doc = path("list.doc");
-    const Run run = cli(QStringList{"convert"} + options + QStringList{csv, doc});
+    const ToolRun run = cli(QStringList{"convert"} + options + QStringList{csv, doc});
     QCOMPARE(run.status, 0);
     const ChannelFileRead read = readChannelFile(doc);
     QCOMPARE(read.error, ChannelFileError::None);
@@ -359,7 +325,7 @@ void TestCliFiles::refusals() {
     const QString target = path(out);
     const QByteArray targetBefore = fileBytes(target);
 
-    const Run run = cli({"convert", path(in), target});
+    const ToolRun run = cli({"convert", path(in), target});
     QCOMPARE(run.status, status);
     QVERIFY2(run.err.startsWith(QStringLiteral("zt41-cli: ")) && run.err.contains(message),
              qPrintable(run.err));
@@ -378,7 +344,7 @@ void TestCliFiles::outputThatIsNoPlainFileIsRefusedAtOnce() {
     const QString doc = channelFile("team.doc", sampleRows(), QStringLiteral("3"));
     QElapsedTimer timer;
     timer.start();
-    const Run run = cli({"convert", doc, fifo});
+    const ToolRun run = cli({"convert", doc, fifo});
     QCOMPARE(run.status, 5);
     QVERIFY2(run.err.contains(QStringLiteral("cannot write ") + fifo), qPrintable(run.err));
     QVERIFY(timer.elapsed() < 10000);
@@ -396,7 +362,7 @@ void TestCliFiles::databaseIsLeftByteForByte() {
     QVERIFY(!db.isEmpty());
     const QByteArray before = fileBytes(db);
     const QDateTime modified = QFileInfo(db).lastModified();
-    const Run run = cli({"convert", "--squelch", "5", db, path(out)});
+    const ToolRun run = cli({"convert", "--squelch", "5", db, path(out)});
     QVERIFY2(run.status == 0, qPrintable(run.err));
     QCOMPARE(fileBytes(db), before);
     QCOMPARE(QFileInfo(db).lastModified(), modified);
@@ -412,9 +378,9 @@ void TestCliFiles::databaseIsLeftByteForByte() {
 }
 
 void TestCliFiles::showOfACsvNamesEachWarning_data() {
-    QTest::addColumn<Environment>("locale");
+    QTest::addColumn<Settings>("locale");
     QTest::addColumn<QStringList>("warnings"); // what each stderr line holds, in order
-    QTest::newRow("English") << Environment{{"LANG", "C.UTF-8"}}
+    QTest::newRow("English") << Settings{{"LANG", "C.UTF-8"}}
                              << QStringList{"line 4 (channel 3): receive frequency (Frequency) "
                                             "\"146.522500\" is on neither the 5 kHz nor the "
                                             "6.25 kHz step",
@@ -422,17 +388,17 @@ void TestCliFiles::showOfACsvNamesEachWarning_data() {
                                             "supported",
                                             "line 6 (channel 5): tone (cToneFreq) \"159.8\" is not "
                                             "one of the radio's 39 CTCSS tones"};
-    QTest::newRow("Chinese") << Environment{{"LANG", "zh_CN.UTF-8"}}
+    QTest::newRow("Chinese") << Settings{{"LANG", "zh_CN.UTF-8"}}
                              << QStringList{"第 4 行（信道 3）", "第 5 行（信道 4）",
                                             "第 6 行（信道 5）"};
 }
 
 void TestCliFiles::showOfACsvNamesEachWarning() {
-    QFETCH(Environment, locale);
+    QFETCH(Settings, locale);
     QFETCH(QStringList, warnings);
     const QString csv = path("repeaters.csv");
     QVERIFY(writeBytes(csv, repeaterList()));
-    const Run run = cli({"show", csv}, locale);
+    const ToolRun run = cli({"show", csv}, locale);
     QCOMPARE(run.status, 0);
     const QStringList lines = run.err.split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), warnings.size());
@@ -461,7 +427,7 @@ void TestCliFiles::diffOfACsvAndAChannelFile() {
     const QString doc = channelFile("team.doc", sampleRows(), QStringLiteral("3"));
     const QString csv = path("team.csv");
     QCOMPARE(cli({"convert", doc, csv}).status, 0);
-    Run run = cli({"diff", doc, csv});
+    ToolRun run = cli({"diff", doc, csv});
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out, QStringLiteral("no differences\n"));
     // A squelch level other than the CSV's stand-in is a difference.
@@ -477,7 +443,7 @@ void TestCliFiles::namesAreFilesAndNothingIsDroppedSilently() {
     rows[15][Field::Rf] = QString(); // a transmit frequency alone: no CHIRP row holds it
     QVERIFY(!channelFile("team.doc", rows, QStringLiteral("3")).isEmpty());
     QVERIFY(QDir::setCurrent(m_dir->path()));
-    Run run = cli({"convert", "team.doc", ":team.csv"});
+    ToolRun run = cli({"convert", "team.doc", ":team.csv"});
     QCOMPARE(run.status, 0);
     QVERIFY2(run.err.contains("channel 16: the frequency \"446.17500\" stands without a usable "
                               "receive frequency") &&
@@ -567,14 +533,14 @@ void TestCliFiles::serviceCommands() {
     QCOMPARE(cli({"plan", "--service", "pmr446", "-o", path("high.csv")}).status, 0);
     QByteArray csv = fileBytes(path("high.csv"));
     QVERIFY(writeBytes(path("high.csv"), csv.replace(",1.0W,", ",5.0W,")));
-    Environment locale{{"LANG", "C.UTF-8"}};
+    Settings locale{{"LANG", "C.UTF-8"}};
     if (arguments.first() == u"zh") {
         locale = {{"LANG", "zh_CN.UTF-8"}};
         arguments.removeFirst();
     }
     for (QString& a : arguments)
         a.replace("%1", m_dir->path());
-    const Run run = cli(arguments, locale);
+    const ToolRun run = cli(arguments, locale);
     QCOMPARE(run.status, status);
     // JSON compared without its layout.
     const QRegularExpression blanks(arguments.contains("--json") ? "\\s" : "^$");
@@ -587,7 +553,7 @@ void TestCliFiles::cardOfAPlan() {
     // Drawn by the tool on the offscreen platform, whatever display is set.
     const QString doc = path("frs.doc");
     QCOMPARE(cli({"plan", "--service", "frs", "-o", doc}).status, 0);
-    const Run run = cli({"card", doc, "-o", path("card.pdf")}, {{"QT_QPA_PLATFORM", "xcb"}});
+    const ToolRun run = cli({"card", doc, "-o", path("card.pdf")}, {{"QT_QPA_PLATFORM", "xcb"}});
     QCOMPARE(run.status, 0);
     QVERIFY(fileBytes(path("card.pdf")).startsWith("%PDF-"));
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "channels/messagesink.h"
+#include "shell/messagesink.h"
 
 #include <QList>
 #include <QString>
@@ -11,6 +11,7 @@
 // Records every message instead of showing it; a test may act when one is shown.
 class RecordingMessages : public zt41::MessageSink {
 public:
+    using zt41::MessageSink::show;
     struct Message {
         QString text;
         QString title;

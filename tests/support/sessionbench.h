@@ -5,7 +5,6 @@
 #include "fakelink.h"
 #include "link/linksession.h"
 #include "link/rowstore.h"
-#include "recordingmessages.h"
 #include "tablefixture.h"
 
 #include <QTimer>
@@ -20,7 +19,6 @@ struct SessionBench {
     TableFixture fx;
     FakeLink link;
     QString squelch = QStringLiteral("3");
-    RecordingMessages squelchMessages; // the squelch check's warnings
     std::unique_ptr<zt41::TableRows> rows;
     std::unique_ptr<zt41::LinkSession> session;
 
@@ -39,7 +37,7 @@ struct SessionBench {
         link.open();
         rows = std::make_unique<zt41::TableRows>(
             *fx.table, [this] { return squelch; },
-            [this](const QString& text) { squelch = zt41::Squelch::check(text, squelchMessages); });
+            [this](const QString& text) { squelch = zt41::Squelch::afterCheck(text); });
         session = std::make_unique<zt41::LinkSession>(link, *rows);
         using zt41::LinkSession;
         QObject::connect(session.get(), &LinkSession::statusChanged,
@@ -64,7 +62,7 @@ struct SessionBench {
 
     zt41::WriteTransfer& write() { return session->writer(); }
     zt41::ReadTransfer& read() { return session->reader(); }
-    bool isRunning(zt41::WindowTimer t) const { return session->timer(t)->isActive(); }
+    bool isRunning(zt41::SessionTimer t) const { return session->timer(t)->isActive(); }
     std::optional<zt41::LinkStatus> status() const {
         return statuses.isEmpty() ? std::nullopt : std::optional(statuses.last());
     }

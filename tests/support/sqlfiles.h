@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "filebytes.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QSqlDatabase>
@@ -23,9 +25,4 @@ inline bool runSql(const QString& path, const QStringList& statements) {
     }
     QSqlDatabase::removeDatabase(QStringLiteral("setup"));
     return ok;
-}
-
-inline QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
