@@ -2,7 +2,6 @@
 #include "cellrule.h"
 
 #include "channeltable.h"
-#include "messagesink.h"
 #include "numbers.h"
 
 #include <cmath>
@@ -16,11 +15,6 @@ bool isEmptyChannelValue(const FieldValue& v) {
 }
 
 } // namespace
-
-const QString& CellRule::outOfRangeText() {
-    static const QString text = QStringLiteral("数据超出范围 ！！");
-    return text;
-}
 
 bool CellRule::inRange(double mhz) {
     return std::isfinite(mhz) && mhz >= 130 && mhz <= 500;
@@ -61,16 +55,6 @@ bool CellRule::applyEdit(ChannelTable& table, int rowIndex, int column, const QS
     if (outOfRange)
         *outOfRange = outcome.outOfRange;
     return true;
-}
-
-void CellRule::apply(ChannelTable& table, int column, MessageSink& messages) {
-    if (!table.hasCurrentRow())
-        return;
-    const Outcome outcome = evaluate(table.row(table.currentRow()), column);
-    if (outcome.outOfRange)
-        messages.show(outOfRangeText(), titles::kDataError, MessageIcon::Information);
-    if (!outcome.writes.empty())
-        table.writeFields(outcome.writes);
 }
 
 CellRule::Outcome CellRule::receive(const ChannelRecord& row) {

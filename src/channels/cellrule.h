@@ -11,7 +11,6 @@
 namespace zt41 {
 
 class ChannelTable;
-class MessageSink;
 
 // The rule that runs when the user finishes typing into a grid cell: column 1
 // (receive frequency) and column 3 (transmit frequency) are checked against
@@ -38,16 +37,11 @@ public:
     static bool applyEdit(ChannelTable& table, int rowIndex, int column, const QString& typed,
                           bool* outOfRange);
 
-    // The rule on the current row, its message shown before anything is written.
-    static void apply(ChannelTable& table, int column, MessageSink& messages);
-
     // 130 and 500 themselves are in range; an infinite value never is.
     static bool inRange(double mhz);
     // The frequency text of an in-range value on the radio's channel steps:
     // 6.25 kHz and 5 kHz multiples stay, anything else drops to the 5 kHz step below.
     static QString normalise(double mhz);
-
-    static const QString& outOfRangeText();
 
 private:
     static Outcome receive(const ChannelRecord& row);

@@ -26,13 +26,6 @@ QString asText(const QString& s) {
     return s.isNull() ? QStringLiteral("") : s;
 }
 
-bool looksLikeSqlite(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    return f.read(16) == QByteArray("SQLite format 3\0", 16);
-}
-
 // Whether a column declared with this type keeps the texts stored in it as
 // they are (SQLite's type affinity): a numeric column turns "145.01250" into
 // 145.0125.
@@ -83,8 +76,16 @@ void ChannelTable::closeConnection() {
     }
 }
 
-bool ChannelTable::open(const QString& path) {
+bool ChannelTable::isSqliteFile(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    return f.read(16) == QByteArray("SQLite format 3\0", 16);
+}
+
+bool ChannelTable::open(const QString& path, Access access) {
     closeConnection();
+    m_readOnly = access == Access::ReadOnly;
     // The connection is dropped only here, once every query on it has gone.
     if (openFile(path))
         return true;
@@ -103,20 +104,24 @@ bool ChannelTable::openFile(const QString& path) {
         if (!info.isFile())
             return fail(QStringLiteral("%1 is not a file").arg(m_path), OpenProblem::NotAFile);
         // Qt's SQLite driver opens any file without complaint; look first.
-        if (!looksLikeSqlite(m_path))
+        if (!isSqliteFile(m_path))
             return fail(QStringLiteral("%1 is not an SQLite database").arg(m_path),
                         OpenProblem::NotSqlite);
-        if (!info.isWritable())
+        if (!m_readOnly && !info.isWritable())
             return fail(QStringLiteral("%1 cannot be written").arg(m_path), OpenProblem::ReadOnly);
         return openExisting();
     }
+    if (m_readOnly)
+        return fail(QStringLiteral("%1 does not exist").arg(m_path), OpenProblem::Missing);
     return createNew();
 }
 
 bool ChannelTable::openExisting() {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     db.setDatabaseName(m_path);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000"));
+    db.setConnectOptions(m_readOnly
+                             ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=1000")
+                             : QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000"));
     if (!db.open())
         return fail(db.lastError().text());
     if (!checkIntegrity())
@@ -147,6 +152,8 @@ bool ChannelTable::openExisting() {
                         OpenProblem::ColumnTypes);
     }
 
+    if (m_readOnly)
+        return loadRows();
     // A write lock taken and given back proves the file can be written.
     QSqlQuery probe(db);
     if (!probe.exec(QStringLiteral("BEGIN IMMEDIATE")))
@@ -233,11 +240,6 @@ bool ChannelTable::loadRows() {
     return true;
 }
 
-void ChannelTable::moveNext() {
-    if (hasCurrentRow())
-        setCurrentRow(m_current + 1 < kChannelCount ? m_current + 1 : kNoRow);
-}
-
 void ChannelTable::setCurrentRow(int row) {
     if (row < 0 || row >= kChannelCount)
         row = kNoRow;
@@ -245,12 +247,6 @@ void ChannelTable::setCurrentRow(int row) {
         return;
     m_current = row;
     Q_EMIT currentRowChanged(row);
-}
-
-FieldValue ChannelTable::readField(Field f) const {
-    if (!hasCurrentRow())
-        return {};
-    return m_rows[m_current][f];
 }
 
 bool ChannelTable::writeField(Field f, const QString& text) {
@@ -263,12 +259,6 @@ bool ChannelTable::writeFields(const std::vector<std::pair<Field, QString>>& cha
     return store(m_current, changes);
 }
 
-bool ChannelTable::writeFieldAt(int row, Field f, const QString& text) {
-    if (row < 0 || row >= kChannelCount)
-        return false;
-    return store(row, {{f, text}});
-}
-
 bool ChannelTable::writeFieldsAt(int row, const std::vector<std::pair<Field, QString>>& changes) {
     if (row < 0 || row >= kChannelCount)
         return false;
@@ -276,8 +266,8 @@ bool ChannelTable::writeFieldsAt(int row, const std::vector<std::pair<Field, QSt
 }
 
 bool ChannelTable::store(int row, const std::vector<std::pair<Field, QString>>& changes) {
-    if (!m_open || changes.empty())
-        return m_open;
+    if (!m_open || m_readOnly || changes.empty())
+        return m_open && !m_readOnly;
     QSqlDatabase db = connection(m_connection);
     if (!db.transaction()) {
         m_error = db.lastError().text();
@@ -313,7 +303,7 @@ bool ChannelTable::store(int row, const std::vector<std::pair<Field, QString>>& 
 }
 
 bool ChannelTable::replaceDataFields(const ChannelRows& rows) {
-    if (!m_open)
+    if (!m_open || m_readOnly)
         return false;
     QSqlDatabase db = connection(m_connection);
     if (!db.transaction()) {
@@ -390,7 +380,7 @@ bool ChannelTable::numbersInOrder() const {
 }
 
 bool ChannelTable::renumber() {
-    if (!m_open)
+    if (!m_open || m_readOnly)
         return false;
     QSqlDatabase db = connection(m_connection);
     if (!db.transaction()) {

@@ -24,6 +24,7 @@ public:
     enum class OpenProblem {
         None,
         NotAFile,
+        Missing, // opened read-only, and there is no such file
         NotSqlite,
         ReadOnly,
         Damaged,      // SQLite's own check found the file damaged; errorString() has its words
@@ -41,10 +42,17 @@ public:
 
     static QString defaultFileName() { return QStringLiteral("ZT41XE.mdb"); }
 
-    // Opens the channel database, creating it with its 16 numbered rows when
-    // the file is missing. A file that is not a channel database, or that
-    // cannot be written, is left untouched and open() fails with a reason.
-    bool open(const QString& path);
+    // ReadWrite is the window's: the file is created with its 16 numbered
+    // rows when missing, and must be writable. ReadOnly reads a database
+    // another program may have open, and never changes it: writes fail.
+    enum class Access { ReadWrite, ReadOnly };
+
+    // Opens the channel database. A file that is not a channel database, or
+    // that cannot be written when it must be, is left untouched and open()
+    // fails with a reason.
+    bool open(const QString& path, Access access = Access::ReadWrite);
+    // The one check of the file's first 16 bytes that says SQLite.
+    static bool isSqliteFile(const QString& path);
     bool isOpen() const { return m_open; }
     QString errorString() const { return m_error; }
     OpenProblem openProblem() const { return m_problem; }
@@ -61,19 +69,15 @@ public:
     int currentRow() const { return m_current; }
     bool hasCurrentRow() const { return m_current != kNoRow; }
     void moveFirst() { setCurrentRow(0); }
-    void moveNext();
     void setCurrentRow(int row);
 
-    // Fields of the current row; a read with no current row gives null and a
-    // write with no current row stores nothing and fails.
-    FieldValue readField(Field f) const;
+    // Fields of the current row; a write with no current row stores nothing and fails.
     bool writeField(Field f, const QString& text);
     // Several fields of the current row, in the order given, in one transaction.
     bool writeFields(const std::vector<std::pair<Field, QString>>& changes);
 
     const ChannelRecord& row(int index) const { return m_rows.at(index); }
     const ChannelRows& rows() const { return m_rows; }
-    bool writeFieldAt(int row, Field f, const QString& text);
     // Several fields of any row, in the order given, in one transaction.
     bool writeFieldsAt(int row, const std::vector<std::pair<Field, QString>>& changes);
 
@@ -108,6 +112,7 @@ private:
     OpenProblem m_problem = OpenProblem::None;
     int m_foundRows = 0;
     bool m_open = false;
+    bool m_readOnly = false;
     int m_current = 0;
     std::array<qint64, kChannelCount> m_rowIds{};
     ChannelRows m_rows{};

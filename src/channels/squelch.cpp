@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "squelch.h"
 
-#include "messagesink.h"
 #include "numbers.h"
 
 #include <algorithm>
@@ -19,14 +18,6 @@ QStringList Squelch::items() {
 bool Squelch::isRefused(const QString& text) {
     const double level = roundHalfEven(numericValue(text.trimmed()));
     return !std::isfinite(level) || level > 9;
-}
-
-QString Squelch::check(const QString& text, MessageSink& messages) {
-    if (!isRefused(text))
-        return text;
-    messages.show(QStringLiteral("静燥级别不可大于 9 ！！！"), titles::kSquelch,
-                  MessageIcon::Information);
-    return initialText();
 }
 
 int Squelch::levelForFrame(const QString& text) {

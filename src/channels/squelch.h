@@ -6,8 +6,6 @@
 
 namespace zt41 {
 
-class MessageSink;
-
 // The radio-wide squelch level, which is nothing but the text of its list.
 class Squelch {
 public:
@@ -15,10 +13,12 @@ public:
     // "  0" to "  9": each digit behind two blanks.
     static QStringList items();
 
-    // The check that runs on every change of the list's text: a level that
-    // rounds above 9 is reported and replaced by "3". Returns the text the
+    // The check that runs on every change of the list's text: a refused level
+    // is replaced by "3" (and the front end says so). Returns the text the
     // list should show afterwards.
-    static QString check(const QString& text, MessageSink& messages);
+    static QString afterCheck(const QString& text) {
+        return isRefused(text) ? initialText() : text;
+    }
     // Whether the check refuses a text: it rounds above 9, or it is a number
     // too large for a double ("-1e400"), which no channel file could load back.
     static bool isRefused(const QString& text);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "channelinput.h"
 
+#include "channels/channeltable.h"
+#include "csvwords.h"
 #include "files/channelfile.h"
 #include "files/chirpcsv.h"
 #include "files/filetarget.h"
@@ -9,18 +11,10 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QUuid>
 
 namespace zt41::cli {
 
 namespace {
-
-bool isSqlite(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.read(16) == QByteArray("SQLite format 3\0", 16);
-}
 
 std::optional<ChannelSet> refuse(QString* error, const QString& why) {
     if (error)
@@ -28,41 +22,40 @@ std::optional<ChannelSet> refuse(QString* error, const QString& why) {
     return std::nullopt;
 }
 
+// Read through the window's own table class, opened read-only: the same
+// checks judge the file, and the tool never changes it.
 std::optional<ChannelRows> readDatabase(const QString& path, QString* error) {
-    const QString connection = QUuid::createUuid().toString();
-    std::optional<ChannelRows> rows;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setDatabaseName(path);
-        // Read-only: the tool never changes the window's database.
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=1000"));
-        if (!db.open()) {
-            *error = Words::tr("%1: cannot open the database").arg(path);
-        } else {
-            QSqlQuery q(db);
-            if (!q.exec(QStringLiteral(
-                    "SELECT no, rf, rct, tf, tct, bt, pw FROM Chane ORDER BY rowid"))) {
-                *error = Words::tr("%1: not a channel database (no table Chane)").arg(path);
-            } else {
-                ChannelRows out{};
-                int n = 0;
-                while (q.next()) {
-                    if (n < kChannelCount)
-                        for (int f = 0; f < kFieldCount; ++f)
-                            out[n].fields[f] = q.value(f).isNull()
-                                                   ? FieldValue()
-                                                   : FieldValue(q.value(f).toString());
-                    ++n;
-                }
-                if (n != kChannelCount)
-                    *error = Words::tr("%1: table Chane has %2 rows, not 16").arg(path).arg(n);
-                else
-                    rows = out;
-            }
-        }
+    ChannelTable table;
+    if (table.open(path, ChannelTable::Access::ReadOnly))
+        return table.rows();
+    using Problem = ChannelTable::OpenProblem;
+    switch (table.openProblem()) {
+    case Problem::NoTable:
+        *error = Words::tr("%1: not a channel database (no table Chane)").arg(path);
+        break;
+    case Problem::RowCount:
+        *error = Words::tr("%1: table Chane has %2 rows, not 16").arg(path).arg(table.foundRows());
+        break;
+    case Problem::Columns:
+        *error = Words::tr("%1: the columns of table Chane are not no, rf, rct, tf, tct, bt, pw")
+                     .arg(path);
+        break;
+    case Problem::ColumnTypes:
+        *error = Words::tr("%1: a column of table Chane is numeric and changes the texts stored "
+                           "in it")
+                     .arg(path);
+        break;
+    case Problem::SharedRowIds:
+        *error = Words::tr("%1: rows of table Chane share a rowid").arg(path);
+        break;
+    case Problem::Damaged:
+        *error = Words::tr("%1: the database is damaged (%2)").arg(path, table.errorString());
+        break;
+    default:
+        *error = Words::tr("%1: cannot open the database").arg(path);
+        break;
     }
-    QSqlDatabase::removeDatabase(connection);
-    return rows;
+    return std::nullopt;
 }
 
 QString fileError(ChannelFileError e) {
@@ -113,7 +106,7 @@ std::optional<ChannelSet> loadChannelSet(const QString& path, const QString& squ
     if (!info.isFile() || !info.isReadable())
         return refuse(error, Words::tr("%1: cannot be read").arg(path));
     ChannelSet set;
-    if (isSqlite(path)) {
+    if (ChannelTable::isSqliteFile(path)) {
         QString why;
         const std::optional<ChannelRows> rows = readDatabase(path, &why);
         if (!rows)
@@ -124,12 +117,12 @@ std::optional<ChannelSet> loadChannelSet(const QString& path, const QString& squ
         const ChirpImport read = readChirpCsv(path);
         if (read.refusal != ChirpRefusal::None)
             return refuse(error, Words::tr("%1: not taken as CHIRP CSV: %2")
-                                     .arg(path, chirpRefusalText(read.refusal, chirpLanguage())));
+                                     .arg(path, csvRefusalText(read.refusal)));
         set.rows = read.rows;
         set.squelch = squelchIfNone;
         for (const ChirpWarning& w : read.warnings)
             if (warnings)
-                *warnings << chirpWarningText(w, chirpLanguage());
+                *warnings << csvWarningText(w);
     } else {
         const ChannelFileRead read = readChannelFile(path);
         if (read.error != ChannelFileError::None)
@@ -158,7 +151,7 @@ std::optional<OutputKind> outputKindFor(const QString& path, bool onlyKnownNames
     // Judged by the name and by what is there already: a database renamed is
     // still the window's channels. Only a plain file is looked into: opening
     // a FIFO or a terminal to read would wait for ever.
-    if (isDatabaseName(path) || (isReadableFileTarget(path) && isSqlite(path))) {
+    if (isDatabaseName(path) || (isReadableFileTarget(path) && ChannelTable::isSqliteFile(path))) {
         *error = Words::tr("%1 is a channel database: zt41-cli never changes one; write a .doc "
                            "or .csv file and load it in the window")
                      .arg(path);

@@ -4,9 +4,9 @@
 #include "channeltext.h"
 #include "commandline.h"
 #include "commands.h"
+#include "csvwords.h"
 #include "exitstatus.h"
 #include "files/chirpcsv.h"
-#include "files/chirpwords.h"
 #include "files/filetarget.h"
 #include "words.h"
 
@@ -121,7 +121,7 @@ int convertCommand(const QStringList& arguments) {
         return kBadInput;
     if (*kind == OutputKind::ChirpCsv)
         for (const ChirpWarning& w : chirpExportLeftOut(set->rows))
-            complain(Words::tr("%1: %2").arg(files[1], chirpWarningText(w, chirpLanguage())));
+            complain(Words::tr("%1: %2").arg(files[1], csvWarningText(w)));
     if (!saveChannelSet(files[1], *kind, *set, &error)) {
         complain(error);
         return kCannotSave;

@@ -27,7 +27,7 @@ void print(const QString& text) {
 }
 
 const QString& inLanguage(const TwoLanguages& text) {
-    return chirpLanguage() == ChirpLanguage::Chinese ? text.zh : text.en;
+    return speaksChinese() ? text.zh : text.en;
 }
 
 QCommandLineOption serviceOption() {

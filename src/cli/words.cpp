@@ -52,8 +52,8 @@ void installTranslation(QCoreApplication& app) {
     delete translator;
 }
 
-ChirpLanguage chirpLanguage() {
-    return g_chinese ? ChirpLanguage::Chinese : ChirpLanguage::English;
+bool speaksChinese() {
+    return g_chinese;
 }
 
 qsizetype displayWidth(const QString& text) {

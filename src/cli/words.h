@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "files/chirpwords.h"
-
 #include <QCoreApplication>
 #include <QString>
 
@@ -17,8 +15,9 @@ class Words {
 // Loads the translation the locale asks for (LC_ALL, LC_MESSAGES, LANG,
 // LANGUAGE) from the tool's own resources, so an installed tool finds it.
 void installTranslation(QCoreApplication& app);
-// The language of the library's CSV words that matches the tool's messages.
-ChirpLanguage chirpLanguage();
+// Whether the tool speaks Chinese: data that carries both languages (the
+// services) is shown in the one the messages use.
+bool speaksChinese();
 
 // Columns a text takes on a terminal: a Chinese character takes two.
 qsizetype displayWidth(const QString& text);

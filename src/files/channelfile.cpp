@@ -2,7 +2,6 @@
 #include "channelfile.h"
 
 #include "channels/channeltable.h"
-#include "channels/messagesink.h"
 #include "channels/numbers.h"
 #include "filetarget.h"
 
@@ -288,36 +287,21 @@ ChannelFileError saveChannelFile(const QString& path, const QString& squelch,
     return replaceFileWith(path, *bytes) ? ChannelFileError::None : ChannelFileError::CannotWrite;
 }
 
-const QString& channelFileReadErrorText() {
-    static const QString text = QStringLiteral("文件读取错误！！");
-    return text;
-}
-
-const QString& channelFileSaveErrorText() {
-    static const QString text = QStringLiteral("文件保存错误！！");
-    return text;
-}
-
-bool saveTableToFile(ChannelTable& table, const QString& squelch, const QString& path,
-                     MessageSink& messages) {
+bool saveTableToFile(ChannelTable& table, const QString& squelch, const QString& path) {
     // Saved under the database's own name, the text file would replace the
     // table the program is working on.
     if (isSameFile(path, table.filePath()) ||
-        saveChannelFile(path, squelch, table.rows()) != ChannelFileError::None) {
-        messages.show(channelFileSaveErrorText(), titles::kDataError, MessageIcon::Information);
+        saveChannelFile(path, squelch, table.rows()) != ChannelFileError::None)
         return false;
-    }
     // The save walks past the sixteenth row, so no row stays current.
     table.setCurrentRow(ChannelTable::kNoRow);
     return true;
 }
 
-QString loadTableFromFile(ChannelTable& table, const QString& path, MessageSink& messages) {
+QString loadTableFromFile(ChannelTable& table, const QString& path) {
     const ChannelFileRead read = readChannelFile(path);
-    if (read.error != ChannelFileError::None || !table.replaceDataFields(read.contents.rows)) {
-        messages.show(channelFileReadErrorText(), titles::kDataError, MessageIcon::Information);
+    if (read.error != ChannelFileError::None || !table.replaceDataFields(read.contents.rows))
         return QString();
-    }
     table.moveFirst();
     return read.contents.squelch.isNull() ? QStringLiteral("") : read.contents.squelch;
 }

@@ -14,7 +14,6 @@ class QIODevice;
 namespace zt41 {
 
 class ChannelTable;
-class MessageSink;
 
 constexpr int kChannelFileValues = 97;
 
@@ -106,15 +105,12 @@ ChannelFileRead readChannelFile(QIODevice& device);
 ChannelFileError saveChannelFile(const QString& path, const QString& squelch,
                                  const ChannelRows& rows);
 
-const QString& channelFileReadErrorText();
-const QString& channelFileSaveErrorText();
-
 // The file commands on the table, after the file name is chosen.
-// Save: stores the file; on success no row is current afterwards.
-bool saveTableToFile(ChannelTable& table, const QString& squelch, const QString& path,
-                     MessageSink& messages);
+// Save: stores the file; on success no row is current afterwards. False when
+// nothing was saved (the front end says "file save error").
+bool saveTableToFile(ChannelTable& table, const QString& squelch, const QString& path);
 // Load: replaces all 16 rows at once and makes the first row current; returns
 // the squelch text to show, or a null string when nothing was loaded.
-QString loadTableFromFile(ChannelTable& table, const QString& path, MessageSink& messages);
+QString loadTableFromFile(ChannelTable& table, const QString& path);
 
 } // namespace zt41

@@ -624,6 +624,9 @@ ChirpImport importChirpCsv(ChannelTable& table, const QString& path) {
 }
 
 ChirpRefusal exportChirpCsv(const ChannelTable& table, const QString& path) {
+    // Never over the channel database itself, under whatever name.
+    if (isSameFile(path, table.filePath()))
+        return ChirpRefusal::CannotWrite;
     return saveChirpCsv(path, table.rows());
 }
 

@@ -87,6 +87,7 @@ ChirpRefusal saveChirpCsv(const QString& path, const ChannelRows& rows);
 // Import: all 16 rows replaced in one transaction, first row current after;
 // on a refusal the table is untouched.
 ChirpImport importChirpCsv(ChannelTable& table, const QString& path);
+// Export: never over the channel database itself (CannotWrite).
 ChirpRefusal exportChirpCsv(const ChannelTable& table, const QString& path);
 
 // Whether a file name chosen in a dialog means CHIRP CSV (".csv", any case).

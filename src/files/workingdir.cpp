@@ -1,26 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workingdir.h"
 
-#include "channels/messagesink.h"
-
 #include <QDir>
 #include <QFileInfo>
 
 namespace zt41 {
 
-QString GetCurDir(MessageSink& messages) {
-    const QString path = QDir::currentPath();
-    if (path.isEmpty())
-        messages.show(QStringLiteral("Error"), titles::kApplication, MessageIcon::None);
-    return path;
+QString GetCurDir() {
+    return QDir::currentPath();
 }
 
-bool SetCurDir(const QString& path, MessageSink& messages) {
-    if (path.isEmpty() || !QDir::setCurrent(path)) {
-        messages.show(QStringLiteral("ERROR"), titles::kApplication, MessageIcon::None);
-        return false;
-    }
-    return true;
+bool SetCurDir(const QString& path) {
+    return !path.isEmpty() && QDir::setCurrent(path);
 }
 
 QString dataHomeFolder() {

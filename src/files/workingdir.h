@@ -5,14 +5,12 @@
 
 namespace zt41 {
 
-class MessageSink;
-
 // The working directory, taken before a file dialog and set back after it:
 // the channel database is found relative to it.
-// On failure GetCurDir shows "Error" and gives empty text.
-QString GetCurDir(MessageSink& messages);
-// On failure (an empty path included) shows "ERROR" and gives false.
-bool SetCurDir(const QString& path, MessageSink& messages);
+// On failure GetCurDir gives empty text (the window says "Error").
+QString GetCurDir();
+// False on failure, an empty path included (the window says "ERROR").
+bool SetCurDir(const QString& path);
 
 // The folder a start from the desktop works in, so that the channel database
 // does not land in the home folder: $XDG_DATA_HOME/zt41, or

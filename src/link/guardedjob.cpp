@@ -60,7 +60,8 @@ void GuardedJob::start() {
     // Each step starts the moment the one before has ended: the radio's "C"
     // is taken as it arrives, not at the poll's next tick.
     connect(&m_link, &SerialLink::inputArrived, this, [this] {
-        if (m_step == Step::WaitingForRadio && m_session->timer(WindowTimer::ReadyPoll)->isActive())
+        if (m_step == Step::WaitingForRadio &&
+            m_session->timer(SessionTimer::ReadyPoll)->isActive())
             m_session->poll().takeAnswer();
     });
     switch (m_options.operation) {

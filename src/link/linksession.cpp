@@ -20,13 +20,13 @@ LinkSession::LinkSession(SerialLink& link, RowStore& rows, QObject* parent)
     , m_read(new ReadTransfer(link, rows, host(), this)) {
     qRegisterMetaType<TransferOutcome>();
     // The write's frames go out 300 ms apart; a coarse timer would let them drift.
-    connect(addTimer(WindowTimer::Write, kWriteMs, Qt::PreciseTimer), &QTimer::timeout, this,
+    connect(addTimer(SessionTimer::Write, kWriteMs, Qt::PreciseTimer), &QTimer::timeout, this,
             [this] { m_write->tick(); });
-    connect(addTimer(WindowTimer::StatusClear, kStatusClearMs, Qt::CoarseTimer), &QTimer::timeout,
+    connect(addTimer(SessionTimer::StatusClear, kStatusClearMs, Qt::CoarseTimer), &QTimer::timeout,
             this, [this] { m_statusClear->tick(); });
-    connect(addTimer(WindowTimer::ReadyPoll, kReadyPollMs, Qt::CoarseTimer), &QTimer::timeout, this,
-            [this] { m_poll->tick(); });
-    connect(addTimer(WindowTimer::Read, kReadMs, Qt::CoarseTimer), &QTimer::timeout, this,
+    connect(addTimer(SessionTimer::ReadyPoll, kReadyPollMs, Qt::CoarseTimer), &QTimer::timeout,
+            this, [this] { m_poll->tick(); });
+    connect(addTimer(SessionTimer::Read, kReadMs, Qt::CoarseTimer), &QTimer::timeout, this,
             &LinkSession::readTick);
     connect(&m_link, &SerialLink::linkLost, this, &LinkSession::linkLost);
 }
@@ -48,7 +48,7 @@ LinkSession::~LinkSession() {
     stopAll();
 }
 
-QTimer* LinkSession::addTimer(WindowTimer t, int intervalMs, Qt::TimerType type) {
+QTimer* LinkSession::addTimer(SessionTimer t, int intervalMs, Qt::TimerType type) {
     auto* timer = new QTimer(this);
     timer->setObjectName(QStringLiteral("Timer%1").arg(static_cast<int>(t)));
     timer->setInterval(intervalMs);
@@ -57,12 +57,12 @@ QTimer* LinkSession::addTimer(WindowTimer t, int intervalMs, Qt::TimerType type)
     return timer;
 }
 
-QTimer* LinkSession::timer(WindowTimer t) const {
+QTimer* LinkSession::timer(SessionTimer t) const {
     return m_timers[static_cast<int>(t) - 1];
 }
 
 void LinkSession::startPoll() {
-    startTimer(WindowTimer::ReadyPoll);
+    startTimer(SessionTimer::ReadyPoll);
 }
 
 void LinkSession::startPollNow() {
@@ -71,12 +71,7 @@ void LinkSession::startPollNow() {
 }
 
 void LinkSession::stopPoll() {
-    stopTimer(WindowTimer::ReadyPoll);
-}
-
-void LinkSession::restartPollWhenIdle() {
-    if (!isBusy())
-        startPoll();
+    stopTimer(SessionTimer::ReadyPoll);
 }
 
 void LinkSession::stopAll() {
@@ -103,13 +98,13 @@ void LinkSession::readTick() {
         Q_EMIT readStarted();
 }
 
-void LinkSession::startTimer(WindowTimer t) {
-    if (t == WindowTimer::ReadyPoll)
+void LinkSession::startTimer(SessionTimer t) {
+    if (t == SessionTimer::ReadyPoll)
         setReady(false);
     timer(t)->start();
 }
 
-void LinkSession::stopTimer(WindowTimer t) {
+void LinkSession::stopTimer(SessionTimer t) {
     timer(t)->stop();
 }
 
@@ -131,11 +126,8 @@ void LinkSession::setReady(bool ready) {
 void LinkSession::setTransfer(Transfer transfer) {
     if (m_transfer == transfer)
         return;
-    const bool wasBusy = isBusy();
     m_transfer = transfer;
     Q_EMIT transferChanged(transfer);
-    if (wasBusy != isBusy())
-        Q_EMIT busyChanged(isBusy());
 }
 
 void LinkSession::frameDone(Transfer transfer, int frame) {

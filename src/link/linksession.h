@@ -39,7 +39,7 @@ public:
     Q_DISABLE_COPY_MOVE(LinkSession)
 
     SerialLink& link() const { return m_link; }
-    QTimer* timer(WindowTimer timer) const;
+    QTimer* timer(SessionTimer timer) const;
 
     // Starts and stops the ready poll (Timer3).
     void startPoll();
@@ -47,9 +47,6 @@ public:
     // Starts the poll with a tick at once rather than a period later, for a
     // front end that wants the radio's answer as soon as it can have it.
     void startPollNow();
-    // Starts the poll now when no transfer holds the port; otherwise leaves it
-    // to the end of the transfer, which always starts it.
-    void restartPollWhenIdle();
     // Stops all four timers, for a front end that is going away.
     void stopAll();
 
@@ -74,7 +71,6 @@ public:
 Q_SIGNALS:
     void readyChanged(bool ready);
     void transferChanged(zt41::Transfer transfer);
-    void busyChanged(bool busy);
     void progress(zt41::Transfer transfer, int frame);
     void statusChanged(zt41::LinkStatus status);
     // How a write or read ended. A front end may show a modal message here:
@@ -85,8 +81,8 @@ Q_SIGNALS:
 
 private:
     // SessionHost
-    void startTimer(WindowTimer timer) override;
-    void stopTimer(WindowTimer timer) override;
+    void startTimer(SessionTimer timer) override;
+    void stopTimer(SessionTimer timer) override;
     void setStatus(LinkStatus status) override;
     void radioAnswered() override;
     void setTransfer(Transfer transfer) override;
@@ -96,7 +92,7 @@ private:
     SessionHost& host() { return *this; }
     void linkLost();
     void setReady(bool ready);
-    QTimer* addTimer(WindowTimer t, int intervalMs, Qt::TimerType type);
+    QTimer* addTimer(SessionTimer t, int intervalMs, Qt::TimerType type);
 
     SerialLink& m_link;
     std::array<QTimer*, 4> m_timers{};

@@ -33,8 +33,6 @@ public:
         return !m_map.device(m_number).startsWith(QStringLiteral("/dev/pts/"));
     }
 
-    const PortMap& portMap() const { return m_map; }
-
 private:
     void handleError(QSerialPort::SerialPortError error);
     void noteOpenFailure(const QString& device);

@@ -31,13 +31,13 @@ ReadTransfer::ReadTransfer(SerialLink& link, RowStore& rows, SessionHost& host, 
 
 void ReadTransfer::command() {
     m_host.setTransfer(Transfer::Read);
-    m_host.startTimer(WindowTimer::Read);
+    m_host.startTimer(SessionTimer::Read);
 }
 
 void ReadTransfer::tick() {
     m_rows.setCurrentRow(0);
-    m_host.stopTimer(WindowTimer::ReadyPoll);
-    m_host.stopTimer(WindowTimer::Read);
+    m_host.stopTimer(SessionTimer::ReadyPoll);
+    m_host.stopTimer(SessionTimer::Read);
     if (m_reading)
         return;
     m_reading = true;
@@ -113,8 +113,8 @@ void ReadTransfer::complete() {
     m_rows.setCurrentRow(0);
     m_host.setStatus(LinkStatus::Read);
     m_host.report(readOutcome(TransferOutcome::Kind::Done));
-    m_host.startTimer(WindowTimer::StatusClear);
-    m_host.startTimer(WindowTimer::ReadyPoll);
+    m_host.startTimer(SessionTimer::StatusClear);
+    m_host.startTimer(SessionTimer::ReadyPoll);
     m_host.setTransfer(Transfer::None);
     Q_EMIT finished(true);
 }
@@ -135,7 +135,7 @@ void ReadTransfer::fail(const TransferOutcome& outcome) {
     m_link.setWakeThreshold(1);
     m_reading = false;
     m_host.report(outcome);
-    m_host.startTimer(WindowTimer::ReadyPoll);
+    m_host.startTimer(SessionTimer::ReadyPoll);
     m_host.setStatus(LinkStatus::Empty);
     m_host.setTransfer(Transfer::None);
     Q_EMIT finished(false);

@@ -23,7 +23,7 @@ bool ReadyPoll::takeAnswer() {
         const QString c = m_link.readChar();
         if (c == u"C") {
             m_host.setStatus(LinkStatus::Ready);
-            m_host.stopTimer(WindowTimer::ReadyPoll);
+            m_host.stopTimer(SessionTimer::ReadyPoll);
             m_host.radioAnswered();
             return true;
         }

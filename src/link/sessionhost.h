@@ -8,7 +8,7 @@
 namespace zt41 {
 
 // The session's four timers; the window and the tests know them by these names.
-enum class WindowTimer {
+enum class SessionTimer {
     Write = 1,       // Timer1: one step of the write every 300 ms
     StatusClear = 2, // Timer2: empties the status line on its eleventh 60 ms tick
     ReadyPoll = 3,   // Timer3: sends "C" every 100 ms until the radio answers
@@ -57,8 +57,8 @@ struct TransferOutcome {
 class SessionHost {
 public:
     virtual ~SessionHost() = default;
-    virtual void startTimer(WindowTimer timer) = 0;
-    virtual void stopTimer(WindowTimer timer) = 0;
+    virtual void startTimer(SessionTimer timer) = 0;
+    virtual void stopTimer(SessionTimer timer) = 0;
     virtual void setStatus(LinkStatus status) = 0;
     virtual void radioAnswered() = 0;
     // The transfer now holding the port, Transfer::None when it is over.

@@ -9,7 +9,7 @@ void StatusClear::tick() {
     if (++m_count > kTicks) {
         m_host.setStatus(LinkStatus::Empty);
         m_count = 0;
-        m_host.stopTimer(WindowTimer::StatusClear);
+        m_host.stopTimer(SessionTimer::StatusClear);
     }
 }
 

@@ -23,13 +23,13 @@ void WriteTransfer::command() {
         return;
     if (!m_link.isOpen()) {
         m_host.report(writeOutcome(TransferOutcome::Kind::PortNotOpen));
-        m_host.startTimer(WindowTimer::ReadyPoll);
+        m_host.startTimer(SessionTimer::ReadyPoll);
         return;
     }
     if (refuseRowsThatCannotTravel())
         return;
 
-    m_host.stopTimer(WindowTimer::ReadyPoll);
+    m_host.stopTimer(SessionTimer::ReadyPoll);
     m_rows.numberFirstRow();
     if (!m_link.send(QByteArray(1, kWriteCommand))) {
         m_step = 0;
@@ -39,7 +39,7 @@ void WriteTransfer::command() {
     m_running = true;
     m_step = 0;
     m_port = m_link.portNumber();
-    m_host.startTimer(WindowTimer::Write);
+    m_host.startTimer(SessionTimer::Write);
     m_host.setTransfer(Transfer::Write);
     m_host.setStatus(LinkStatus::Writing);
 }
@@ -98,26 +98,26 @@ void WriteTransfer::tick() {
 }
 
 void WriteTransfer::finish() {
-    m_host.stopTimer(WindowTimer::Write);
+    m_host.stopTimer(SessionTimer::Write);
     m_rows.setCurrentRow(0);
     m_host.setStatus(LinkStatus::Written);
     m_step = 0;
     m_running = false;
     m_host.report(writeOutcome(TransferOutcome::Kind::Done));
     m_host.setTransfer(Transfer::None);
-    m_host.startTimer(WindowTimer::ReadyPoll);
-    m_host.startTimer(WindowTimer::StatusClear);
+    m_host.startTimer(SessionTimer::ReadyPoll);
+    m_host.startTimer(SessionTimer::StatusClear);
 }
 
 void WriteTransfer::fail(const TransferOutcome& outcome) {
     // Stop the ticks first: a front end may show a message with its own event loop.
-    m_host.stopTimer(WindowTimer::Write);
+    m_host.stopTimer(SessionTimer::Write);
     m_running = false;
     m_step = 0;
     m_host.setStatus(LinkStatus::Empty);
     m_host.report(outcome);
     m_host.setTransfer(Transfer::None);
-    m_host.startTimer(WindowTimer::ReadyPoll);
+    m_host.startTimer(SessionTimer::ReadyPoll);
 }
 
 } // namespace zt41

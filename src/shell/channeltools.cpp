@@ -3,11 +3,11 @@
 
 #include "channels/channeltable.h"
 #include "files/filetarget.h"
-#include "linkwords.h"
 #include "mainwindow.h"
 #include "services/service.h"
 #include "services/servicecheck.h"
 #include "servicewindow.h"
+#include "windowwords.h"
 
 #include <QFileDialog>
 #include <QMenu>
@@ -73,24 +73,21 @@ bool ChannelTools::exportPdf(const QString& path) {
     if (isWritableFileTarget(path, m_table.filePath()) &&
         writeChannelCardPdf(path, cardContent(), &error))
         return true;
-    m_window.messages().show(QStringLiteral("信道表 PDF 保存错误！！\n%1：%2").arg(path, error),
-                             titles::kDataError, MessageIcon::Warning);
+    m_window.messages().show(cardNotSavedMessage(path, error));
     return false;
 }
 
 void ChannelTools::fillFrom(const Service& service) {
     m_window.commitPendingEdit();
     if (m_window.transferRunning()) {
-        const WindowMessage busy = portBusyMessage();
-        m_window.messages().show(busy.text, busy.title, busy.icon);
+        m_window.messages().show(portBusyMessage());
         return;
     }
     if (!confirm(QStringLiteral("用%1的前 16 个信道替换全部信道，静噪级别设为 3？")
                      .arg(service.name.zh)))
         return;
     if (!m_table.replaceDataFields(planRows(service))) {
-        m_window.messages().show(QStringLiteral("数据库文件无法写入！"), titles::kSystem,
-                                 MessageIcon::Warning);
+        m_window.messages().show(storeFailedMessage());
         return;
     }
     m_window.setSquelchText(planSquelch());

@@ -12,22 +12,20 @@
 #include "filedialogs.h"
 #include "files/channelfile.h"
 #include "files/chirpcsv.h"
-#include "files/chirpwords.h"
 #include "files/workingdir.h"
 #include "fonts.h"
 #include "helpwindows.h"
 #include "link/linksession.h"
-#include "link/readtransfer.h"
 #include "link/readypoll.h"
 #include "link/rowstore.h"
 #include "link/seriallink.h"
-#include "linkwords.h"
 #include "messageboxes.h"
 #include "pickerbox.h"
 #include "portdialog.h"
 #include "programicon.h"
 #include "safeprogramming.h"
 #include "twips.h"
+#include "windowwords.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -59,76 +57,39 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, cons
 
 } // namespace
 
-namespace {
-
-// The second line of "数据库文件无法打开！": why the file was refused.
-QString whyRefused(const ChannelTable& table) {
-    using Problem = ChannelTable::OpenProblem;
-    switch (table.openProblem()) {
-    case Problem::None:
-        break;
-    case Problem::NotAFile:
-        return QStringLiteral("不是普通文件");
-    case Problem::NotSqlite:
-        return QStringLiteral("不是 SQLite 数据库");
-    case Problem::ReadOnly:
-        return QStringLiteral("文件无法写入");
-    case Problem::Damaged:
-        return QStringLiteral("文件已损坏（%1）").arg(table.errorString());
-    case Problem::NoTable:
-        return QStringLiteral("没有表 Chane");
-    case Problem::Columns:
-        return QStringLiteral("表 Chane 的列应为 no, rf, rct, tf, tct, bt, pw");
-    case Problem::ColumnTypes:
-        return QStringLiteral("表 Chane 的列类型会改变存入的文字");
-    case Problem::RowCount:
-        return QStringLiteral("表 Chane 有 %1 行，应为 16 行").arg(table.foundRows());
-    case Problem::SharedRowIds:
-        return QStringLiteral("表 Chane 有行共用同一个 rowid");
-    case Problem::Other:
-        return table.errorString();
-    }
-    return QString();
-}
-
-} // namespace
-
 bool openChannelDatabase(ChannelTable& table, const QString& path, MessageSink& messages,
                          DatabaseLock* lock) {
-    const QString cannotOpen = QStringLiteral("数据库文件无法打开！");
     if (lock) {
         switch (lock->acquire(path)) {
         case DatabaseLock::Result::Locked:
             break;
         case DatabaseLock::Result::HeldByAnother:
-            messages.show(cannotOpen + u'\n' + texts::kDatabaseInUse, titles::kSystem,
-                          MessageIcon::Critical);
+            messages.show(databaseInUseMessage());
             return false;
         case DatabaseLock::Result::Failed:
-            messages.show(cannotOpen, titles::kSystem, MessageIcon::Critical);
+            messages.show(databaseLockFailedMessage());
             return false;
         }
     }
-    const auto refuse = [&](const QString& why) {
+    const auto refuse = [&](const WindowMessage& message) {
         if (lock)
             lock->release();
-        messages.show(why.isEmpty() ? cannotOpen : cannotOpen + u'\n' + why, titles::kSystem,
-                      MessageIcon::Critical);
+        messages.show(message);
         return false;
     };
     if (!table.open(path))
-        return refuse(whyRefused(table));
+        return refuse(databaseRefusedMessage(table));
     if (table.numbersInOrder())
         return true;
     // Rows numbered otherwise could never be written to the radio, and the
     // grid does not let the numbers be mended.
-    if (!messages.ask(texts::kRenumber, titles::kSystem)) {
+    if (!messages.ask(renumberQuestion(), titles::kSystem)) {
         if (lock)
             lock->release();
         return false;
     }
     if (!table.renumber())
-        return refuse(QStringLiteral("数据库文件无法写入！"));
+        return refuse(databaseNotRenumberedMessage());
     return true;
 }
 
@@ -215,9 +176,7 @@ void MainWindow::buildControls(QWidget* client) {
     // The rule itself has run and stored its result with the edit; its
     // message waits until the editor has closed, so it never stands in the
     // middle of an edit.
-    connect(m_model, &ChannelGridModel::outOfRange, this, [this] {
-        due({CellRule::outOfRangeText(), titles::kDataError, MessageIcon::Information});
-    });
+    connect(m_model, &ChannelGridModel::outOfRange, this, [this] { due(outOfRangeMessage()); });
 
     m_squelch = new QComboBox(client);
     m_squelch->setObjectName(QStringLiteral("Combo1"));
@@ -312,18 +271,15 @@ void MainWindow::lockFor(Transfer transfer) {
 }
 
 void MainWindow::showOutcome(const TransferOutcome& outcome) {
-    const WindowMessage message = messageFor(outcome);
-    if (!message.text.isEmpty())
-        m_messages->show(message.text, message.title, message.icon);
+    showIfAny(messageFor(outcome));
 }
 
 void MainWindow::runRead() {
-    ReadTransfer& read = m_session->reader();
-    if (!read.isReading())
+    if (m_session->transfer() != Transfer::Read)
         return;
     // The window keeps painting while the read runs; user input waits until it is over.
     QEventLoop loop;
-    connect(&read, &ReadTransfer::finished, &loop, &QEventLoop::quit);
+    connect(m_session, &LinkSession::finished, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
@@ -372,8 +328,7 @@ void MainWindow::due(const WindowMessage& message) {
 
 void MainWindow::showDueMessages() {
     while (!m_dueMessages.isEmpty()) {
-        const WindowMessage message = m_dueMessages.takeFirst();
-        m_messages->show(message.text, message.title, message.icon);
+        m_messages->show(m_dueMessages.takeFirst());
     }
 }
 
@@ -410,30 +365,17 @@ bool MainWindow::start() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     m_table.moveFirst();
     m_grid->setCurrentIndex(m_model->index(0, 0));
-    timer(WindowTimer::Write)->stop();
+    m_session->timer(SessionTimer::Write)->stop();
     m_probeFailures.clear();
     if (probePorts(m_link, &m_probeFailures) != 0) {
         m_session->startPoll();
-        timer(WindowTimer::Write)->stop();
-        timer(WindowTimer::StatusClear)->stop();
+        m_session->timer(SessionTimer::Write)->stop();
+        m_session->timer(SessionTimer::StatusClear)->stop();
         return true;
     }
-    m_messages->show(noPortMessage(), titles::kSystem, MessageIcon::Warning);
+    m_messages->show(noPortMessage(m_probeFailures));
     close();
     return false;
-}
-
-QString MainWindow::noPortMessage() const {
-    QString text = QStringLiteral("无串行端口可用，系统失败，退出！ ");
-    // A port that is there but may not be opened is worth naming, with the way in.
-    QStringList reasons;
-    for (const PortOpenFailure& failure : m_probeFailures)
-        if (failure.portIsThere())
-            reasons
-                << QStringLiteral("COM%1：%2").arg(failure.port).arg(describeOpenFailure(failure));
-    if (!reasons.isEmpty())
-        text += QStringLiteral("\n\n") + reasons.join(u'\n');
-    return text;
 }
 
 void MainWindow::setStatus(const QString& text) {
@@ -442,26 +384,6 @@ void MainWindow::setStatus(const QString& text) {
 
 PortDialog* MainWindow::portDialog() const {
     return m_portDialog.data();
-}
-
-QTimer* MainWindow::timer(WindowTimer t) const {
-    return m_session->timer(t);
-}
-
-WriteTransfer& MainWindow::writeTransfer() const {
-    return m_session->writer();
-}
-
-ReadTransfer& MainWindow::readTransfer() const {
-    return m_session->reader();
-}
-
-ReadyPoll& MainWindow::readyPoll() const {
-    return m_session->poll();
-}
-
-StatusClear& MainWindow::statusClear() const {
-    return m_session->statusClear();
 }
 
 QString MainWindow::squelchText() const {
@@ -487,7 +409,8 @@ void MainWindow::squelchTextChanged(const QString& text) {
     // The level is replaced before the message is shown: the write's ticks go
     // on behind the message box and must already send what the list ends with.
     m_squelchValue = Squelch::initialText();
-    const QString shown = Squelch::check(text, *m_messages);
+    m_messages->show(squelchRefusedMessage());
+    const QString shown = Squelch::initialText();
     // Something else (a read) may have set the list while the message stood.
     if (m_squelch->currentText() == text)
         m_squelch->setEditText(shown);
@@ -499,16 +422,21 @@ void MainWindow::readTick() {
 
 void MainWindow::saveFile() {
     commitPendingEdit();
-    const QString workingDir = GetCurDir(*m_messages);
+    const QString workingDir = curDir();
     m_table.moveFirst();
     const QString name = m_dialogs->saveFileName(this);
     if (name.isEmpty())
         return;
-    if (isChirpCsvFileName(name))
-        exportTableToChirpCsv(m_table, name, *m_messages);
-    else
-        saveTableToFile(m_table, squelchText(), name, *m_messages);
-    SetCurDir(workingDir, *m_messages);
+    if (isChirpCsvFileName(name)) {
+        const ChirpRefusal refusal = exportChirpCsv(m_table, name);
+        const QList<ChirpWarning> leftOut = refusal == ChirpRefusal::None
+                                                ? chirpExportLeftOut(m_table.rows())
+                                                : QList<ChirpWarning>();
+        showIfAny(csvExportMessage(refusal, leftOut));
+    } else if (!saveTableToFile(m_table, squelchText(), name)) {
+        m_messages->show(fileSaveErrorMessage());
+    }
+    setCurDir(workingDir);
 }
 
 void MainWindow::openFile() {
@@ -516,29 +444,47 @@ void MainWindow::openFile() {
     // Replacing the rows now would send some frames from one table and the
     // rest from another.
     if (transferRunning()) {
-        const WindowMessage busy = fileBusyMessage();
-        m_messages->show(busy.text, busy.title, busy.icon);
+        m_messages->show(fileBusyMessage());
         return;
     }
-    const QString workingDir = GetCurDir(*m_messages);
+    const QString workingDir = curDir();
     m_table.moveFirst();
     const QString name = m_dialogs->openFileName(this);
     if (name.isEmpty())
         return;
     if (isChirpCsvFileName(name)) {
         // A channel list carries no squelch level: the list keeps its own.
-        importTableFromChirpCsv(m_table, name, *m_messages);
-        SetCurDir(workingDir, *m_messages);
+        showIfAny(csvImportMessage(importChirpCsv(m_table, name)));
+        setCurDir(workingDir);
         return;
     }
-    const QString squelch = loadTableFromFile(m_table, name, *m_messages);
-    if (!squelch.isNull()) {
+    const QString squelch = loadTableFromFile(m_table, name);
+    if (squelch.isNull())
+        m_messages->show(fileReadErrorMessage());
+    else {
         // The list is set as the value is read and once more at the end, and
         // each setting runs the squelch check.
         setSquelchText(squelch);
         setSquelchText(squelch);
     }
-    SetCurDir(workingDir, *m_messages);
+    setCurDir(workingDir);
+}
+
+QString MainWindow::curDir() {
+    const QString path = GetCurDir();
+    if (path.isEmpty())
+        m_messages->show(curDirMessage());
+    return path;
+}
+
+void MainWindow::setCurDir(const QString& path) {
+    if (!SetCurDir(path))
+        m_messages->show(setCurDirMessage());
+}
+
+void MainWindow::showIfAny(const WindowMessage& message) {
+    if (!message.text.isEmpty())
+        m_messages->show(message);
 }
 
 void MainWindow::openPortDialog() {
@@ -550,8 +496,7 @@ void MainWindow::openPortDialog() {
     // Its load tries every port, which would move a running transfer to another
     // one and put the poll's "C" among the frames.
     if (transferRunning()) {
-        const WindowMessage busy = portBusyMessage();
-        m_messages->show(busy.text, busy.title, busy.icon);
+        m_messages->show(portBusyMessage());
         return;
     }
     m_portDialog = new PortDialog(m_link, *m_session, *m_messages, m_ports, this);

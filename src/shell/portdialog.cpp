@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "portdialog.h"
 
-#include "channels/messagesink.h"
 #include "fonts.h"
 #include "link/portmap.h"
-#include "linkwords.h"
+#include "messagesink.h"
 #include "twips.h"
+#include "windowwords.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -103,8 +103,7 @@ PortDialog::PortDialog(SerialLink& link, LinkSession& session, MessageSink& mess
 bool PortDialog::refusedWhileBusy() {
     if (m_finished || !m_busy || !m_busy())
         return false;
-    const WindowMessage message = portBusyMessage();
-    m_messages.show(message.text, message.title, message.icon);
+    m_messages.show(portBusyMessage());
     return true;
 }
 
@@ -112,10 +111,7 @@ void PortDialog::accept() {
     if (m_finished || refusedWhileBusy())
         return;
     m_finished = true;
-    m_selection.ok([this] {
-        const WindowMessage message = invalidPortMessage();
-        m_messages.show(message.text, message.title, message.icon);
-    });
+    m_selection.ok([this] { m_messages.show(invalidPortMessage()); });
     QDialog::accept();
 }
 

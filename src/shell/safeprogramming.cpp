@@ -4,13 +4,13 @@
 #include "channels/cellrule.h"
 #include "channels/channelcheck.h"
 #include "channels/channeltable.h"
-#include "channels/messagesink.h"
 #include "files/channelfile.h"
 #include "link/channelframe.h"
 #include "link/linksession.h"
 #include "link/portmap.h"
-#include "linkwords.h"
 #include "mainwindow.h"
+#include "messagesink.h"
+#include "windowwords.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -21,129 +21,6 @@
 #include <QVBoxLayout>
 
 namespace zt41 {
-
-namespace {
-
-QString stepWords(GuardedJob::Step step) {
-    using Step = GuardedJob::Step;
-    switch (step) {
-    case Step::Backup:
-        return QStringLiteral("备份");
-    case Step::Writing:
-        return QStringLiteral("写入");
-    case Step::Verifying:
-        return QStringLiteral("校验");
-    case Step::Reading:
-        return QStringLiteral("读取");
-    default:
-        return QStringLiteral("连接对讲机");
-    }
-}
-
-QString fieldWords(FrameField f) {
-    switch (f) {
-    case FrameField::Squelch:
-        return QStringLiteral("静噪级别");
-    case FrameField::Power:
-        return QStringLiteral("功率");
-    case FrameField::Shift:
-        return QStringLiteral("拍频");
-    case FrameField::ReceiveFrequency:
-        return QStringLiteral("接收频率");
-    case FrameField::TransmitFrequency:
-        return QStringLiteral("发送频率");
-    case FrameField::ReceiveTone:
-        return QStringLiteral("收哑音");
-    case FrameField::TransmitTone:
-        return QStringLiteral("发哑音");
-    }
-    return QString();
-}
-
-QString transferWords(const TransferOutcome& o) {
-    using Kind = TransferOutcome::Kind;
-    switch (o.kind) {
-    case Kind::SendFailed:
-    case Kind::PortNotOpen:
-        return QStringLiteral("数据发送失败（连接线被拔出？）");
-    case Kind::ReadTimedOut:
-        return QStringLiteral("对讲机停止发送（第 %1/16 帧没有收到）").arg(o.frame);
-    case Kind::ReadMalformed:
-    case Kind::ReadOutOfPlace:
-        return QStringLiteral("对讲机发来的数据有误（第 %1/16 帧）").arg(o.frame);
-    case Kind::LinkLost:
-        return QStringLiteral("端口已断开（连接线被拔出？）");
-    default:
-        return QStringLiteral("传送失败");
-    }
-}
-
-QString failureWords(const GuardedJob::Result& r) {
-    using F = GuardedJob::Failure;
-    switch (r.failure) {
-    case F::PortNotOpened:
-        return QStringLiteral("端口无法打开：") + describeOpenFailure(r.openFailure);
-    case F::NoAnswer:
-        return QStringLiteral("对讲机没有应答：请打开对讲机电源，插好连接线，并确认端口。");
-    case F::PortLost:
-        return QStringLiteral("端口已断开（连接线被拔出？）。");
-    case F::Transfer:
-        return QStringLiteral("%1时失败：%2。")
-            .arg(stepWords(r.failedStep), transferWords(r.transfer));
-    case F::BackupFolder:
-    case F::BackupNotSaved:
-        return QStringLiteral("备份无法保存到 %1，没有向对讲机写入任何数据。").arg(r.backupPath);
-    default:
-        return QStringLiteral("操作被中断。");
-    }
-}
-
-QString answerWords(const PortCheck& c) {
-    switch (c.answer) {
-    case RadioAnswer::Ready:
-        return QStringLiteral("对讲机应答“C”：已就绪");
-    case RadioAnswer::Silent:
-        return QStringLiteral("一秒内没有应答。建议：打开对讲机电源，把插头插到底，并确认端口");
-    case RadioAnswer::Echo:
-        return QStringLiteral("发出的字节被原样送回。建议：连接线短接成回环，或该设备不是对讲机");
-    case RadioAnswer::Other:
-        return QStringLiteral("意外的应答：%1。建议：不是 ZT41，或线路速率不同")
-            .arg(QString::fromLatin1(c.answerBytes.toHex(' ')));
-    case RadioAnswer::NotAsked:
-        break;
-    }
-    return QString();
-}
-
-QString checkWords(const PortCheck& c) {
-    QStringList lines;
-    if (!c.vendorId.isEmpty())
-        lines << QStringLiteral("USB %1:%2 %3，驱动 %4")
-                     .arg(c.vendorId, c.productId, c.chip,
-                          c.driver.isEmpty() ? QStringLiteral("无") : c.driver);
-    using Kind = PortOpenFailure::Kind;
-    if (c.openFailure.kind == Kind::None) {
-        lines << QStringLiteral("可以打开");
-    } else {
-        lines << describeOpenFailure(c.openFailure);
-        if (c.openFailure.kind == Kind::Busy && !c.holders.isEmpty())
-            lines << QStringLiteral("建议：关闭占用它的程序 %1（pid %2）")
-                         .arg(c.holders.first().command)
-                         .arg(c.holders.first().pid);
-        if (c.openFailure.kind == Kind::NoPermission)
-            lines << (c.userInGroup
-                          ? QStringLiteral("建议：您已在 %1 组中，请注销后重新登录")
-                          : QStringLiteral("建议：执行 sudo adduser $USER %1，然后注销并重新登录"))
-                         .arg(c.group);
-        if (c.openFailure.kind == Kind::Missing)
-            lines << QStringLiteral("建议：插上连接线；如已插上，则系统不识别其芯片");
-    }
-    if (const QString answer = answerWords(c); !answer.isEmpty())
-        lines << answer;
-    return lines.join(u'\n');
-}
-
-} // namespace
 
 ListWindow::ListWindow(const QString& name, const QString& title, const QString& intro,
                        const QStringList& heads, QWidget* parent)
@@ -241,8 +118,7 @@ void SafeProgramming::verifyRadio() {
 
 void SafeProgramming::run(GuardedJob::Operation operation, const ChannelSet& set, Purpose purpose) {
     if (m_window.transferRunning() || m_check) {
-        const WindowMessage busy = portBusyMessage();
-        m_messages.show(busy.text, busy.title, busy.icon);
+        m_messages.show(portBusyMessage());
         return;
     }
     // The rows go out as a write sends them: what it would refuse, this refuses too.
@@ -252,8 +128,7 @@ void SafeProgramming::run(GuardedJob::Operation operation, const ChannelSet& set
                 !checkRow(k, set.rows[k - 1]).isEmpty()) {
                 if (purpose == Purpose::WriteAndVerify)
                     m_table.setCurrentRow(k - 1);
-                m_messages.show(CellRule::outOfRangeText(), titles::kDataError,
-                                MessageIcon::Information);
+                m_messages.show(outOfRangeMessage());
                 return;
             }
         }
@@ -265,8 +140,7 @@ void SafeProgramming::run(GuardedJob::Operation operation, const ChannelSet& set
     if (operation == GuardedJob::Operation::Write) {
         options.backup = BackupStore::standard();
         if (!options.backup) {
-            m_messages.show(QStringLiteral("找不到存放备份的文件夹（未设置 HOME），没有写入。"),
-                            titles::kDataError, MessageIcon::Information);
+            m_messages.show(noBackupFolderMessage());
             return;
         }
     }
@@ -286,7 +160,7 @@ void SafeProgramming::progress() {
     if (step == Step::Backup || step == Step::Writing || step == Step::Verifying ||
         step == Step::Reading)
         m_window.showStatusText(
-            QStringLiteral("正在%1... %2/16").arg(stepWords(step)).arg(m_job->frame()));
+            QStringLiteral("正在%1... %2/16").arg(jobStepWords(step)).arg(m_job->frame()));
     else
         m_window.showStatusText(QStringLiteral("正在等待对讲机..."));
 }
@@ -300,9 +174,7 @@ void SafeProgramming::ended() {
     m_window.holdLinkForTool(false);
     const bool wrote = m_purpose != Purpose::Verify;
     if (r.ok()) {
-        m_messages.show(wrote ? QStringLiteral("写入并校验完毕：对讲机中的信道与表格一致。")
-                              : QStringLiteral("对讲机中的信道与表格一致。"),
-                        titles::kSystem, MessageIcon::Information);
+        m_messages.show(radioMatchesMessage(wrote));
         return;
     }
     if (r.failure == GuardedJob::Failure::Differences) {
@@ -310,13 +182,10 @@ void SafeProgramming::ended() {
         return;
     }
     if (changed && !r.backupPath.isEmpty() && m_purpose != Purpose::Restore) {
-        offerRestore(failureWords(r) +
-                         QStringLiteral("\n对讲机中的信道可能已被改变。写入前的备份：") +
-                         r.backupPath,
-                     r.backupPath);
+        offerRestore(jobFailureWords(r) + radioMayHaveChangedWords(r.backupPath), r.backupPath);
         return;
     }
-    m_messages.show(failureWords(r), titles::kDataError, MessageIcon::Information);
+    m_messages.show(jobFailedMessage(r));
 }
 
 void SafeProgramming::showDifferences(const GuardedJob::Result& r, bool restorable) {
@@ -335,7 +204,7 @@ void SafeProgramming::showDifferences(const GuardedJob::Result& r, bool restorab
     for (const FieldDifference& d : r.differences)
         rows << QStringList{d.field == FrameField::Squelch ? QStringLiteral("-")
                                                            : QString::number(d.channel),
-                            fieldWords(d.field), d.expected, d.actual};
+                            frameFieldWords(d.field), d.expected, d.actual};
     w->setRows(rows);
     if (restorable) {
         const QString path = r.backupPath;
@@ -365,7 +234,7 @@ void SafeProgramming::offerRestore(const QString& text, const QString& backupPat
 void SafeProgramming::restore(const QString& backupPath) {
     const ChannelFileRead read = readChannelFile(backupPath);
     if (read.error != ChannelFileError::None) {
-        m_messages.show(channelFileReadErrorText(), titles::kDataError, MessageIcon::Information);
+        m_messages.show(fileReadErrorMessage());
         return;
     }
     ChannelSet set{read.contents.squelch, read.contents.rows};
@@ -415,23 +284,20 @@ void SafeProgramming::showBackups() {
 void SafeProgramming::loadBackup(const QString& path) {
     // Replaces the table as 打开 does: never into a running transfer.
     if (m_window.transferRunning()) {
-        const WindowMessage busy = portBusyMessage();
-        m_messages.show(busy.text, busy.title, busy.icon);
+        m_messages.show(portBusyMessage());
         return;
     }
-    const ChannelFileRead read = readChannelFile(path);
-    if (read.error != ChannelFileError::None || !m_table.replaceDataFields(read.contents.rows)) {
-        m_messages.show(channelFileReadErrorText(), titles::kDataError, MessageIcon::Information);
+    const QString squelch = loadTableFromFile(m_table, path);
+    if (squelch.isNull()) {
+        m_messages.show(fileReadErrorMessage());
         return;
     }
-    m_table.moveFirst();
-    m_window.setSquelchText(read.contents.squelch);
+    m_window.setSquelchText(squelch);
 }
 
 void SafeProgramming::showConnectionCheck() {
     if (m_window.transferRunning() || m_check) {
-        const WindowMessage busy = portBusyMessage();
-        m_messages.show(busy.text, busy.title, busy.icon);
+        m_messages.show(portBusyMessage());
         return;
     }
     if (!m_connection) {
@@ -479,7 +345,7 @@ void SafeProgramming::fillConnectionWindow() {
                   (services.isEmpty() ? QString() : u'\n' + services.join(u'\n')));
     QList<QStringList> rows;
     for (const PortCheck& c : report.ports)
-        rows << QStringList{(QStringList{c.device} + c.names).join(u'\n'), checkWords(c)};
+        rows << QStringList{(QStringList{c.device} + c.names).join(u'\n'), portCheckWords(c)};
     m_connection->setRows(rows);
 }
 

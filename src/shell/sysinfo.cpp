@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sysinfo.h"
 
-#include "channels/messagesink.h"
+#include "windowwords.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -66,7 +66,7 @@ bool startSysInfo(MessageSink& messages, const FindExecutable& findExecutable,
     const QString program = sysInfoProgram(findExecutable);
     if (!program.isEmpty() && startDetached(program))
         return true;
-    messages.show(QStringLiteral("此时系统信息不可用"), titles::kApplication, MessageIcon::None);
+    messages.show(sysInfoMissingMessage());
     return false;
 }
 

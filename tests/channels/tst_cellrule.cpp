@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "channels/cellrule.h"
 #include "channels/channeltable.h"
-#include "recordingmessages.h"
 #include "tablefixture.h"
 
 #include <QTest>
@@ -25,7 +24,6 @@ private Q_SLOTS:
     void transmitFrequency();
     void otherColumnsAndNoRowDoNothing();
     void nullRowIsEmptyChannel();
-    void outOfRangeMessageComesBeforeTheWrite();
 };
 
 void TestCellRule::receiveFrequency_data() {
@@ -63,10 +61,9 @@ void TestCellRule::receiveFrequency() {
     TableFixture fx;
     QVERIFY(fx.open());
     fx.setRow(2, kFullChannel);
-    QVERIFY(fx.table->writeField(Field::Rf, typed));
-    RecordingMessages messages;
-    CellRule::apply(*fx.table, 1, messages);
-    QVERIFY(messages.shown.isEmpty());
+    bool outOfRange = true;
+    QVERIFY(CellRule::applyEdit(*fx.table, 2, 1, typed, &outOfRange));
+    QVERIFY(!outOfRange);
     const ChannelRecord& row = fx.table->row(2);
     QCOMPARE(row.text(Field::Rf), stored);
     QCOMPARE(row.text(Field::Tf), stored);
@@ -91,13 +88,9 @@ void TestCellRule::receiveOutOfRangeEmptiesRfOnly() {
     TableFixture fx;
     QVERIFY(fx.open());
     fx.setRow(0, kFullChannel);
-    QVERIFY(fx.table->writeField(Field::Rf, typed));
-    RecordingMessages messages;
-    CellRule::apply(*fx.table, 1, messages);
-    QCOMPARE(messages.shown.size(), message ? 1 : 0);
-    QCOMPARE(messages.shown.first().text, QStringLiteral("数据超出范围 ！！"));
-    QCOMPARE(messages.shown.first().title, QStringLiteral("错误警告 "));
-    QCOMPARE(messages.shown.first().icon, MessageIcon::Information);
+    bool outOfRange = false;
+    QVERIFY(CellRule::applyEdit(*fx.table, 0, 1, typed, &outOfRange));
+    QCOMPARE(outOfRange, message);
     QStringList expected = kFullChannel;
     expected[0] = QString();
     for (int f = 1; f <= 6; ++f)
@@ -145,10 +138,9 @@ void TestCellRule::transmitFrequency() {
     QStringList row = kFullChannel;
     row[0] = rf;
     fx.setRow(5, row);
-    QVERIFY(fx.table->writeField(Field::Tf, typed));
-    RecordingMessages messages;
-    CellRule::apply(*fx.table, 3, messages);
-    QCOMPARE(messages.shown.size(), message ? 1 : 0);
+    bool outOfRange = !message;
+    QVERIFY(CellRule::applyEdit(*fx.table, 5, 3, typed, &outOfRange));
+    QCOMPARE(outOfRange, message);
     row[2] = stored;
     for (int f = 1; f <= 6; ++f)
         QCOMPARE(fx.table->row(5).text(static_cast<Field>(f)), row[f - 1]);
@@ -161,13 +153,18 @@ void TestCellRule::otherColumnsAndNoRowDoNothing() {
     row[0] = QStringLiteral("145.0125");
     fx.setRow(0, row);
     const ChannelRows before = fx.table->rows();
-    RecordingMessages messages;
-    for (int column : {0, 2, 4, 5, 6, 7, -1})
-        CellRule::apply(*fx.table, column, messages);
-    fx.table->setCurrentRow(ChannelTable::kNoRow);
-    CellRule::apply(*fx.table, 1, messages);
+    // Other columns keep the typed text as it is, and the rule writes nothing else.
+    for (int column : {2, 4, 5, 6}) {
+        const QString same = before[0].text(static_cast<Field>(column));
+        bool outOfRange = true;
+        QVERIFY(CellRule::applyEdit(*fx.table, 0, column, same, &outOfRange));
+        QVERIFY(!outOfRange);
+        QVERIFY(CellRule::evaluate(before[0], column).writes.empty());
+    }
+    // Nowhere to store: no row, no column.
+    for (const auto& [rowIndex, column] : {std::pair{0, 7}, {0, -1}, {-1, 1}, {16, 1}})
+        QVERIFY(!CellRule::applyEdit(*fx.table, rowIndex, column, QStringLiteral("145"), nullptr));
     QCOMPARE(fx.table->rows(), before);
-    QVERIFY(messages.shown.isEmpty());
 }
 
 void TestCellRule::nullRowIsEmptyChannel() {
@@ -177,28 +174,15 @@ void TestCellRule::nullRowIsEmptyChannel() {
     for (ChannelRecord& r : rows)
         r.fields.fill(FieldValue());
     QVERIFY(fx.table->replaceDataFields(rows));
-    fx.table->moveFirst();
-    RecordingMessages messages;
-    CellRule::apply(*fx.table, 3, messages);
-    QCOMPARE(fx.table->row(0)[Field::Tf], FieldValue(QString()));
-    CellRule::apply(*fx.table, 1, messages);
-    for (int f = 1; f <= 6; ++f)
-        QCOMPARE(fx.table->row(0).fields[f], FieldValue(QString()));
-    QVERIFY(messages.shown.isEmpty());
-}
-
-void TestCellRule::outOfRangeMessageComesBeforeTheWrite() {
-    TableFixture fx;
-    QVERIFY(fx.open());
-    QVERIFY(fx.table->writeField(Field::Rf, QStringLiteral("600")));
-    RecordingMessages messages;
-    QString rfWhileShown;
-    messages.onShow = [&](const RecordingMessages::Message&) {
-        rfWhileShown = fx.table->readField(Field::Rf).value_or(QString());
-    };
-    CellRule::apply(*fx.table, 1, messages);
-    QCOMPARE(rfWhileShown, QStringLiteral("600"));
-    QCOMPARE(fx.table->readField(Field::Rf), FieldValue(QString()));
+    const CellRule::Outcome tf = CellRule::evaluate(fx.table->row(0), 3);
+    QVERIFY(!tf.outOfRange);
+    QCOMPARE(tf.writes.size(), std::size_t{1});
+    QCOMPARE(tf.writes[0].second, QString());
+    const CellRule::Outcome rf = CellRule::evaluate(fx.table->row(0), 1);
+    QVERIFY(!rf.outOfRange);
+    QCOMPARE(rf.writes.size(), std::size_t{6});
+    for (const auto& write : rf.writes)
+        QCOMPARE(write.second, QString());
 }
 
 QTEST_GUILESS_MAIN(TestCellRule)

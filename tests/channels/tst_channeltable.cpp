@@ -69,16 +69,17 @@ void TestChannelTable::cursorWalksSixteenRowsThenNone() {
     QVERIFY(fx.open());
     QSignalSpy moved(fx.table.get(), &ChannelTable::currentRowChanged);
     for (int k = 1; k < kChannelCount; ++k) {
-        fx.table->moveNext();
+        fx.table->setCurrentRow(k);
         QCOMPARE(fx.table->currentRow(), k);
     }
-    fx.table->moveNext();
+    fx.table->setCurrentRow(kChannelCount);
     QVERIFY(!fx.table->hasCurrentRow());
-    QCOMPARE(fx.table->readField(Field::No), FieldValue());
-    fx.table->moveNext();
+    // With no current row a write stores nothing.
+    QVERIFY(!fx.table->writeField(Field::No, QStringLiteral("1")));
+    fx.table->setCurrentRow(-5);
     QVERIFY(!fx.table->hasCurrentRow());
     fx.table->moveFirst();
-    QCOMPARE(fx.table->readField(Field::No), FieldValue(QStringLiteral("1")));
+    QCOMPARE(fx.table->row(fx.table->currentRow())[Field::No], FieldValue(QStringLiteral("1")));
     fx.table->setCurrentRow(99);
     QVERIFY(!fx.table->hasCurrentRow());
     QCOMPARE(moved.count(), 18);
@@ -100,7 +101,7 @@ void TestChannelTable::writesAreStoredAtOnce() {
              QStringLiteral("onL"));
     QCOMPARE(changed.count(), 3);
     QCOMPARE(changed.at(0).at(0).toInt(), 4);
-    QCOMPARE(fx.table->readField(Field::Pw), FieldValue(QStringLiteral("L")));
+    QCOMPARE(fx.table->row(4)[Field::Pw], FieldValue(QStringLiteral("L")));
 }
 
 void TestChannelTable::emptyTextStaysTextAndNullsRead() {
@@ -110,9 +111,9 @@ void TestChannelTable::emptyTextStaysTextAndNullsRead() {
     QVERIFY(runSql(fx.path(),
                    {QStringLiteral("UPDATE Chane SET rf = NULL, rct = 'x' WHERE no = '1'")}));
     QVERIFY(fx.open());
-    QCOMPARE(fx.table->readField(Field::Rf), FieldValue());
+    QCOMPARE(fx.table->row(0)[Field::Rf], FieldValue());
     QVERIFY(fx.table->writeField(Field::Rct, QString()));
-    QCOMPARE(fx.table->readField(Field::Rct), FieldValue(QString()));
+    QCOMPARE(fx.table->row(0)[Field::Rct], FieldValue(QString()));
     QCOMPARE(storedValue(fx.path(), QStringLiteral("SELECT rct IS NULL FROM Chane WHERE no = '1'"))
                  .toInt(),
              0);
@@ -248,7 +249,7 @@ void TestChannelTable::writeThatMissesItsRowFails() {
     // Another program moves row 9 under the open table: a write by rowid finds nothing.
     QVERIFY(runSql(fx.path(), {QStringLiteral("UPDATE Chane SET rowid = 100 WHERE no = '9'")}));
     QSignalSpy failed(fx.table.get(), &ChannelTable::storeFailed);
-    QVERIFY(!fx.table->writeFieldAt(8, Field::Rf, QStringLiteral("145.01250")));
+    QVERIFY(!fx.table->writeFieldsAt(8, {{Field::Rf, QStringLiteral("145.01250")}}));
     QCOMPARE(failed.size(), 1);
     ChannelRows rows = fx.table->rows();
     rows[0][Field::Rf] = QStringLiteral("146.01250");

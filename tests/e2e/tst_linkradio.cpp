@@ -127,7 +127,7 @@ void TestLinkRadio::startRadio(const QStringList& arguments) {
     m_rig = std::make_unique<LinkRig>(m_sim->portPath());
     QString error;
     QVERIFY2(m_rig->start(&error), qPrintable(error));
-    QVERIFY(m_rig->isActive(WindowTimer::ReadyPoll));
+    QVERIFY(m_rig->isActive(SessionTimer::ReadyPoll));
 }
 
 void TestLinkRadio::waitReady() {
@@ -165,11 +165,11 @@ void TestLinkRadio::readyHandshakeStopsThePoll() {
     VERIFIED(startRadio({QStringLiteral("--fast"), QStringLiteral("--log"), path("traffic.log")}));
     VERIFIED(waitReady());
     QCOMPARE(m_rig->status(), LinkStatus::Ready);
-    QVERIFY(!m_rig->isActive(WindowTimer::ReadyPoll));
+    QVERIFY(!m_rig->isActive(SessionTimer::ReadyPoll));
     QVERIFY(m_rig->failures().isEmpty());
 
     // Every tick sent one "C" except the one that found the answer.
-    const int polls = m_rig->ticks(WindowTimer::ReadyPoll);
+    const int polls = m_rig->ticks(SessionTimer::ReadyPoll);
     QVERIFY(polls >= 2);
     LoggedTraffic log;
     VERIFIED(waitForLog(2 * (polls - 1), log));
@@ -178,7 +178,7 @@ void TestLinkRadio::readyHandshakeStopsThePoll() {
 
     // Once ready the poll stays quiet.
     QTest::qWait(3 * LinkSession::kReadyPollMs);
-    QCOMPARE(m_rig->ticks(WindowTimer::ReadyPoll), polls);
+    QCOMPARE(m_rig->ticks(SessionTimer::ReadyPoll), polls);
     const std::optional<LoggedTraffic> later = readTrafficLog(path("traffic.log"));
     QVERIFY(later);
     QCOMPARE(later->size(), log.size());
@@ -196,7 +196,7 @@ void TestLinkRadio::noiseBeforeTheReadyAnswerIsDropped() {
     VERIFIED(startRadio({QStringLiteral("--fast"), QStringLiteral("--noise-before-ready"),
                          QString::number(noise), QStringLiteral("--log"), path("traffic.log")}));
     VERIFIED(waitReady());
-    QVERIFY(!m_rig->isActive(WindowTimer::ReadyPoll));
+    QVERIFY(!m_rig->isActive(SessionTimer::ReadyPoll));
     QCOMPARE(m_rig->statuses().count(LinkStatus::Ready), 1);
     QVERIFY(m_rig->failures().isEmpty());
 
@@ -213,12 +213,12 @@ void TestLinkRadio::lowercaseAnswerIsNeverReady() {
                          QStringLiteral("--log"), path("traffic.log")}));
     QTest::qWait(10 * LinkSession::kReadyPollMs);
     QVERIFY2(!m_rig->becameReady(), qPrintable(m_rig->statusTrail()));
-    QVERIFY(m_rig->isActive(WindowTimer::ReadyPoll));
+    QVERIFY(m_rig->isActive(SessionTimer::ReadyPoll));
     QVERIFY(m_rig->failures().isEmpty());
 
     // Freeze the count; the last "C" may still be on its way.
     m_rig->session().stopPoll();
-    const int polls = m_rig->ticks(WindowTimer::ReadyPoll);
+    const int polls = m_rig->ticks(SessionTimer::ReadyPoll);
     QVERIFY2(polls >= 5, qPrintable(QString::number(polls)));
     LoggedTraffic log;
     VERIFIED(waitForLog(2 * polls, log));
@@ -239,7 +239,7 @@ void TestLinkRadio::writeKeepsThePaceAndTheRadioStoresIt() {
     QVERIFY(m_rig->writer().isRunning());
     QCOMPARE(m_rig->status(), LinkStatus::Writing);
     QCOMPARE(m_rig->transfer(), Transfer::Write);
-    QVERIFY(!m_rig->isActive(WindowTimer::ReadyPoll));
+    QVERIFY(!m_rig->isActive(SessionTimer::ReadyPoll));
 
     const qsizetype before = m_rig->statuses().size();
     QVERIFY2(m_rig->waitUntil([&] { return !m_rig->writer().isRunning(); }, kWriteWaitMs),
@@ -247,9 +247,9 @@ void TestLinkRadio::writeKeepsThePaceAndTheRadioStoresIt() {
     QCOMPARE(m_rig->statuses().mid(before).value(0), LinkStatus::Written);
     QVERIFY2(m_rig->failures().isEmpty(), qPrintable(m_rig->failureTrail()));
     QVERIFY(!m_rig->isBusy());
-    QVERIFY(!m_rig->isActive(WindowTimer::Write));
-    QVERIFY(m_rig->isActive(WindowTimer::ReadyPoll));
-    QCOMPARE(m_rig->ticks(WindowTimer::Write), kChannelCount + 1);
+    QVERIFY(!m_rig->isActive(SessionTimer::Write));
+    QVERIFY(m_rig->isActive(SessionTimer::ReadyPoll));
+    QCOMPARE(m_rig->ticks(SessionTimer::Write), kChannelCount + 1);
 
     // "A", then frame k from row k and nothing in between.
     LoggedTraffic log;
@@ -316,8 +316,8 @@ void TestLinkRadio::readGivesBackWhatWasWritten() {
     QVERIFY(m_rig->statuses().contains(LinkStatus::Read));
     QVERIFY2(m_rig->failures().isEmpty(), qPrintable(m_rig->failureTrail()));
     QVERIFY(!m_rig->isBusy());
-    QVERIFY(m_rig->isActive(WindowTimer::ReadyPoll));
-    QVERIFY(!m_rig->isActive(WindowTimer::Read));
+    QVERIFY(m_rig->isActive(SessionTimer::ReadyPoll));
+    QVERIFY(!m_rig->isActive(SessionTimer::Read));
 }
 
 void TestLinkRadio::readRightAfterAReadSucceeds() {
@@ -402,7 +402,7 @@ void TestLinkRadio::failedReadChangesNothing() {
     QCOMPARE(m_rig->squelchText(), sampleSquelch());
     QVERIFY(!m_rig->statuses().contains(LinkStatus::Read));
     QVERIFY(!m_rig->isBusy());
-    QVERIFY(m_rig->isActive(WindowTimer::ReadyPoll));
+    QVERIFY(m_rig->isActive(SessionTimer::ReadyPoll));
 
     // Whatever the failed read left on the line is dropped by the poll.
     if (answersPoll) {
@@ -410,7 +410,7 @@ void TestLinkRadio::failedReadChangesNothing() {
     } else {
         QTest::qWait(3 * LinkSession::kReadyPollMs);
         QVERIFY(!m_rig->becameReady());
-        QVERIFY(m_rig->isActive(WindowTimer::ReadyPoll));
+        QVERIFY(m_rig->isActive(SessionTimer::ReadyPoll));
     }
     QCOMPARE(m_rig->failures().size(), 1);
     QCOMPARE(m_rig->readResults().size(), 1);
@@ -443,7 +443,7 @@ void TestLinkRadio::radioKilledDuringWriteFailsOnce() {
     QVERIFY(!m_rig->link().isOpen());
     QCOMPARE(m_rig->lostReasons().size(), 1);
     QVERIFY(!m_rig->writer().isRunning());
-    QVERIFY(!m_rig->isActive(WindowTimer::Write));
+    QVERIFY(!m_rig->isActive(SessionTimer::Write));
     QVERIFY(!m_rig->isBusy());
     QCOMPARE(m_rig->status(), LinkStatus::Empty);
     QVERIFY2(cpuNs * 4 < wallNs,

@@ -7,6 +7,7 @@
 #include "channelrows.h"
 #include "channels/channeltable.h"
 #include "files/channelfile.h"
+#include "link/linksession.h"
 #include "link/portmap.h"
 #include "link/qserialportlink.h"
 #include "recordingmessages.h"
@@ -124,7 +125,7 @@ struct Rig {
 
     // The ready poll runs again, or has already heard the radio and stopped.
     bool pollRestored() const {
-        return window->timer(WindowTimer::ReadyPoll)->isActive() ||
+        return window->session().timer(SessionTimer::ReadyPoll)->isActive() ||
                status() == QStringLiteral("对讲机就绪...");
     }
 

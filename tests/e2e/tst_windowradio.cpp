@@ -2,6 +2,7 @@
 // The real window against zt41-radio: a write, then a read back into an
 // emptied table, gives the same table.
 #include "channels/channeltable.h"
+#include "link/linksession.h"
 #include "link/portmap.h"
 #include "link/qserialportlink.h"
 #include "recordingmessages.h"
@@ -57,7 +58,7 @@ void TestWindowRadio::writeThenReadBack() {
     QTRY_COMPARE_WITH_TIMEOUT(status->text(), QStringLiteral("读出信道数据完毕！"), 5000);
     QCOMPARE(messages.texts(), QStringList());
     QCOMPARE(fx.table->rows(), written);
-    QVERIFY(window.timer(WindowTimer::ReadyPoll)->isActive());
+    QVERIFY(window.session().timer(SessionTimer::ReadyPoll)->isActive());
     QCOMPARE(window.squelchText(), QStringLiteral("6"));
 }
 

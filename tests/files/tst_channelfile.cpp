@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "channels/channeltable.h"
+#include "filebytes.h"
 #include "files/channelfile.h"
 #include "files/workingdir.h"
-#include "recordingmessages.h"
 #include "tablefixture.h"
 
 #include <QBuffer>
@@ -48,11 +48,6 @@ ChannelFileRead readBytes(const QByteArray& bytes) {
     return readChannelFile(buffer);
 }
 
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
 } // namespace
 
 class TestChannelFile : public QObject {
@@ -79,7 +74,6 @@ private Q_SLOTS:
     void saveReplacesAndKeepsName();
     void failedSaveReports();
     void saveLoadRoundTrip();
-    void workingDirectory();
 };
 
 void TestChannelFile::writerGivesTheWorkedExample() {
@@ -141,10 +135,8 @@ void TestChannelFile::savedTextLoadsBackExactly() {
     QVERIFY(fx.open());
     QVERIFY(fx.table->replaceDataFields(rows));
     const QString file = fx.dir.filePath(QStringLiteral("typed.doc"));
-    RecordingMessages messages;
-    QVERIFY(saveTableToFile(*fx.table, QStringLiteral("  3"), file, messages));
-    QCOMPARE(loadTableFromFile(*fx.table, file, messages), QStringLiteral("3"));
-    QCOMPARE(messages.texts(), QStringList());
+    QVERIFY(saveTableToFile(*fx.table, QStringLiteral("  3"), file));
+    QCOMPARE(loadTableFromFile(*fx.table, file), QStringLiteral("3"));
     QCOMPARE(fx.table->row(15).text(Field::Pw), text);
     if (!isChannelFileNumber(text))
         QCOMPARE(fx.table->row(0).text(Field::Bt), text);
@@ -208,12 +200,9 @@ void TestChannelFile::textTheFormatCannotCarryIsRefused() {
 
     // An existing file stays as it was, and the user is told once.
     const QString file = fx.dir.filePath(QStringLiteral("old.doc"));
-    QVERIFY(writeFile(file, kWorkedExample));
+    QVERIFY(writeBytes(file, kWorkedExample));
     fx.table->moveFirst();
-    RecordingMessages messages;
-    QVERIFY(!saveTableToFile(*fx.table, squelch, file, messages));
-    QCOMPARE(messages.texts(), QStringList{QStringLiteral("文件保存错误！！")});
-    QCOMPARE(messages.shown[0].title, QStringLiteral("错误警告 "));
+    QVERIFY(!saveTableToFile(*fx.table, squelch, file));
     QFile f(file);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), kWorkedExample);
@@ -406,11 +395,9 @@ void TestChannelFile::loadingTheWorkedExample() {
     TableFixture fx;
     QVERIFY(fx.open());
     const QString file = fx.dir.filePath(QStringLiteral("example.doc"));
-    QVERIFY(writeFile(file, kWorkedExample));
+    QVERIFY(writeBytes(file, kWorkedExample));
     fx.table->setCurrentRow(9);
-    RecordingMessages messages;
-    QCOMPARE(loadTableFromFile(*fx.table, file, messages), QStringLiteral("3"));
-    QVERIFY(messages.shown.isEmpty());
+    QCOMPARE(loadTableFromFile(*fx.table, file), QStringLiteral("3"));
     QCOMPARE(fx.table->currentRow(), 0);
     const QStringList row1{"145.01250", "67", "145.01250", "67", "off", "H"};
     const QStringList row2{"435.50000", "", "", "", "on", "L"};
@@ -425,9 +412,9 @@ void TestChannelFile::loadingTheWorkedExample() {
     // A file of the values one per line loads the same.
     QByteArray perLine = kWorkedExample;
     perLine.replace(',', '\n');
-    QVERIFY(writeFile(file, perLine));
+    QVERIFY(writeBytes(file, perLine));
     ChannelRows before = fx.table->rows();
-    QCOMPARE(loadTableFromFile(*fx.table, file, messages), QStringLiteral("3"));
+    QCOMPARE(loadTableFromFile(*fx.table, file), QStringLiteral("3"));
     QCOMPARE(fx.table->rows(), before);
 }
 
@@ -438,17 +425,11 @@ void TestChannelFile::failedLoadChangesNothing() {
     fx.table->moveFirst();
     const ChannelRows before = fx.table->rows();
     const QString file = fx.dir.filePath(QStringLiteral("short.doc"));
-    QVERIFY(writeFile(file, QByteArray("12,1,2,3,4,5,6,7,8,9,10,")));
-    RecordingMessages messages;
+    QVERIFY(writeBytes(file, QByteArray("12,1,2,3,4,5,6,7,8,9,10,")));
     const QString missing = fx.dir.filePath(QStringLiteral("missing.doc"));
     for (const QString& path : {file, missing, fx.dir.path()}) {
-        QVERIFY(loadTableFromFile(*fx.table, path, messages).isNull());
+        QVERIFY(loadTableFromFile(*fx.table, path).isNull());
         QCOMPARE(fx.table->rows(), before);
-    }
-    QCOMPARE(messages.shown.size(), 3);
-    for (const auto& m : messages.shown) {
-        QCOMPARE(m.text, QStringLiteral("文件读取错误！！"));
-        QCOMPARE(m.title, QStringLiteral("错误警告 "));
     }
 }
 
@@ -472,11 +453,9 @@ void TestChannelFile::saveReplacesAndKeepsName() {
     QVERIFY(fx.open());
     QVERIFY(fx.table->replaceDataFields(workedExampleRows()));
     const QString file = fx.dir.filePath(QStringLiteral("noextension"));
-    QVERIFY(writeFile(file, QByteArray(5000, 'z')));
+    QVERIFY(writeBytes(file, QByteArray(5000, 'z')));
     fx.table->moveFirst();
-    RecordingMessages messages;
-    QVERIFY(saveTableToFile(*fx.table, QStringLiteral("  3"), file, messages));
-    QVERIFY(messages.shown.isEmpty());
+    QVERIFY(saveTableToFile(*fx.table, QStringLiteral("  3"), file));
     QVERIFY(!fx.table->hasCurrentRow());
     QFile f(file);
     QVERIFY(f.open(QIODevice::ReadOnly));
@@ -488,12 +467,9 @@ void TestChannelFile::saveReplacesAndKeepsName() {
 void TestChannelFile::failedSaveReports() {
     TableFixture fx;
     QVERIFY(fx.open());
-    RecordingMessages messages;
     const QString inMissingFolder = fx.dir.filePath(QStringLiteral("no/such/folder/x.doc"));
-    QVERIFY(!saveTableToFile(*fx.table, QStringLiteral("3"), inMissingFolder, messages));
-    QVERIFY(!saveTableToFile(*fx.table, QStringLiteral("3"), fx.dir.path(), messages));
-    QCOMPARE(messages.texts(), (QStringList{"文件保存错误！！", "文件保存错误！！"}));
-    QCOMPARE(messages.shown[0].title, QStringLiteral("错误警告 "));
+    QVERIFY(!saveTableToFile(*fx.table, QStringLiteral("3"), inMissingFolder));
+    QVERIFY(!saveTableToFile(*fx.table, QStringLiteral("3"), fx.dir.path()));
     QVERIFY(QFileInfo(fx.dir.path()).isDir());
     QCOMPARE(fx.table->currentRow(), 0);
 }
@@ -511,7 +487,6 @@ void TestChannelFile::saveLoadRoundTrip() {
     TableFixture fx;
     QVERIFY(fx.open());
     const QString file = fx.dir.filePath(QStringLiteral("round.doc"));
-    RecordingMessages messages;
     for (int round = 0; round < 25; ++round) {
         ChannelRows rows{};
         for (ChannelRecord& r : rows)
@@ -521,8 +496,8 @@ void TestChannelFile::saveLoadRoundTrip() {
                                   : FieldValue(pools[f - 1][rng.bounded(int(pools[f - 1].size()))]);
         QVERIFY(fx.table->replaceDataFields(rows));
         const QString squelch = QStringLiteral("  %1").arg(rng.bounded(10));
-        QVERIFY(saveTableToFile(*fx.table, squelch, file, messages));
-        QCOMPARE(loadTableFromFile(*fx.table, file, messages), squelch.trimmed());
+        QVERIFY(saveTableToFile(*fx.table, squelch, file));
+        QCOMPARE(loadTableFromFile(*fx.table, file), squelch.trimmed());
         for (int k = 0; k < kChannelCount; ++k) {
             for (int f = 1; f <= 6; ++f) {
                 const FieldValue& was = rows[k].fields[f];
@@ -534,23 +509,6 @@ void TestChannelFile::saveLoadRoundTrip() {
             }
         }
     }
-    QVERIFY(messages.shown.isEmpty());
-}
-
-void TestChannelFile::workingDirectory() {
-    RecordingMessages messages;
-    const QString start = GetCurDir(messages);
-    QCOMPARE(start, QDir::currentPath());
-    QTemporaryDir dir;
-    QVERIFY(SetCurDir(dir.path(), messages));
-    QCOMPARE(QDir::currentPath(), QDir(dir.path()).canonicalPath());
-    QVERIFY(!SetCurDir(QString(), messages));
-    QVERIFY(!SetCurDir(dir.filePath(QStringLiteral("missing")), messages));
-    QCOMPARE(QDir::currentPath(), QDir(dir.path()).canonicalPath());
-    QVERIFY(SetCurDir(start, messages));
-    QCOMPARE(messages.texts(), (QStringList{"ERROR", "ERROR"}));
-    QCOMPARE(messages.shown[0].title, QStringLiteral("ZT90"));
-    QCOMPARE(messages.shown[0].icon, MessageIcon::None);
 }
 
 QTEST_GUILESS_MAIN(TestChannelFile)

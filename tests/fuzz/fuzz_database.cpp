@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         stored = table.rows();
         for (int r = 0; r < kChannelCount; ++r) {
             const QString rf = QStringLiteral("%1.00000").arg(140 + r + int(size % 50));
-            if (table.writeFieldAt(r, Field::Rf, rf))
+            if (table.writeFieldsAt(r, {{Field::Rf, rf}}))
                 stored[r][Field::Rf] = rf;
         }
         ChannelRows all = stored;

@@ -133,7 +133,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     if (outcomes.size() != 1 || outcomes[0].transfer != Transfer::Read)
         fuzzFail("the read did not end exactly once");
-    if (session.isBusy() || !session.timer(WindowTimer::ReadyPoll)->isActive() || read.isReading())
+    if (session.isBusy() || !session.timer(SessionTimer::ReadyPoll)->isActive() || read.isReading())
         fuzzFail("port not freed or ready poll not restored");
     if (!outcomes[0].ok()) {
         if (table.rows() != bench->before || squelch != QStringLiteral("7") ||

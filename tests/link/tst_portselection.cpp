@@ -19,11 +19,11 @@ struct DialogBench {
     int invalidSaid = 0;
     bool pollRunningWhenSaid = false;
 
-    bool isRunning(WindowTimer t) const { return session.timer(t)->isActive(); }
+    bool isRunning(SessionTimer t) const { return session.timer(t)->isActive(); }
     void ok() {
         selection.ok([this] {
             ++invalidSaid;
-            pollRunningWhenSaid = isRunning(WindowTimer::ReadyPoll);
+            pollRunningWhenSaid = isRunning(SessionTimer::ReadyPoll);
         });
     }
 
@@ -54,7 +54,7 @@ void TestPortSelection::loadGreysOutPortsThatDoNotOpen() {
     DialogBench b;
     b.setUp({1, 2}, 2);
     b.selection.load();
-    QVERIFY(!b.isRunning(WindowTimer::ReadyPoll));
+    QVERIFY(!b.isRunning(SessionTimer::ReadyPoll));
     QCOMPARE(b.selection.rememberedPort(), 2);
     QCOMPARE(b.link.openAttempts, (QList<int>{8, 7, 6, 5, 4, 3, 2, 1}));
     for (int n = 1; n <= 8; ++n)
@@ -76,7 +76,7 @@ void TestPortSelection::cancelKeepsThePortInUse() {
     b.selection.cancel();
     QCOMPARE(b.link.portNumber(), 2);
     QVERIFY(b.link.isOpen());
-    QVERIFY(b.isRunning(WindowTimer::ReadyPoll));
+    QVERIFY(b.isRunning(SessionTimer::ReadyPoll));
     QCOMPARE(b.invalidSaid, 0);
 }
 
@@ -89,7 +89,7 @@ void TestPortSelection::okSwitchesPorts() {
     b.ok();
     QCOMPARE(b.link.portNumber(), 1);
     QVERIFY(b.link.isOpen());
-    QVERIFY(b.isRunning(WindowTimer::ReadyPoll));
+    QVERIFY(b.isRunning(SessionTimer::ReadyPoll));
     QCOMPARE(b.invalidSaid, 0);
 }
 
@@ -105,7 +105,7 @@ void TestPortSelection::okOnAPortUnpluggedSinceTheLoad() {
     QVERIFY(!b.selection.option(5).selected);
     QCOMPARE(b.link.portNumber(), 2);
     QVERIFY(b.link.isOpen());
-    QVERIFY(b.isRunning(WindowTimer::ReadyPoll));
+    QVERIFY(b.isRunning(SessionTimer::ReadyPoll));
 }
 
 void TestPortSelection::greyedOptionCannotBeSelected() {
@@ -131,7 +131,7 @@ void TestPortSelection::okWithNothingSelected() {
     QCOMPARE(c.invalidSaid, 0);
     QVERIFY(!c.link.isOpen());
     QCOMPARE(c.link.portNumber(), 3);
-    QVERIFY(c.isRunning(WindowTimer::ReadyPoll));
+    QVERIFY(c.isRunning(SessionTimer::ReadyPoll));
 }
 
 void TestPortSelection::loadWhenNoPortOpens() {
@@ -143,7 +143,7 @@ void TestPortSelection::loadWhenNoPortOpens() {
     QVERIFY(!b.link.isOpen());
     b.selection.cancel();
     QVERIFY(!b.link.isOpen());
-    QVERIFY(b.isRunning(WindowTimer::ReadyPoll));
+    QVERIFY(b.isRunning(SessionTimer::ReadyPoll));
 }
 
 QTEST_GUILESS_MAIN(TestPortSelection)

@@ -32,8 +32,8 @@ struct ReadBench : SessionBench {
         QCOMPARE(outcomes, (QList<TransferOutcome>{{Transfer::Read, kind, frame}}));
         QCOMPARE(status(), LinkStatus::Empty);
         QVERIFY(!session->isBusy());
-        QVERIFY(isRunning(WindowTimer::ReadyPoll));
-        QVERIFY(!isRunning(WindowTimer::StatusClear));
+        QVERIFY(isRunning(SessionTimer::ReadyPoll));
+        QVERIFY(!isRunning(SessionTimer::StatusClear));
         QVERIFY(!read().isReading());
     }
 };
@@ -61,8 +61,8 @@ void TestReadTransfer::commandArmsTheTimer() {
     ReadBench b;
     QVERIFY(b.start());
     b.session->read();
-    QVERIFY(b.isRunning(WindowTimer::Read));
-    QVERIFY(b.isRunning(WindowTimer::ReadyPoll));
+    QVERIFY(b.isRunning(SessionTimer::Read));
+    QVERIFY(b.isRunning(SessionTimer::ReadyPoll));
     QCOMPARE(b.session->transfer(), Transfer::Read);
     QVERIFY(b.link.sends.isEmpty());
     QVERIFY(b.statuses.isEmpty());
@@ -84,8 +84,8 @@ void TestReadTransfer::fullRead() {
     b.session->read();
     b.read().tick();
     QCOMPARE(b.link.sent(), QByteArray("5"));
-    QVERIFY(!b.isRunning(WindowTimer::ReadyPoll));
-    QVERIFY(!b.isRunning(WindowTimer::Read));
+    QVERIFY(!b.isRunning(SessionTimer::ReadyPoll));
+    QVERIFY(!b.isRunning(SessionTimer::Read));
     QVERIFY(b.read().isReading());
     const QByteArray stream = radioStream() + "CC"; // what follows is left for the poll
     for (qsizetype i = 0; i < stream.size(); i += chunk) {
@@ -108,8 +108,8 @@ void TestReadTransfer::fullRead() {
         QCOMPARE(b.fx.table->row(k).text(Field::No), QString::number(k + 1));
     QCOMPARE(b.fx.table->currentRow(), 0);
     QCOMPARE(b.status(), LinkStatus::Read);
-    QVERIFY(b.isRunning(WindowTimer::StatusClear));
-    QVERIFY(b.isRunning(WindowTimer::ReadyPoll));
+    QVERIFY(b.isRunning(SessionTimer::StatusClear));
+    QVERIFY(b.isRunning(SessionTimer::ReadyPoll));
     QVERIFY(!b.session->isBusy());
     QCOMPARE(b.outcomeKinds(), QList<Kind>{Kind::Done});
     QCOMPARE(b.frames.size(), 16);

@@ -24,7 +24,7 @@ struct PollBench {
         QObject::connect(&session, &LinkSession::statusChanged,
                          [this](LinkStatus s) { statuses << s; });
     }
-    bool isRunning(WindowTimer t) const { return session.timer(t)->isActive(); }
+    bool isRunning(SessionTimer t) const { return session.timer(t)->isActive(); }
 };
 
 } // namespace
@@ -75,7 +75,7 @@ void TestReadyPoll::tick() {
     b.session.poll().tick();
     QCOMPARE(b.link.sent(), sent);
     QCOMPARE(b.link.input, left);
-    QCOMPARE(b.isRunning(WindowTimer::ReadyPoll), !ready);
+    QCOMPARE(b.isRunning(SessionTimer::ReadyPoll), !ready);
     QCOMPARE(b.statuses, ready ? QList<LinkStatus>{LinkStatus::Ready} : QList<LinkStatus>{});
     QCOMPARE(b.session.isReady(), ready);
     QCOMPARE(readyChanged.size(), ready ? 1 : 0);
@@ -96,7 +96,7 @@ void TestReadyPoll::startPollNowTicksAtOnce() {
     b.link.input = waiting;
     b.session.startPollNow();
     QCOMPARE(b.link.sent(), running ? QByteArray("C") : QByteArray());
-    QCOMPARE(b.isRunning(WindowTimer::ReadyPoll), running);
+    QCOMPARE(b.isRunning(SessionTimer::ReadyPoll), running);
     QCOMPARE(b.session.isReady(), !running);
 }
 
@@ -124,16 +124,16 @@ void TestReadyPoll::statusClearOnTheEleventhTick() {
     b.link.open();
     StatusClear& clear = b.session.statusClear();
     for (int round = 0; round < 2; ++round) {
-        b.session.timer(WindowTimer::StatusClear)->start();
+        b.session.timer(SessionTimer::StatusClear)->start();
         for (int i = 1; i <= 10; ++i) {
             clear.tick();
             b.link.input = "C"; // the radio answers meanwhile; cleared all the same
             b.session.poll().tick();
         }
-        QVERIFY(b.isRunning(WindowTimer::StatusClear));
+        QVERIFY(b.isRunning(SessionTimer::StatusClear));
         clear.tick();
         QCOMPARE(b.statuses.last(), LinkStatus::Empty);
-        QVERIFY(!b.isRunning(WindowTimer::StatusClear));
+        QVERIFY(!b.isRunning(SessionTimer::StatusClear));
         QCOMPARE(clear.count(), 0);
         b.statuses.clear();
     }

@@ -70,9 +70,9 @@ void TestWriteTransfer::fullWrite() {
     QCOMPARE(b.status(), LinkStatus::Written);
     QCOMPARE(b.fx.table->currentRow(), 0);
     QVERIFY(!b.session->isBusy());
-    QVERIFY(b.isRunning(WindowTimer::ReadyPoll));
-    QVERIFY(b.isRunning(WindowTimer::StatusClear));
-    QVERIFY(!b.isRunning(WindowTimer::Write));
+    QVERIFY(b.isRunning(SessionTimer::ReadyPoll));
+    QVERIFY(b.isRunning(SessionTimer::StatusClear));
+    QVERIFY(!b.isRunning(SessionTimer::Write));
     QCOMPARE(b.write().step(), 0);
     QCOMPARE(b.outcomeKinds(), QList<Kind>{Kind::Done});
     QCOMPARE(b.frames.size(), 16);
@@ -85,8 +85,8 @@ void TestWriteTransfer::stepsAndLock() {
     b.write().tick(); // a stray tick while idle sends nothing
     QVERIFY(b.link.sends.isEmpty());
     b.session->write();
-    QVERIFY(!b.isRunning(WindowTimer::ReadyPoll));
-    QVERIFY(b.isRunning(WindowTimer::Write));
+    QVERIFY(!b.isRunning(SessionTimer::ReadyPoll));
+    QVERIFY(b.isRunning(SessionTimer::Write));
     QCOMPARE(b.status(), LinkStatus::Writing);
     QCOMPARE(b.session->transfer(), Transfer::Write);
     QVERIFY(b.session->isBusy());
@@ -164,8 +164,8 @@ void TestWriteTransfer::portNotOpen() {
     QVERIFY(b.link.sends.isEmpty());
     QCOMPARE(b.outcomes, (QList<TransferOutcome>{{Transfer::Write, Kind::PortNotOpen}}));
     QVERIFY(!b.session->isBusy());
-    QVERIFY(b.isRunning(WindowTimer::ReadyPoll));
-    QVERIFY(!b.isRunning(WindowTimer::Write));
+    QVERIFY(b.isRunning(SessionTimer::ReadyPoll));
+    QVERIFY(!b.isRunning(SessionTimer::Write));
     QVERIFY(!b.statuses.contains(LinkStatus::Written));
 }
 
@@ -180,7 +180,7 @@ void TestWriteTransfer::sendFailsMidway() {
     bool writeTimerRunningAtMessage = true;
     bool busyAtMessage = false;
     b.onOutcome = [&](const TransferOutcome&) {
-        writeTimerRunningAtMessage = b.isRunning(WindowTimer::Write);
+        writeTimerRunningAtMessage = b.isRunning(SessionTimer::Write);
         busyAtMessage = b.session->isBusy();
     };
     b.write().tick();
@@ -193,7 +193,7 @@ void TestWriteTransfer::sendFailsMidway() {
     QVERIFY(!b.statuses.contains(LinkStatus::Written));
     QCOMPARE(b.status(), LinkStatus::Empty);
     QVERIFY(!b.session->isBusy());
-    QVERIFY(b.isRunning(WindowTimer::ReadyPoll));
+    QVERIFY(b.isRunning(SessionTimer::ReadyPoll));
     QCOMPARE(b.link.sends.size(), 6);
 }
 
@@ -238,7 +238,7 @@ void TestWriteTransfer::rowThatCannotTravelRefusesTheWrite() {
     QCOMPARE(b.outcomes, QList<TransferOutcome>{refused});
     QCOMPARE(b.fx.table->currentRow(), row);
     QVERIFY(!b.session->isBusy());
-    QVERIFY(b.isRunning(WindowTimer::ReadyPoll));
+    QVERIFY(b.isRunning(SessionTimer::ReadyPoll));
 }
 
 QTEST_GUILESS_MAIN(TestWriteTransfer)

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "linkrig.h"
 
-#include "channels/messagesink.h"
 #include "channels/squelch.h"
 
 #include <QEventLoop>
@@ -20,12 +19,6 @@ constexpr int kWaitPollMs = 20;
 PortMap mapFor(const QString& device) {
     return PortMap::fromList(device).value_or(PortMap{});
 }
-
-// The squelch check's warning has no window to stand over here.
-class NoMessages : public MessageSink {
-public:
-    void show(const QString&, const QString&, MessageIcon) override {}
-};
 
 const char* statusName(LinkStatus s) {
     switch (s) {
@@ -54,7 +47,7 @@ LinkRig::LinkRig(const QString& device, QObject* parent)
           [this](const QString& text) { setSquelchText(text); })
     , m_session(new LinkSession(m_link, m_rows, this)) {
     for (int t = 1; t <= 4; ++t)
-        connect(m_session->timer(static_cast<WindowTimer>(t)), &QTimer::timeout, this,
+        connect(m_session->timer(static_cast<SessionTimer>(t)), &QTimer::timeout, this,
                 [this, t] { ++m_ticks[t - 1]; });
     connect(m_session, &LinkSession::statusChanged, this, [this](LinkStatus s) {
         m_statuses << s;
@@ -98,8 +91,7 @@ bool LinkRig::start(QString* error) {
 }
 
 void LinkRig::setSquelchText(const QString& text) {
-    NoMessages none;
-    m_squelch = Squelch::check(text, none);
+    m_squelch = Squelch::afterCheck(text);
     Q_EMIT changed();
 }
 
@@ -136,7 +128,7 @@ QString LinkRig::failureTrail() const {
     return parts.join(u'|');
 }
 
-bool LinkRig::isActive(WindowTimer t) const {
+bool LinkRig::isActive(SessionTimer t) const {
     return m_session->timer(t)->isActive();
 }
 

@@ -67,8 +67,8 @@ public:
     bool isBusy() const { return m_session->isBusy(); }
     zt41::Transfer transfer() const { return m_session->transfer(); }
 
-    bool isActive(zt41::WindowTimer timer) const;
-    int ticks(zt41::WindowTimer timer) const { return m_ticks[static_cast<int>(timer) - 1]; }
+    bool isActive(zt41::SessionTimer timer) const;
+    int ticks(zt41::SessionTimer timer) const { return m_ticks[static_cast<int>(timer) - 1]; }
 
     // One entry per finished read, and how long the last one took from the
     // tick that sent "5" to its end.

@@ -2,11 +2,12 @@
 // Editing through the real grid and lists, ended the ways people end edits,
 // and what a running write makes of edits made meanwhile.
 #include "channels/channeltable.h"
+#include "link/linksession.h"
 #include "link/writetransfer.h"
 #include "shell/channelgriddelegate.h"
-#include "shell/linkwords.h"
 #include "shell/messageboxes.h"
 #include "shell/portdialog.h"
+#include "shell/windowwords.h"
 #include "windowfixture.h"
 
 #include <QAbstractItemView>
@@ -299,7 +300,7 @@ void TestEditing::writeLeavesAnOpenEditAlone() {
     QLineEdit* editor = typeIntoCell(w, 9, 1, QStringLiteral("1"));
     QVERIFY(editor);
     for (int i = 0; i < 5; ++i)
-        w.window->writeTransfer().tick();
+        w.window->session().writer().tick();
     QVERIFY(editing(w));
     QCOMPARE(openEditor(w), editor);
     QCOMPARE(editor->text(), QStringLiteral("1"));
@@ -307,11 +308,11 @@ void TestEditing::writeLeavesAnOpenEditAlone() {
     QVERIFY(w.messages.shown.isEmpty());
 
     QTest::keyClicks(editor, QStringLiteral("45.0125"));
-    w.window->writeTransfer().tick();
+    w.window->session().writer().tick();
     QTest::keyClick(editor, Qt::Key_Return);
     QTRY_COMPARE(w.fx.table->row(9).text(Field::Rf), QStringLiteral("145.01250"));
-    while (w.window->writeTransfer().isRunning())
-        w.window->writeTransfer().tick();
+    while (w.window->session().writer().isRunning())
+        w.window->session().writer().tick();
     QCOMPARE(w.link.sends.size(), 17);
     QCOMPARE(frame(w, 10), QByteArray("0900501236125012501400000000"));
     for (int k = 2; k <= 16; ++k)
@@ -330,12 +331,12 @@ void TestEditing::rejectedValueNeverGoesOut() {
     w.fx.setRow(7, kOtherChannel);
     w.action(QStringLiteral("写信道"))->trigger();
     for (int i = 0; i < 3; ++i)
-        w.window->writeTransfer().tick();
+        w.window->session().writer().tick();
     // The write goes on behind the message box; by the time the user has
     // read it, frame 8 has gone out.
     w.messages.onShow = [&](const RecordingMessages::Message&) {
         for (int i = 0; i < 6; ++i)
-            w.window->writeTransfer().tick();
+            w.window->session().writer().tick();
     };
     QLineEdit* editor = typeIntoCell(w, 7, 1, QStringLiteral("600"));
     QVERIFY(editor);
@@ -355,7 +356,7 @@ void TestEditing::rejectedSquelchNeverGoesOut() {
     QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
     w.action(QStringLiteral("写信道"))->trigger();
     w.messages.onShow = [&](const RecordingMessages::Message&) {
-        w.window->writeTransfer().tick(); // frame 1 leaves while the message stands
+        w.window->session().writer().tick(); // frame 1 leaves while the message stands
     };
     QLineEdit* line = w.squelch()->lineEdit();
     QTest::mouseClick(line, Qt::LeftButton);
@@ -379,8 +380,8 @@ void TestEditing::portDialogLeavesATransferAlone() {
     QCOMPARE(w.messages.texts(), (QStringList{portBusyMessage().text, fileBusyMessage().text}));
     QCOMPARE(w.messages.shown.last().title, QStringLiteral("系统信息"));
     QCOMPARE(w.link.openAttempts.size(), 1); // the start-up probe only
-    while (w.window->writeTransfer().isRunning())
-        w.window->writeTransfer().tick();
+    while (w.window->session().writer().isRunning())
+        w.window->session().writer().tick();
 
     // A dialog opened before the write: OK, Cancel and the close button wait
     // for the write to end; the poll stays stopped and no "C" joins the frames.
@@ -394,7 +395,7 @@ void TestEditing::portDialogLeavesATransferAlone() {
     QCOMPARE(w.link.portNumber(), 1); // where the load left it
     w.action(QStringLiteral("写信道"))->trigger();
     const int attempts = w.link.openAttempts.size();
-    w.window->writeTransfer().tick();
+    w.window->session().writer().tick();
     QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("OKButton")), Qt::LeftButton);
     QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("CancelButton")),
                       Qt::LeftButton);
@@ -405,9 +406,9 @@ void TestEditing::portDialogLeavesATransferAlone() {
     QCOMPARE(w.link.openAttempts.size(), attempts);
     QVERIFY(w.link.isOpen());
     QCOMPARE(w.link.portNumber(), 1);
-    QVERIFY(!w.window->timer(WindowTimer::ReadyPoll)->isActive());
-    while (w.window->writeTransfer().isRunning())
-        w.window->writeTransfer().tick();
+    QVERIFY(!w.window->session().timer(SessionTimer::ReadyPoll)->isActive());
+    while (w.window->session().writer().isRunning())
+        w.window->session().writer().tick();
     QCOMPARE(w.status(), QStringLiteral("数据传送完毕..."));
     QCOMPARE(w.link.sends.size(), 17);
     QCOMPARE(w.link.sent().count('C'), 0);
@@ -416,7 +417,7 @@ void TestEditing::portDialogLeavesATransferAlone() {
     QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("OKButton")), Qt::LeftButton);
     QTRY_VERIFY(!dialog);
     QCOMPARE(w.link.portNumber(), 2);
-    QVERIFY(w.window->timer(WindowTimer::ReadyPoll)->isActive());
+    QVERIFY(w.window->session().timer(SessionTimer::ReadyPoll)->isActive());
 }
 
 void TestEditing::portChangedUnderAWriteIsNoSuccess() {
@@ -424,12 +425,12 @@ void TestEditing::portChangedUnderAWriteIsNoSuccess() {
     QVERIFY(w.start({1, 2}));
     w.action(QStringLiteral("写信道"))->trigger();
     for (int i = 0; i < 4; ++i)
-        w.window->writeTransfer().tick();
+        w.window->session().writer().tick();
     w.link.close();
     w.link.selectPort(2);
     w.link.open();
-    w.window->writeTransfer().tick();
-    QVERIFY(!w.window->writeTransfer().isRunning());
+    w.window->session().writer().tick();
+    QVERIFY(!w.window->session().writer().isRunning());
     QCOMPARE(w.messages.texts(), QStringList{"数据传送错误！！"});
     QVERIFY(w.status() != QStringLiteral("数据传送完毕..."));
     QCOMPARE(w.link.sends.size(), 5); // "A" and frames 1 to 4; nothing on the second port
@@ -510,14 +511,14 @@ void TestEditing::closingDuringAWriteEndsIt() {
     Window w;
     QVERIFY(w.start());
     w.action(QStringLiteral("写信道"))->trigger();
-    w.window->writeTransfer().tick();
+    w.window->session().writer().tick();
     QVERIFY(!w.enabled(QStringLiteral("退出")));
     QVERIFY(w.window->close()); // the close button is not locked
     QVERIFY(!w.window->isVisible());
     QVERIFY(!w.link.isOpen());
-    for (WindowTimer t :
-         {WindowTimer::Write, WindowTimer::StatusClear, WindowTimer::ReadyPoll, WindowTimer::Read})
-        QVERIFY(!w.window->timer(t)->isActive());
+    for (SessionTimer t : {SessionTimer::Write, SessionTimer::StatusClear, SessionTimer::ReadyPoll,
+                           SessionTimer::Read})
+        QVERIFY(!w.window->session().timer(t)->isActive());
 }
 
 void TestEditing::commandsWorkWithHelpWindowsOpen() {
@@ -536,11 +537,11 @@ void TestEditing::commandsWorkWithHelpWindowsOpen() {
     QVERIFY(QFile::exists(w.dialogs.saveName));
     w.action(QStringLiteral("写信道"))->trigger();
     QCOMPARE(w.link.sends.value(0), QByteArray("A"));
-    while (w.window->writeTransfer().isRunning())
-        w.window->writeTransfer().tick();
+    while (w.window->session().writer().isRunning())
+        w.window->session().writer().tick();
     w.action(QStringLiteral("读信道"))->trigger();
-    QVERIFY(w.window->timer(WindowTimer::Read)->isActive());
-    w.window->timer(WindowTimer::Read)->stop();
+    QVERIFY(w.window->session().timer(SessionTimer::Read)->isActive());
+    w.window->session().timer(SessionTimer::Read)->stop();
     QVERIFY(w.messages.shown.isEmpty());
     for (QWidget* top : QApplication::topLevelWidgets())
         if (top->objectName().startsWith(QStringLiteral("frmAbout")))

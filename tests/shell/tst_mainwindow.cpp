@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "channels/channeltable.h"
+#include "channels/databaselock.h"
 #include "fakelink.h"
+#include "link/linksession.h"
 #include "link/portmap.h"
 #include "link/readtransfer.h"
 #include "link/readypoll.h"
@@ -12,6 +14,7 @@
 #include "shell/mainwindow.h"
 #include "shell/portdialog.h"
 #include "shell/qtchinese.h"
+#include "sqlfiles.h"
 #include "tablefixture.h"
 #include "windowfixture.h"
 
@@ -35,6 +38,21 @@
 
 using namespace zt41;
 
+namespace {
+
+// Table Chane (or `table`) with `columns`, one row for each of `numbers`.
+QStringList chane(int rows, const QString& columns = QStringLiteral("no, rf, rct, tf, tct, bt, pw"),
+                  QStringList numbers = {}, const QString& table = QStringLiteral("Chane")) {
+    for (int k = numbers.size() + 1; k <= rows; ++k)
+        numbers << QString::number(k);
+    QStringList sql{QStringLiteral("CREATE TABLE %1 (%2)").arg(table, columns)};
+    for (const QString& no : numbers)
+        sql << QStringLiteral("INSERT INTO %1 (no) VALUES ('%2')").arg(table, no);
+    return sql;
+}
+
+} // namespace
+
 class TestMainWindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -45,6 +63,9 @@ private Q_SLOTS:
     void startUp();
     void startUpWithoutPort();
     void databaseThatCannotBeOpened();
+    void secondCopyIsRefusedWithItsReason();
+    void badDatabaseIsRefusedOrMended_data();
+    void badDatabaseIsRefusedOrMended();
     void statusClear();
     void squelchMessageFlow();
     void cellRuleThroughTheEditor();
@@ -125,16 +146,16 @@ void TestMainWindow::captionsAndControls() {
     QCOMPARE(w.find<QComboBox>(QStringLiteral("Combo5"))->count(), 40);
     QCOMPARE(w.find<QComboBox>(QStringLiteral("Combo2"))->itemText(2), QStringLiteral("  "));
 
-    const QList<std::pair<WindowTimer, int>> timers{{WindowTimer::Write, 300},
-                                                    {WindowTimer::StatusClear, 60},
-                                                    {WindowTimer::ReadyPoll, 100},
-                                                    {WindowTimer::Read, 100}};
+    const QList<std::pair<SessionTimer, int>> timers{{SessionTimer::Write, 300},
+                                                     {SessionTimer::StatusClear, 60},
+                                                     {SessionTimer::ReadyPoll, 100},
+                                                     {SessionTimer::Read, 100}};
     for (const auto& [t, ms] : timers) {
-        QCOMPARE(w.window->timer(t)->interval(), ms);
-        QCOMPARE(w.window->timer(t)->objectName(),
+        QCOMPARE(w.window->session().timer(t)->interval(), ms);
+        QCOMPARE(w.window->session().timer(t)->objectName(),
                  QStringLiteral("Timer%1").arg(static_cast<int>(t)));
     }
-    QCOMPARE(w.window->timer(WindowTimer::Write)->timerType(), Qt::PreciseTimer);
+    QCOMPARE(w.window->session().timer(SessionTimer::Write)->timerType(), Qt::PreciseTimer);
 }
 
 void TestMainWindow::menuTree() {
@@ -185,7 +206,7 @@ void TestMainWindow::keyboardAccess() {
     QCOMPARE(w.fx.table->objectName(), QStringLiteral("Adodc1"));
     QCOMPARE(w.link.objectName(), QStringLiteral("MSComm1"));
     QTest::keyClick(w.window.get(), Qt::Key_R, Qt::AltModifier);
-    QVERIFY(w.window->timer(WindowTimer::Read)->isActive());
+    QVERIFY(w.window->session().timer(SessionTimer::Read)->isActive());
     QVERIFY(!w.enabled(QStringLiteral("写信道")));
     // The radio answers the read, which lifts the lock.
     QTimer::singleShot(0, w.window.get(), [&w] { w.link.deliver(radioStream('7')); });
@@ -226,21 +247,21 @@ void TestMainWindow::startUp() {
     QVERIFY(w.window->isVisible());
     QCOMPARE(w.link.portNumber(), 3);
     QVERIFY(w.link.isOpen());
-    QVERIFY(w.window->timer(WindowTimer::ReadyPoll)->isActive());
-    QVERIFY(!w.window->timer(WindowTimer::Write)->isActive());
-    QVERIFY(!w.window->timer(WindowTimer::StatusClear)->isActive());
-    QVERIFY(!w.window->timer(WindowTimer::Read)->isActive());
+    QVERIFY(w.window->session().timer(SessionTimer::ReadyPoll)->isActive());
+    QVERIFY(!w.window->session().timer(SessionTimer::Write)->isActive());
+    QVERIFY(!w.window->session().timer(SessionTimer::StatusClear)->isActive());
+    QVERIFY(!w.window->session().timer(SessionTimer::Read)->isActive());
     QCOMPARE(w.status(), QStringLiteral(" "));
     QCOMPARE(w.fx.table->currentRow(), 0);
     QCOMPARE(w.grid()->currentIndex().row(), 0);
     QVERIFY(w.messages.shown.isEmpty());
 
-    w.window->readyPoll().tick();
+    w.window->session().poll().tick();
     QCOMPARE(w.link.sent(), QByteArray("C"));
     w.link.deliver("C");
-    w.window->readyPoll().tick();
+    w.window->session().poll().tick();
     QCOMPARE(w.status(), QStringLiteral("对讲机就绪..."));
-    QVERIFY(!w.window->timer(WindowTimer::ReadyPoll)->isActive());
+    QVERIFY(!w.window->session().timer(SessionTimer::ReadyPoll)->isActive());
 }
 
 void TestMainWindow::startUpWithoutPort() {
@@ -257,9 +278,9 @@ void TestMainWindow::startUpWithoutPort() {
     QCOMPARE(w.messages.shown[0].icon, MessageIcon::Warning);
     QVERIFY(visibleAtMessage);
     QVERIFY(!w.window->isVisible());
-    for (WindowTimer t :
-         {WindowTimer::Write, WindowTimer::StatusClear, WindowTimer::ReadyPoll, WindowTimer::Read})
-        QVERIFY(!w.window->timer(t)->isActive());
+    for (SessionTimer t : {SessionTimer::Write, SessionTimer::StatusClear, SessionTimer::ReadyPoll,
+                           SessionTimer::Read})
+        QVERIFY(!w.window->session().timer(t)->isActive());
 }
 
 void TestMainWindow::databaseThatCannotBeOpened() {
@@ -282,17 +303,80 @@ void TestMainWindow::databaseThatCannotBeOpened() {
     QCOMPARE(messages.shown.size(), 1);
 }
 
+void TestMainWindow::secondCopyIsRefusedWithItsReason() {
+    QTemporaryDir dir;
+    const QString db = dir.filePath(ChannelTable::defaultFileName());
+    ChannelTable firstTable;
+    DatabaseLock firstLock;
+    RecordingMessages messages;
+    QVERIFY(openChannelDatabase(firstTable, db, messages, &firstLock));
+    QVERIFY(firstTable.writeField(Field::Rf, QStringLiteral("145.01250")));
+
+    ChannelTable secondTable;
+    DatabaseLock secondLock;
+    QVERIFY(!openChannelDatabase(secondTable, db, messages, &secondLock));
+    QCOMPARE(messages.texts(),
+             QStringList{"数据库文件无法打开！\n本程序的另一个副本正在使用该数据库。"});
+    QCOMPARE(messages.shown[0].title, QStringLiteral("系统信息"));
+    QVERIFY(!secondTable.isOpen());
+    QCOMPARE(firstTable.row(0).text(Field::Rf), QStringLiteral("145.01250"));
+}
+
+void TestMainWindow::badDatabaseIsRefusedOrMended_data() {
+    QTest::addColumn<QStringList>("sql");
+    QTest::addColumn<bool>("renumber"); // the answer to the renumbering question
+    QTest::addColumn<QString>("said");
+    const QString refused = QStringLiteral("数据库文件无法打开！\n");
+    const QString ask = QStringLiteral("信道号不是 1 到 16，是否重新编号？");
+    QTest::newRow("18 rows") << chane(18) << false << refused + "表 Chane 有 18 行，应为 16 行";
+    QTest::newRow("10 rows") << chane(10) << false << refused + "表 Chane 有 10 行，应为 16 行";
+    QTest::newRow("no rows") << chane(0) << false << refused + "表 Chane 有 0 行，应为 16 行";
+    QTest::newRow("columns in another order")
+        << chane(16, "rf, no, rct, tf, tct, bt, pw") << false
+        << refused + "表 Chane 的列应为 no, rf, rct, tf, tct, bt, pw";
+    QTest::newRow("a numeric column") << chane(16, "no, rf REAL, rct, tf, tct, bt, pw") << false
+                                      << refused + "表 Chane 的列类型会改变存入的文字";
+    QTest::newRow("no table Chane")
+        << chane(16, "no", {}, "Other") << false << refused + "没有表 Chane";
+    QTest::newRow("gaps, renumbered")
+        << chane(16, "no, rf, rct, tf, tct, bt, pw", {"1", "2", "5", "7"}) << true << ask;
+    QTest::newRow("empty numbers, left alone")
+        << chane(16, "no, rf, rct, tf, tct, bt, pw", QStringList(16, QString())) << false << ask;
+}
+
+void TestMainWindow::badDatabaseIsRefusedOrMended() {
+    QFETCH(QStringList, sql);
+    QFETCH(bool, renumber);
+    QFETCH(QString, said);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(ChannelTable::defaultFileName());
+    QVERIFY(runSql(path, sql));
+    const QByteArray before = fileBytes(path);
+    ChannelTable table;
+    DatabaseLock lock;
+    RecordingMessages messages;
+    messages.answer = renumber;
+    QCOMPARE(openChannelDatabase(table, path, messages, &lock), renumber);
+    QCOMPARE(messages.texts(), QStringList{said});
+    QCOMPARE(lock.isLocked(), renumber);
+    ChannelTable reopened;
+    if (!renumber)
+        QCOMPARE(fileBytes(path), before);
+    else
+        QVERIFY(reopened.open(path) && reopened.numbersInOrder());
+}
+
 void TestMainWindow::statusClear() {
     Window w;
     QVERIFY(w.start());
     w.find<QLabel>(QStringLiteral("Label2"))->setText(QStringLiteral("数据传送完毕..."));
-    w.window->timer(WindowTimer::StatusClear)->start();
+    w.window->session().timer(SessionTimer::StatusClear)->start();
     for (int i = 0; i < 10; ++i)
-        w.window->statusClear().tick();
+        w.window->session().statusClear().tick();
     QCOMPARE(w.status(), QStringLiteral("数据传送完毕..."));
-    w.window->statusClear().tick();
+    w.window->session().statusClear().tick();
     QCOMPARE(w.status(), QString());
-    QVERIFY(!w.window->timer(WindowTimer::StatusClear)->isActive());
+    QVERIFY(!w.window->session().timer(SessionTimer::StatusClear)->isActive());
 }
 
 void TestMainWindow::squelchMessageFlow() {
@@ -394,17 +478,17 @@ void TestMainWindow::lockDuringWrite() {
     QVERIFY(w.enabled(QStringLiteral("写信道")));
     QVERIFY(w.enabled(QStringLiteral("文件")));
     QVERIFY(w.enabled(QStringLiteral("端口")));
-    QVERIFY(w.window->timer(WindowTimer::Write)->isActive());
-    QVERIFY(!w.window->timer(WindowTimer::ReadyPoll)->isActive());
+    QVERIFY(w.window->session().timer(SessionTimer::Write)->isActive());
+    QVERIFY(!w.window->session().timer(SessionTimer::ReadyPoll)->isActive());
     for (int i = 0; i < 17; ++i)
-        w.window->writeTransfer().tick();
+        w.window->session().writer().tick();
     QCOMPARE(w.link.sends.size(), 17);
     QCOMPARE(w.status(), QStringLiteral("数据传送完毕..."));
     for (const char* name : {"读信道", "写信道", "退出", "帮助"})
         QVERIFY(w.enabled(QString::fromUtf8(name)));
-    QVERIFY(!w.window->timer(WindowTimer::Write)->isActive());
-    QVERIFY(w.window->timer(WindowTimer::ReadyPoll)->isActive());
-    QVERIFY(w.window->timer(WindowTimer::StatusClear)->isActive());
+    QVERIFY(!w.window->session().timer(SessionTimer::Write)->isActive());
+    QVERIFY(w.window->session().timer(SessionTimer::ReadyPoll)->isActive());
+    QVERIFY(w.window->session().timer(SessionTimer::StatusClear)->isActive());
     QCOMPARE(w.grid()->currentIndex().row(), 0);
 }
 
@@ -416,21 +500,21 @@ void TestMainWindow::lockDuringRead() {
     QVERIFY(!w.enabled(QStringLiteral("退出")));
     QVERIFY(!w.enabled(QStringLiteral("帮助")));
     QVERIFY(w.enabled(QStringLiteral("读信道")));
-    QVERIFY(w.window->timer(WindowTimer::Read)->isActive());
+    QVERIFY(w.window->session().timer(SessionTimer::Read)->isActive());
     QCOMPARE(w.status(), QStringLiteral(" "));
     // The radio answers once the read is under way; the tick returns when it is over.
     QTimer::singleShot(0, w.window.get(), [&] { w.link.deliver(radioStream('7')); });
     w.window->readTick();
-    QVERIFY(!w.window->readTransfer().isReading());
+    QVERIFY(!w.window->session().reader().isReading());
     QCOMPARE(w.link.sent().right(1), QByteArray("5"));
     QCOMPARE(w.status(), QStringLiteral("读出信道数据完毕！"));
     QCOMPARE(w.window->squelchText(), QStringLiteral("7"));
     QCOMPARE(w.grid()->model()->index(0, 1).data().toString(), QStringLiteral("440.00000"));
     for (const char* name : {"读信道", "写信道", "退出", "帮助"})
         QVERIFY(w.enabled(QString::fromUtf8(name)));
-    QVERIFY(!w.window->timer(WindowTimer::Read)->isActive());
-    QVERIFY(w.window->timer(WindowTimer::ReadyPoll)->isActive());
-    QVERIFY(w.window->timer(WindowTimer::StatusClear)->isActive());
+    QVERIFY(!w.window->session().timer(SessionTimer::Read)->isActive());
+    QVERIFY(w.window->session().timer(SessionTimer::ReadyPoll)->isActive());
+    QVERIFY(w.window->session().timer(SessionTimer::StatusClear)->isActive());
 }
 
 void TestMainWindow::readFailure() {
@@ -440,14 +524,14 @@ void TestMainWindow::readFailure() {
     w.action(QStringLiteral("读信道"))->trigger();
     QTimer::singleShot(0, w.window.get(), [&] {
         w.link.deliver(radioStream('7').left(140));
-        w.window->readTransfer().expire();
+        w.window->session().reader().expire();
     });
     w.window->readTick();
     QCOMPARE(w.messages.texts(), QStringList{"读数错误！！"});
     QCOMPARE(w.fx.table->rows(), before);
     QCOMPARE(w.status(), QString());
     QVERIFY(w.enabled(QStringLiteral("写信道")));
-    QVERIFY(w.window->timer(WindowTimer::ReadyPoll)->isActive());
+    QVERIFY(w.window->session().timer(SessionTimer::ReadyPoll)->isActive());
 }
 
 void TestMainWindow::fileCommands() {
@@ -515,7 +599,7 @@ void TestMainWindow::portDialog() {
     QVERIFY(!dialog->isModal());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("选择端口"));
     QCOMPARE(dialog->size(), QSize(286, 276));
-    QVERIFY(!w.window->timer(WindowTimer::ReadyPoll)->isActive());
+    QVERIFY(!w.window->session().timer(SessionTimer::ReadyPoll)->isActive());
     QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
              QStringLiteral("请选择串行口:"));
     for (int n = 1; n <= 8; ++n) {
@@ -546,7 +630,7 @@ void TestMainWindow::portDialog() {
     QTRY_VERIFY(!w.window->portDialog());
     QCOMPARE(w.link.portNumber(), 1);
     QVERIFY(w.link.isOpen());
-    QVERIFY(w.window->timer(WindowTimer::ReadyPoll)->isActive());
+    QVERIFY(w.window->session().timer(SessionTimer::ReadyPoll)->isActive());
 
     // Closed by its close button: as Cancel, the port in use is restored.
     w.action(QStringLiteral("端口"))->trigger();
@@ -556,7 +640,7 @@ void TestMainWindow::portDialog() {
     QTRY_VERIFY(!w.window->portDialog());
     QCOMPARE(w.link.portNumber(), 1);
     QVERIFY(w.link.isOpen());
-    QVERIFY(w.window->timer(WindowTimer::ReadyPoll)->isActive());
+    QVERIFY(w.window->session().timer(SessionTimer::ReadyPoll)->isActive());
     QVERIFY(w.messages.shown.isEmpty());
 }
 
@@ -570,9 +654,9 @@ void TestMainWindow::closingClosesPortAndDialog() {
     QVERIFY(!w.window->isVisible());
     QTRY_VERIFY(!dialog);
     QVERIFY(!w.link.isOpen());
-    for (WindowTimer t :
-         {WindowTimer::Write, WindowTimer::StatusClear, WindowTimer::ReadyPoll, WindowTimer::Read})
-        QVERIFY(!w.window->timer(t)->isActive());
+    for (SessionTimer t : {SessionTimer::Write, SessionTimer::StatusClear, SessionTimer::ReadyPoll,
+                           SessionTimer::Read})
+        QVERIFY(!w.window->session().timer(t)->isActive());
 }
 
 void TestMainWindow::qtsOwnTextsAreChinese() {

@@ -861,5 +861,169 @@ zt41-cli 命令 --help 说明各个命令；--version 显示版本。
         <source>--watch finds the ports itself: give no --port</source>
         <translation>--watch 自行寻找端口：请勿给出 --port</translation>
     </message>
+    <message>
+        <source>cannot open the file</source>
+        <translation>无法打开该文件。</translation>
+    </message>
+    <message>
+        <source>the file is far too large for a channel list</source>
+        <translation>文件太大，不是信道列表。</translation>
+    </message>
+    <message>
+        <source>not a text file, so not CSV</source>
+        <translation>不是文本文件，不是 CSV 文件。</translation>
+    </message>
+    <message>
+        <source>a quoted value never ends: not a valid CSV file</source>
+        <translation>有一个引号没有结束，不是有效的 CSV 文件。</translation>
+    </message>
+    <message>
+        <source>the file is empty: no header line</source>
+        <translation>文件是空的，没有标题行。</translation>
+    </message>
+    <message>
+        <source>the header line has no Frequency column: not a CHIRP CSV file</source>
+        <translation>第一行没有 Frequency 列，不是 CHIRP 的 CSV 文件。</translation>
+    </message>
+    <message>
+        <source>no row has a usable receive frequency</source>
+        <translation>没有一行带有可用的接收频率。</translation>
+    </message>
+    <message>
+        <source>the channel database could not be written</source>
+        <translation>信道数据库无法写入。</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>文件无法写入。</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A CSV column: what it holds, then its name in the file.</extracomment>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>is not a number; left empty</source>
+        <translation>不是数字，已留空</translation>
+    </message>
+    <message>
+        <source>is outside 130 to 500 MHz; left empty</source>
+        <translation>不在 130 至 500 MHz 之内，已留空</translation>
+    </message>
+    <message>
+        <source>is on neither the 5 kHz nor the 6.25 kHz step; left empty</source>
+        <translation>不在 5 kHz 或 6.25 kHz 的步进上，已留空</translation>
+    </message>
+    <message>
+        <source>is not known; transmit frequency left empty</source>
+        <translation>无法识别，发送频率已留空</translation>
+    </message>
+    <message>
+        <source>is not one of the radio&apos;s 39 CTCSS tones; left empty</source>
+        <translation>不是本机的 39 个哑音之一，已留空</translation>
+    </message>
+    <message>
+        <source>is not supported by the radio; tones left empty</source>
+        <translation>本机不支持，哑音已留空</translation>
+    </message>
+    <message>
+        <source>is not known; left empty</source>
+        <translation>无法识别，已留空</translation>
+    </message>
+    <message>
+        <source>is not FM, the radio&apos;s only mode; imported as FM</source>
+        <translation>本机只有 FM，按 FM 导入</translation>
+    </message>
+    <message>
+        <source>is not a whole number; the row was placed last</source>
+        <translation>不是整数，该行排在最后</translation>
+    </message>
+    <message>
+        <source>has digits finer than the radio&apos;s 10 Hz; left empty</source>
+        <translation>精度超过 10 Hz，本机无法存储，已留空</translation>
+    </message>
+    <message>
+        <source>is negative while Duplex gives the direction; transmit frequency left empty</source>
+        <translation>与收发差方向（+/-）同时为负数，含义不明，发送频率已留空</translation>
+    </message>
+    <message>
+        <source>differs from cToneFreq; TSQL uses cToneFreq both ways</source>
+        <translation>与 cToneFreq 不同，TSQL 收发同用 cToneFreq</translation>
+    </message>
+    <message>
+        <source>%1 rows beyond the 16 channels were left out</source>
+        <translation>另有 %1 行超出 16 个信道，没有导入。</translation>
+    </message>
+    <message>
+        <source>channel %1: the frequency &quot;%2&quot; stands without a usable receive frequency, which a CHIRP row needs; the channel was left out</source>
+        <translation>信道 %1：频率「%2」没有可用的接收频率，CHIRP 的一行放不下，该信道未导出。</translation>
+    </message>
+    <message>
+        <source>channel %1: </source>
+        <translation>信道 %1：</translation>
+    </message>
+    <message>
+        <source>line %1 (channel %2): </source>
+        <translation>第 %1 行（信道 %2）：</translation>
+    </message>
+    <message>
+        <source>line %1: </source>
+        <translation>第 %1 行：</translation>
+    </message>
+    <message>
+        <source>%1%2 &quot;%3&quot; %4</source>
+        <extracomment>Where, which column, the value and what is wrong with it.</extracomment>
+        <translation>%1%2「%3」%4。</translation>
+    </message>
+    <message>
+        <source>receive frequency</source>
+        <comment>a CSV column</comment>
+        <translation>接收频率</translation>
+    </message>
+    <message>
+        <source>transmit frequency</source>
+        <comment>a CSV column</comment>
+        <translation>发送频率</translation>
+    </message>
+    <message>
+        <source>duplex</source>
+        <comment>a CSV column</comment>
+        <translation>收发方式</translation>
+    </message>
+    <message>
+        <source>transmit tone</source>
+        <comment>a CSV column</comment>
+        <translation>发射哑音</translation>
+    </message>
+    <message>
+        <source>tone</source>
+        <comment>a CSV column</comment>
+        <translation>哑音</translation>
+    </message>
+    <message>
+        <source>tone mode</source>
+        <comment>a CSV column</comment>
+        <translation>哑音方式</translation>
+    </message>
+    <message>
+        <source>cross mode</source>
+        <comment>a CSV column</comment>
+        <translation>哑音方式</translation>
+    </message>
+    <message>
+        <source>power</source>
+        <comment>a CSV column</comment>
+        <translation>功率</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <comment>a CSV column</comment>
+        <translation>调制方式</translation>
+    </message>
+    <message>
+        <source>location</source>
+        <comment>a CSV column</comment>
+        <translation>位置</translation>
+    </message>
 </context>
 </TS>

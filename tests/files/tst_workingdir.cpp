@@ -9,9 +9,10 @@
 
 using namespace zt41;
 
-// Starts from the desktop work in the user's data folder; the environment and
-// the working directory are the process's own, so each case sets both back.
-class TestDataHome : public QObject {
+// The working directory around file dialogs, and the user's data folder that
+// starts from the desktop work in; the environment and the working directory
+// are the process's own, so each case sets both back.
+class TestWorkingDir : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void init();
@@ -21,6 +22,7 @@ private Q_SLOTS:
     void entersAndCreatesTheFolder_data();
     void entersAndCreatesTheFolder();
     void refusesWhatCannotBeAFolder();
+    void takenAndSetBack();
 
 private:
     QTemporaryDir m_dir;
@@ -30,7 +32,7 @@ private:
     bool m_hadXdg = false;
 };
 
-void TestDataHome::init() {
+void TestWorkingDir::init() {
     QVERIFY(m_dir.isValid());
     m_start = QDir::currentPath();
     m_home = qgetenv("HOME");
@@ -39,7 +41,7 @@ void TestDataHome::init() {
     qputenv("HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("home"))));
 }
 
-void TestDataHome::cleanup() {
+void TestWorkingDir::cleanup() {
     QDir::setCurrent(m_start);
     qputenv("HOME", m_home);
     if (m_hadXdg)
@@ -48,7 +50,7 @@ void TestDataHome::cleanup() {
         qunsetenv("XDG_DATA_HOME");
 }
 
-void TestDataHome::folder_data() {
+void TestWorkingDir::folder_data() {
     QTest::addColumn<QString>("xdg"); // "<unset>" for no variable at all
     QTest::addColumn<QString>("expected");
 
@@ -64,7 +66,7 @@ void TestDataHome::folder_data() {
                                          << "home/.local/share/zt41";
 }
 
-void TestDataHome::folder() {
+void TestWorkingDir::folder() {
     QFETCH(QString, xdg);
     QFETCH(QString, expected);
 
@@ -76,14 +78,14 @@ void TestDataHome::folder() {
     QCOMPARE(dataHomeFolder(), want);
 }
 
-void TestDataHome::entersAndCreatesTheFolder_data() {
+void TestWorkingDir::entersAndCreatesTheFolder_data() {
     QTest::addColumn<bool>("exists");
 
     QTest::newRow("first start creates the folder and its parents") << false;
     QTest::newRow("a later start keeps what the folder holds") << true;
 }
 
-void TestDataHome::entersAndCreatesTheFolder() {
+void TestWorkingDir::entersAndCreatesTheFolder() {
     QFETCH(bool, exists);
 
     const QString xdg = m_dir.filePath(QStringLiteral("a/b/share"));
@@ -105,7 +107,7 @@ void TestDataHome::entersAndCreatesTheFolder() {
     QCOMPARE(QFile::exists(QStringLiteral("ZT41XE.mdb")), exists);
 }
 
-void TestDataHome::refusesWhatCannotBeAFolder() {
+void TestWorkingDir::refusesWhatCannotBeAFolder() {
     const QString xdg = m_dir.filePath(QStringLiteral("share"));
     QVERIFY(QDir().mkpath(xdg));
     QFile blocker(xdg + QStringLiteral("/zt41"));
@@ -120,5 +122,17 @@ void TestDataHome::refusesWhatCannotBeAFolder() {
     QVERIFY(QFileInfo(blocker.fileName()).isFile());
 }
 
-QTEST_GUILESS_MAIN(TestDataHome)
-#include "tst_datahome.moc"
+void TestWorkingDir::takenAndSetBack() {
+    const QString start = GetCurDir();
+    QCOMPARE(start, QDir::currentPath());
+    QTemporaryDir dir;
+    QVERIFY(SetCurDir(dir.path()));
+    QCOMPARE(QDir::currentPath(), QDir(dir.path()).canonicalPath());
+    QVERIFY(!SetCurDir(QString()));
+    QVERIFY(!SetCurDir(dir.filePath(QStringLiteral("missing"))));
+    QCOMPARE(QDir::currentPath(), QDir(dir.path()).canonicalPath());
+    QVERIFY(SetCurDir(start));
+}
+
+QTEST_GUILESS_MAIN(TestWorkingDir)
+#include "tst_workingdir.moc"

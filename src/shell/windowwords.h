@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "files/chirpcsv.h"
+#include "link/guardedjob.h"
+#include "messagesink.h"
+
+#include <QList>
+#include <QString>
+
+namespace zt41 {
+
+class ChannelTable;
+enum class LinkStatus;
+struct PortCheck;
+struct PortOpenFailure;
+struct TransferOutcome;
+
+// The window's words: every text, title and icon of the messages the window
+// shows for an outcome of the library is chosen here, and nowhere else.
+
+// The titles the program's messages carry.
+namespace titles {
+inline const QString kSystem = QStringLiteral("系统信息");
+inline const QString kDataError = QStringLiteral("错误警告 "); // one trailing blank
+inline const QString kSquelch = QStringLiteral("错误警告");
+inline const QString kApplication = QStringLiteral("ZT90");
+} // namespace titles
+
+// The message for a transfer's outcome; an empty text when there is none to show.
+WindowMessage messageFor(const TransferOutcome& outcome);
+// The status line's text.
+QString statusText(LinkStatus status);
+// Why a port did not open, for the no-port message and the port dialog's tool tips.
+QString describeOpenFailure(const PortOpenFailure& failure);
+// At start, when no port opened; the ports that are there but refused are named.
+WindowMessage noPortMessage(const QList<PortOpenFailure>& failures);
+// The port dialog's message when the chosen port does not open.
+WindowMessage invalidPortMessage();
+// 端口, or OK, Cancel or the close button of the port dialog, while a write
+// or a read runs: switching ports would move the transfer and put the poll's
+// "C" among the frames.
+WindowMessage portBusyMessage();
+// 打开 (a channel file or a CSV) while a write or a read runs: the rows would
+// change under the frames going out.
+WindowMessage fileBusyMessage();
+// The database refused to store rows: an edit, a pick or what a read brought.
+WindowMessage storeFailedMessage();
+
+// The channel database at start: refused by the table (the reason on a
+// second line), held by another copy of the program, or the lock not taken.
+WindowMessage databaseRefusedMessage(const ChannelTable& table);
+WindowMessage databaseInUseMessage();
+WindowMessage databaseLockFailedMessage();
+WindowMessage databaseNotRenumberedMessage();
+// Asked at start when the channel numbers of the database are not 1 to 16 in order.
+QString renumberQuestion();
+
+// A frequency outside 130..500 MHz, typed or about to be written.
+WindowMessage outOfRangeMessage();
+// A squelch level the check refused.
+WindowMessage squelchRefusedMessage();
+// 打开 and 保存 of a channel file.
+WindowMessage fileReadErrorMessage();
+WindowMessage fileSaveErrorMessage();
+// 打开 of a CSV file: its refusal, or its warnings as one list; an empty
+// text when it was taken as it stands.
+WindowMessage csvImportMessage(const ChirpImport& import);
+// 保存 as CSV: a refusal is a save error; the channels left out are listed.
+WindowMessage csvExportMessage(ChirpRefusal refusal, const QList<ChirpWarning>& leftOut);
+// The working directory could not be taken, or not set back.
+WindowMessage curDirMessage();
+WindowMessage setCurDirMessage();
+
+// The 工具 menu's safe programming: the step a guarded job is at, a field
+// the check found different, why a job failed, and what a port check found.
+QString jobStepWords(GuardedJob::Step step);
+QString frameFieldWords(FrameField field);
+QString jobFailureWords(const GuardedJob::Result& result);
+WindowMessage jobFailedMessage(const GuardedJob::Result& result);
+// The radio holds what was written (`wrote`), or what the table holds.
+WindowMessage radioMatchesMessage(bool wrote);
+WindowMessage noBackupFolderMessage();
+// Added to a failure that came after the first frame was sent.
+QString radioMayHaveChangedWords(const QString& backupPath);
+QString portCheckWords(const PortCheck& check);
+
+// The channel card's PDF could not be written, and why.
+WindowMessage cardNotSavedMessage(const QString& path, const QString& why);
+// 关于's 系统信息 when no system information program is found.
+WindowMessage sysInfoMissingMessage();
+
+} // namespace zt41
