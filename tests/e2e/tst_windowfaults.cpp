@@ -8,14 +8,9 @@
 #include "channels/channeltable.h"
 #include "files/channelfile.h"
 #include "link/linksession.h"
-#include "link/portmap.h"
-#include "link/qserialportlink.h"
-#include "recordingmessages.h"
-#include "shell/filedialogs.h"
 #include "shell/mainwindow.h"
 #include "shell/portdialog.h"
-#include "simulatorprocess.h"
-#include "tablefixture.h"
+#include "windowrig.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -57,61 +52,25 @@ ChannelRows radioRows() {
     return rows;
 }
 
-class FixedDialogs : public FileDialogs {
-public:
-    QString file;
-    QString saveFileName(QWidget*) override { return file; }
-    QString openFileName(QWidget*) override { return file; }
-};
-
-// The window as a user has it: a table of their own, a radio on COM1 through
-// a fixed link path that a restarted radio takes over.
-struct Rig {
-    QTemporaryDir dir;
-    TableFixture fx;
-    QString memory = dir.filePath(QStringLiteral("radio.doc"));
-    QString device = dir.filePath(QStringLiteral("radio"));
-    std::optional<PortMap> ports = PortMap::fromList(device);
-    std::unique_ptr<SimulatorProcess> radio;
-    std::unique_ptr<QSerialPortLink> link;
-    RecordingMessages messages;
-    FixedDialogs dialogs;
-    std::unique_ptr<MainWindow> window;
+// The window as a user has it: a table filled with one channel, the radio
+// holding radioRows() and squelch 5.
+struct Rig : WindowRig {
     ChannelRows before{};
     QString squelchBefore;
 
-    bool startRadio(const QStringList& quirks) {
-        radio = std::make_unique<SimulatorProcess>();
-        return radio->start(quirks + QStringList{QStringLiteral("--memory"), memory,
-                                                 QStringLiteral("--link"), device});
-    }
-
     bool start(const QStringList& quirks) {
-        if (!dir.isValid() || !fx.open() || !ports ||
-            saveChannelFile(memory, QStringLiteral("5"), radioRows()) != ChannelFileError::None ||
-            !startRadio(quirks))
+        if (saveChannelFile(memory, QStringLiteral("5"), radioRows()) != ChannelFileError::None ||
+            !prepare(quirks))
             return false;
         for (int r = 0; r < kChannelCount; ++r)
             fx.setRow(r, {"145.01250", "67.0", "145.01250", "67.0", "off", "H"});
         fx.table->moveFirst();
         before = fx.table->rows();
-        link = std::make_unique<QSerialPortLink>(*ports);
-        window = std::make_unique<MainWindow>(
-            MainWindow::Services{*fx.table, *link, &*ports, &messages, &dialogs});
-        if (!window->start())
+        if (!openWindow())
             return false;
         window->setSquelchText(QStringLiteral("  2"));
         squelchBefore = window->squelchText();
         return true;
-    }
-
-    QAction* action(const char* name) const {
-        return window->findChild<QAction*>(QString::fromUtf8(name));
-    }
-    QString status() const { return window->findChild<QLabel*>(QStringLiteral("Label2"))->text(); }
-    bool waitReady() const {
-        return QTest::qWaitFor([this] { return status() == QStringLiteral("对讲机就绪..."); },
-                               10000);
     }
 
     // Nothing changed, the menus and the ready poll are back.
@@ -283,8 +242,8 @@ void TestWindowFaults::databaseRefusesWrites() {
     Rig rig;
     QVERIFY(rig.start({QStringLiteral("--fast")}));
     QVERIFY(rig.waitReady());
-    rig.dialogs.file = rig.dir.filePath(QStringLiteral("channels.doc"));
-    QVERIFY(saveChannelFile(rig.dialogs.file, QStringLiteral("4"), radioRows()) ==
+    rig.dialogs.openName = rig.dir.filePath(QStringLiteral("channels.doc"));
+    QVERIFY(saveChannelFile(rig.dialogs.openName, QStringLiteral("4"), radioRows()) ==
             ChannelFileError::None);
 
     const QString database = rig.fx.path();
@@ -350,7 +309,7 @@ void TestWindowFaults::databaseRefusesWrites() {
     QVERIFY(model->setData(rf, QStringLiteral("146.5"), Qt::EditRole));
     // The edit and the cell rule's result land together.
     QCOMPARE(rig.fx.table->row(3).text(Field::Rf), QStringLiteral("146.50000"));
-    rig.dialogs.file.clear();
+    rig.dialogs.openName.clear();
     QVERIFY(rig.waitReady());
     QCOMPARE(rig.readIntoTable(), withNumbersOf(radioRows(), rig.before));
     QCOMPARE(rig.messages.texts(), QStringList());

@@ -3,12 +3,8 @@
 // emptied table, gives the same table.
 #include "channels/channeltable.h"
 #include "link/linksession.h"
-#include "link/portmap.h"
-#include "link/qserialportlink.h"
-#include "recordingmessages.h"
 #include "shell/mainwindow.h"
-#include "simulatorprocess.h"
-#include "tablefixture.h"
+#include "windowrig.h"
 
 #include <QAction>
 #include <QLabel>
@@ -24,10 +20,9 @@ private Q_SLOTS:
 };
 
 void TestWindowRadio::writeThenReadBack() {
-    SimulatorProcess radio;
-    QVERIFY(radio.start({QStringLiteral("--fast")}));
-    TableFixture fx;
-    QVERIFY(fx.open());
+    WindowRig rig;
+    QVERIFY(rig.prepare({QStringLiteral("--fast")}));
+    TableFixture& fx = rig.fx;
     const QList<QStringList> channels{{"145.01250", "67.0", "145.01250", "67.0", "off", "H"},
                                       {"435.50000", "88.5", "430.00000", "250.3", "on", "L"},
                                       {"500.00000", "", "", "", "off", "H"}};
@@ -35,11 +30,9 @@ void TestWindowRadio::writeThenReadBack() {
         fx.setRow(r * 5, channels[r]);
     const ChannelRows written = fx.table->rows();
 
-    const PortMap ports = *PortMap::fromList(radio.portPath());
-    QSerialPortLink link(ports);
-    RecordingMessages messages;
-    MainWindow window({*fx.table, link, &ports, &messages, nullptr});
-    QVERIFY(window.start());
+    QVERIFY(rig.openWindow());
+    MainWindow& window = *rig.window;
+    const RecordingMessages& messages = rig.messages;
     window.setSquelchText(QStringLiteral("  6"));
     auto* status = window.findChild<QLabel*>(QStringLiteral("Label2"));
     QTRY_COMPARE(status->text(), QStringLiteral("对讲机就绪..."));

@@ -4,13 +4,9 @@
 // written back; the radio checked against the table.
 #include "channels/channeltable.h"
 #include "files/channelfile.h"
-#include "link/portmap.h"
-#include "link/qserialportlink.h"
-#include "recordingmessages.h"
 #include "shell/mainwindow.h"
 #include "shell/safeprogramming.h"
-#include "simulatorprocess.h"
-#include "tablefixture.h"
+#include "windowrig.h"
 
 #include <QAction>
 #include <QLabel>
@@ -27,25 +23,22 @@ private Q_SLOTS:
 };
 
 void TestWindowSafe::writeVerifyAndRestore() {
-    QTemporaryDir dir;
+    WindowRig rig;
+    const QTemporaryDir& dir = rig.dir;
     qputenv("XDG_DATA_HOME", dir.filePath("data").toUtf8());
     // The radio holds channel 2 of its own, and stores channel 5 10 Hz off.
     ChannelRows old{};
     for (int k = 1; k <= kChannelCount; ++k)
         old[k - 1] = ChannelRecord{{QString::number(k), "", "", "", "", "", ""}};
     old[1] = ChannelRecord{{"2", "150.00000", "", "150.00000", "", "off", "L"}};
-    const QString memory = dir.filePath("radio.doc");
+    const QString memory = rig.memory;
     QCOMPARE(saveChannelFile(memory, "7", old), ChannelFileError::None);
-    SimulatorProcess radio;
-    QVERIFY(radio.start({"--fast", "--memory", memory, "--corrupt-channel", "5"}));
-    TableFixture fx;
-    QVERIFY(fx.open());
+    QVERIFY(rig.prepare({"--fast", "--corrupt-channel", "5"}));
+    TableFixture& fx = rig.fx;
     fx.setRow(4, {"145.01250", "67.0", "145.01250", "67.0", "off", "H"});
-    const PortMap ports = *PortMap::fromList(radio.portPath());
-    QSerialPortLink link(ports);
-    RecordingMessages messages;
-    MainWindow window({*fx.table, link, &ports, &messages, nullptr});
-    QVERIFY(window.start());
+    QVERIFY(rig.openWindow());
+    MainWindow& window = *rig.window;
+    const RecordingMessages& messages = rig.messages;
     auto* status = window.findChild<QLabel*>(QStringLiteral("Label2"));
     QTRY_COMPARE(status->text(), QStringLiteral("对讲机就绪..."));
 

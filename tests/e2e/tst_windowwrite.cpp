@@ -3,16 +3,12 @@
 // working: opens a file, types into a cell, types a rejected squelch level,
 // presses OK in the port dialog. The radio ends up holding exactly what the window shows.
 #include "channels/channeltable.h"
-#include "link/portmap.h"
-#include "link/qserialportlink.h"
-#include "recordingmessages.h"
 #include "shell/mainwindow.h"
 #include "shell/messageboxes.h"
 #include "shell/portdialog.h"
 #include "shell/windowwords.h"
-#include "simulatorprocess.h"
-#include "tablefixture.h"
 #include "trafficlogreader.h"
+#include "windowrig.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,25 +30,21 @@ private Q_SLOTS:
 };
 
 void TestWindowWrite::userWorksOnDuringAWrite() {
-    QTemporaryDir dir;
-    const QString logPath = dir.filePath(QStringLiteral("traffic.log"));
-    SimulatorProcess radio;
-    QVERIFY(radio.start({QStringLiteral("--fast"), QStringLiteral("--log"), logPath}));
-    TableFixture fx;
-    QVERIFY(fx.open());
+    WindowRig rig;
+    const QString logPath = rig.dir.filePath(QStringLiteral("traffic.log"));
+    QVERIFY(rig.prepare({QStringLiteral("--fast"), QStringLiteral("--log"), logPath}));
+    TableFixture& fx = rig.fx;
     fx.setRow(0, {"145.01250", "67.0", "145.01250", "67.0", "off", "H"});
     fx.setRow(12, {"430.00000", "", "430.00000", "", "on", "L"});
 
-    const PortMap ports = *PortMap::fromList(radio.portPath());
-    QSerialPortLink link(ports);
-    RecordingMessages messages;
+    RecordingMessages& messages = rig.messages;
     // Each message stands for a while, as it does until the user reads it;
     // the window's timers run on meanwhile.
     messages.onShow = [](const RecordingMessages::Message&) {
         QTest::qWait(700);
     };
-    MainWindow window({*fx.table, link, &ports, &messages, nullptr});
-    QVERIFY(window.start());
+    QVERIFY(rig.openWindow());
+    MainWindow& window = *rig.window;
     QVERIFY(QTest::qWaitForWindowActive(&window));
     auto* status = window.findChild<QLabel*>(QStringLiteral("Label2"));
     QTRY_COMPARE(status->text(), QStringLiteral("对讲机就绪..."));

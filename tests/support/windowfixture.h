@@ -5,7 +5,7 @@
 // link, recorded messages and scripted file dialogs.
 #include "fakelink.h"
 #include "recordingmessages.h"
-#include "shell/filedialogs.h"
+#include "scripteddialogs.h"
 #include "shell/mainwindow.h"
 #include "tablefixture.h"
 
@@ -19,20 +19,21 @@
 
 namespace {
 
-class ScriptedDialogs : public zt41::FileDialogs {
-public:
-    QString saveName;
-    QString openName;
-    int asked = 0;
-    QString saveFileName(QWidget*) override {
-        ++asked;
-        return saveName;
-    }
-    QString openFileName(QWidget*) override {
-        ++asked;
-        return openName;
-    }
-};
+// What the tests look for in a window, by the controls' names: a menu
+// command, the status line.
+inline QAction* actionOf(const QWidget& window, const QString& name) {
+    for (QMenuBar* bar : window.findChildren<QMenuBar*>())
+        for (QAction* a : bar->findChildren<QAction*>())
+            if (a->objectName() == name)
+                return a;
+    for (QAction* a : window.findChildren<QAction*>(name))
+        return a;
+    return nullptr;
+}
+
+inline QString statusOf(const QWidget& window) {
+    return window.findChild<QLabel*>(QStringLiteral("Label2"))->text();
+}
 
 struct Window {
     TableFixture fx;
@@ -51,15 +52,8 @@ struct Window {
     }
 
     template <typename T> T* find(const QString& name) const { return window->findChild<T*>(name); }
-    QAction* action(const QString& name) const {
-        for (QAction* a : window->menuBar()->findChildren<QAction*>())
-            if (a->objectName() == name)
-                return a;
-        for (QAction* a : window->findChildren<QAction*>(name))
-            return a;
-        return nullptr;
-    }
-    QString status() const { return find<QLabel>(QStringLiteral("Label2"))->text(); }
+    QAction* action(const QString& name) const { return actionOf(*window, name); }
+    QString status() const { return statusOf(*window); }
     QComboBox* squelch() const { return find<QComboBox>(QStringLiteral("Combo1")); }
     QTableView* grid() const { return find<QTableView>(QStringLiteral("DataGrid1")); }
     bool enabled(const QString& name) const { return action(name)->isEnabled(); }
