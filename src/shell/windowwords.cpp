@@ -253,9 +253,9 @@ const QString& cannotOpenDatabase() {
 }
 
 // The second line of "数据库文件无法打开！": why the file was refused.
-QString whyRefused(const ChannelTable& table) {
+QString whyRefused(ChannelTable::OpenProblem problem, int foundRows, const QString& detail) {
     using Problem = ChannelTable::OpenProblem;
-    switch (table.openProblem()) {
+    switch (problem) {
     case Problem::None:
         break;
     case Problem::NotAFile:
@@ -267,7 +267,7 @@ QString whyRefused(const ChannelTable& table) {
     case Problem::ReadOnly:
         return QStringLiteral("文件无法写入");
     case Problem::Damaged:
-        return QStringLiteral("文件已损坏（%1）").arg(table.errorString());
+        return QStringLiteral("文件已损坏（%1）").arg(detail);
     case Problem::NoTable:
         return QStringLiteral("没有表 Chane");
     case Problem::Columns:
@@ -275,11 +275,11 @@ QString whyRefused(const ChannelTable& table) {
     case Problem::ColumnTypes:
         return QStringLiteral("表 Chane 的列类型会改变存入的文字");
     case Problem::RowCount:
-        return QStringLiteral("表 Chane 有 %1 行，应为 16 行").arg(table.foundRows());
+        return QStringLiteral("表 Chane 有 %1 行，应为 16 行").arg(foundRows);
     case Problem::SharedRowIds:
         return QStringLiteral("表 Chane 有行共用同一个 rowid");
     case Problem::Other:
-        return table.errorString();
+        return detail;
     }
     return QString();
 }
@@ -287,7 +287,12 @@ QString whyRefused(const ChannelTable& table) {
 } // namespace
 
 WindowMessage databaseRefusedMessage(const ChannelTable& table) {
-    const QString why = whyRefused(table);
+    return databaseRefusedMessage(table.openProblem(), table.foundRows(), table.errorString());
+}
+
+WindowMessage databaseRefusedMessage(ChannelTable::OpenProblem problem, int foundRows,
+                                     const QString& detail) {
+    const QString why = whyRefused(problem, foundRows, detail);
     return {why.isEmpty() ? cannotOpenDatabase() : cannotOpenDatabase() + u'\n' + why,
             titles::kSystem, MessageIcon::Critical};
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "channels/channeltable.h"
 #include "files/chirpcsv.h"
 #include "link/guardedjob.h"
 #include "messagesink.h"
@@ -10,7 +11,6 @@
 
 namespace zt41 {
 
-class ChannelTable;
 enum class LinkStatus;
 struct PortCheck;
 struct PortOpenFailure;
@@ -50,6 +50,9 @@ WindowMessage storeFailedMessage();
 // The channel database at start: refused by the table (the reason on a
 // second line), held by another copy of the program, or the lock not taken.
 WindowMessage databaseRefusedMessage(const ChannelTable& table);
+// `detail`: SQLite's words for a damaged file, or the table's own for another failure.
+WindowMessage databaseRefusedMessage(ChannelTable::OpenProblem problem, int foundRows,
+                                     const QString& detail);
 WindowMessage databaseInUseMessage();
 WindowMessage databaseLockFailedMessage();
 WindowMessage databaseNotRenumberedMessage();

@@ -13,6 +13,7 @@
 #include "recordingmessages.h"
 #include "shell/mainwindow.h"
 #include "shell/portdialog.h"
+#include "shell/windowwords.h"
 #include "tablefixture.h"
 
 #include <QAction>
@@ -91,7 +92,7 @@ void TestPortHeld::windowNamesTheHeldPortInChinese() {
         MainWindow window({*fx.table, link, &map, &messages, nullptr});
         QVERIFY(!window.start());
         QCOMPARE(messages.texts(),
-                 QStringList{QStringLiteral("无串行端口可用，系统失败，退出！ \n\nCOM1：") + busy});
+                 QStringList{noPortMessage({}).text + QStringLiteral("\n\nCOM1：") + busy});
     }
 
     // With a free port beside it, the port dialog greys the held one out and says why.

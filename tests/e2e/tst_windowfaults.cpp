@@ -10,6 +10,7 @@
 #include "link/linksession.h"
 #include "shell/mainwindow.h"
 #include "shell/portdialog.h"
+#include "shell/windowwords.h"
 #include "windowrig.h"
 
 #include <QAbstractItemModel>
@@ -33,10 +34,12 @@ using namespace zt41;
 
 namespace {
 
-const QString kReadFailed = QStringLiteral("读数错误！！");
-const QString kSendFailed = QStringLiteral("数据传送错误！！");
-const QString kStoreFailed = QStringLiteral("数据库文件无法写入！");
-const QString kLoadFailed = QStringLiteral("文件读取错误！！");
+const QString kReadFailed =
+    messageFor({Transfer::Read, TransferOutcome::Kind::ReadTimedOut, 1}).text;
+const QString kSendFailed =
+    messageFor({Transfer::Write, TransferOutcome::Kind::SendFailed, 1}).text;
+const QString kStoreFailed = storeFailedMessage().text;
+const QString kLoadFailed = fileReadErrorMessage().text;
 
 // What the radio holds: texts in the forms a read gives back, so a read
 // fills the table with exactly these.
@@ -191,7 +194,7 @@ void TestWindowFaults::radioFault() {
 
     rig.window->findChild<QAction*>(command)->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(rig.messages.texts(), QStringList{message}, 15000);
-    QCOMPARE(rig.messages.shown[0].title, QStringLiteral("错误警告 "));
+    QCOMPARE(rig.messages.shown[0].title, outOfRangeMessage().title);
     // Anything late on the line must not bring a second message or a change.
     QTest::qWait(500);
     QCOMPARE(rig.messages.texts(), QStringList{message});
@@ -353,7 +356,7 @@ void TestWindowFaults::damagedDatabaseAtStart() {
     RecordingMessages messages;
     QVERIFY(!openChannelDatabase(table, path, messages));
     QCOMPARE(messages.texts().size(), 1);
-    QVERIFY2(messages.texts()[0].startsWith(QStringLiteral("数据库文件无法打开！\n")),
+    QVERIFY2(messages.texts()[0].startsWith(databaseLockFailedMessage().text + u'\n'),
              qPrintable(messages.texts()[0]));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), bytes);

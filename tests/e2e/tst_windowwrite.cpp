@@ -81,7 +81,7 @@ void TestWindowWrite::userWorksOnDuringAWrite() {
     QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("OKButton")), Qt::LeftButton);
     QVERIFY(dialog && dialog->isVisible());
     QTRY_COMPARE_WITH_TIMEOUT(status->text(), QStringLiteral("数据传送完毕..."), 8000);
-    QCOMPARE(messages.texts(), (QStringList{fileBusyMessage().text, "静燥级别不可大于 9 ！！！",
+    QCOMPARE(messages.texts(), (QStringList{fileBusyMessage().text, squelchRefusedMessage().text,
                                             portBusyMessage().text}));
     QCOMPARE(window.squelchText(), QStringLiteral("3"));
     QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("OKButton")), Qt::LeftButton);

@@ -7,6 +7,7 @@
 #include "services/servicecheck.h"
 #include "shell/channeltools.h"
 #include "shell/servicewindow.h"
+#include "shell/windowwords.h"
 #include "windowfixture.h"
 
 #include <QFileInfo>
@@ -101,7 +102,7 @@ void TestChannelTools::checkFollowsTheTableAndFills() {
     check->choose("cn409");
     w.action("写信道")->trigger();
     fill->click();
-    QCOMPARE(w.messages.texts(), QStringList{"正在传送数据，请在传送结束后再选择端口！"});
+    QCOMPARE(w.messages.texts(), QStringList{portBusyMessage().text});
     QCOMPARE(w.fx.table->rows(), planRows(*findService("pmr446")));
 }
 

@@ -28,7 +28,7 @@ using namespace zt41;
 namespace {
 
 const QStringList kOtherChannel{"438.50000", "88.5", "439.00000", "100.0", "on", "L"};
-const QString kOutOfRange = QStringLiteral("数据超出范围 ！！");
+const QString kOutOfRange = outOfRangeMessage().text;
 
 // How the user leaves the cell being typed into.
 enum class Ending {
@@ -362,7 +362,7 @@ void TestEditing::rejectedSquelchNeverGoesOut() {
     QTest::mouseClick(line, Qt::LeftButton);
     line->selectAll();
     QTest::keyClicks(line, QStringLiteral("12"));
-    QCOMPARE(w.messages.texts(), QStringList{"静燥级别不可大于 9 ！！！"});
+    QCOMPARE(w.messages.texts(), QStringList{squelchRefusedMessage().text});
     QCOMPARE(w.squelch()->currentText(), QStringLiteral("3"));
     QCOMPARE(frame(w, 1).left(2), QByteArray("03"));
 }
@@ -431,7 +431,8 @@ void TestEditing::portChangedUnderAWriteIsNoSuccess() {
     w.link.open();
     w.window->session().writer().tick();
     QVERIFY(!w.window->session().writer().isRunning());
-    QCOMPARE(w.messages.texts(), QStringList{"数据传送错误！！"});
+    QCOMPARE(w.messages.texts(),
+             QStringList{messageFor({Transfer::Write, TransferOutcome::Kind::SendFailed, 1}).text});
     QVERIFY(w.status() != QStringLiteral("数据传送完毕..."));
     QCOMPARE(w.link.sends.size(), 5); // "A" and frames 1 to 4; nothing on the second port
 }
@@ -451,7 +452,7 @@ void TestEditing::invalidPortIsDeselectedBeforeTheMessage() {
         checkedAtMessage = option2->isChecked();
     };
     QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("OKButton")), Qt::LeftButton);
-    QCOMPARE(w.messages.texts(), QStringList{"选用的串行端口 无效！ "});
+    QCOMPARE(w.messages.texts(), QStringList{invalidPortMessage().text});
     QVERIFY(!checkedAtMessage);
     QTRY_VERIFY(!dialog);
     QCOMPARE(w.link.portNumber(), 1);
@@ -621,7 +622,7 @@ void TestEditing::csvThroughTheFileCommands() {
     QVERIFY(QFile::link(w.fx.path(), link));
     w.dialogs.saveName = link;
     w.action(QStringLiteral("保存"))->trigger();
-    QCOMPARE(w.messages.texts().last(), QStringLiteral("文件保存错误！！"));
+    QCOMPARE(w.messages.texts().last(), fileSaveErrorMessage().text);
     QFile f(w.fx.path());
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), database);

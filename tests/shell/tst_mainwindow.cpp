@@ -14,6 +14,7 @@
 #include "shell/mainwindow.h"
 #include "shell/portdialog.h"
 #include "shell/qtchinese.h"
+#include "shell/windowwords.h"
 #include "sqlfiles.h"
 #include "tablefixture.h"
 #include "windowfixture.h"
@@ -272,8 +273,7 @@ void TestMainWindow::startUpWithoutPort() {
     };
     QVERIFY(!w.start({}));
     QCOMPARE(w.messages.shown.size(), 1);
-    QVERIFY(
-        w.messages.shown[0].text.startsWith(QStringLiteral("无串行端口可用，系统失败，退出！ ")));
+    QVERIFY(w.messages.shown[0].text.startsWith(noPortMessage({}).text));
     QCOMPARE(w.messages.shown[0].title, QStringLiteral("系统信息"));
     QCOMPARE(w.messages.shown[0].icon, MessageIcon::Warning);
     QVERIFY(visibleAtMessage);
@@ -293,8 +293,8 @@ void TestMainWindow::databaseThatCannotBeOpened() {
     ChannelTable table;
     RecordingMessages messages;
     QVERIFY(!openChannelDatabase(table, path, messages));
-    QCOMPARE(messages.texts(), QStringList{"数据库文件无法打开！\n不是 SQLite 数据库"});
-    QCOMPARE(messages.shown[0].title, QStringLiteral("系统信息"));
+    QCOMPARE(messages.shown, QList<WindowMessage>{databaseRefusedMessage(
+                                 ChannelTable::OpenProblem::NotSqlite, 0, {})});
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("a spreadsheet, not channels"));
 
@@ -315,9 +315,7 @@ void TestMainWindow::secondCopyIsRefusedWithItsReason() {
     ChannelTable secondTable;
     DatabaseLock secondLock;
     QVERIFY(!openChannelDatabase(secondTable, db, messages, &secondLock));
-    QCOMPARE(messages.texts(),
-             QStringList{"数据库文件无法打开！\n本程序的另一个副本正在使用该数据库。"});
-    QCOMPARE(messages.shown[0].title, QStringLiteral("系统信息"));
+    QCOMPARE(messages.shown, QList<WindowMessage>{databaseInUseMessage()});
     QVERIFY(!secondTable.isOpen());
     QCOMPARE(firstTable.row(0).text(Field::Rf), QStringLiteral("145.01250"));
 }
@@ -325,19 +323,20 @@ void TestMainWindow::secondCopyIsRefusedWithItsReason() {
 void TestMainWindow::badDatabaseIsRefusedOrMended_data() {
     QTest::addColumn<QStringList>("sql");
     QTest::addColumn<bool>("renumber"); // the answer to the renumbering question
-    QTest::addColumn<QString>("said");
-    const QString refused = QStringLiteral("数据库文件无法打开！\n");
-    const QString ask = QStringLiteral("信道号不是 1 到 16，是否重新编号？");
-    QTest::newRow("18 rows") << chane(18) << false << refused + "表 Chane 有 18 行，应为 16 行";
-    QTest::newRow("10 rows") << chane(10) << false << refused + "表 Chane 有 10 行，应为 16 行";
-    QTest::newRow("no rows") << chane(0) << false << refused + "表 Chane 有 0 行，应为 16 行";
+    QTest::addColumn<WindowMessage>("said");
+    using P = ChannelTable::OpenProblem;
+    const auto refused = [](P problem, int rows = 0) {
+        return databaseRefusedMessage(problem, rows, {});
+    };
+    const WindowMessage ask{renumberQuestion(), QStringLiteral("系统信息"), MessageIcon::None};
+    QTest::newRow("18 rows") << chane(18) << false << refused(P::RowCount, 18);
+    QTest::newRow("10 rows") << chane(10) << false << refused(P::RowCount, 10);
+    QTest::newRow("no rows") << chane(0) << false << refused(P::RowCount, 0);
     QTest::newRow("columns in another order")
-        << chane(16, "rf, no, rct, tf, tct, bt, pw") << false
-        << refused + "表 Chane 的列应为 no, rf, rct, tf, tct, bt, pw";
-    QTest::newRow("a numeric column") << chane(16, "no, rf REAL, rct, tf, tct, bt, pw") << false
-                                      << refused + "表 Chane 的列类型会改变存入的文字";
-    QTest::newRow("no table Chane")
-        << chane(16, "no", {}, "Other") << false << refused + "没有表 Chane";
+        << chane(16, "rf, no, rct, tf, tct, bt, pw") << false << refused(P::Columns);
+    QTest::newRow("a numeric column")
+        << chane(16, "no, rf REAL, rct, tf, tct, bt, pw") << false << refused(P::ColumnTypes);
+    QTest::newRow("no table Chane") << chane(16, "no", {}, "Other") << false << refused(P::NoTable);
     QTest::newRow("gaps, renumbered")
         << chane(16, "no, rf, rct, tf, tct, bt, pw", {"1", "2", "5", "7"}) << true << ask;
     QTest::newRow("empty numbers, left alone")
@@ -347,7 +346,7 @@ void TestMainWindow::badDatabaseIsRefusedOrMended_data() {
 void TestMainWindow::badDatabaseIsRefusedOrMended() {
     QFETCH(QStringList, sql);
     QFETCH(bool, renumber);
-    QFETCH(QString, said);
+    QFETCH(WindowMessage, said);
     QTemporaryDir dir;
     const QString path = dir.filePath(ChannelTable::defaultFileName());
     QVERIFY(runSql(path, sql));
@@ -357,7 +356,7 @@ void TestMainWindow::badDatabaseIsRefusedOrMended() {
     RecordingMessages messages;
     messages.answer = renumber;
     QCOMPARE(openChannelDatabase(table, path, messages, &lock), renumber);
-    QCOMPARE(messages.texts(), QStringList{said});
+    QCOMPARE(messages.shown, QList<WindowMessage>{said});
     QCOMPARE(lock.isLocked(), renumber);
     ChannelTable reopened;
     if (!renumber)
@@ -385,8 +384,8 @@ void TestMainWindow::squelchMessageFlow() {
     QComboBox* box = w.squelch();
     box->lineEdit()->selectAll();
     QTest::keyClicks(box->lineEdit(), QStringLiteral("12"));
-    QCOMPARE(w.messages.texts(), QStringList{"静燥级别不可大于 9 ！！！"});
-    QCOMPARE(w.messages.shown[0].title, QStringLiteral("错误警告"));
+    QCOMPARE(w.messages.texts(), QStringList{squelchRefusedMessage().text});
+    QCOMPARE(w.messages.shown[0], squelchRefusedMessage());
     QCOMPARE(box->currentText(), QStringLiteral("3"));
 
     box->setCurrentIndex(9); // picking "  9"
@@ -426,7 +425,7 @@ void TestMainWindow::cellRuleThroughTheEditor() {
     QTest::keyClicks(editor, QStringLiteral("600"));
     QTest::keyClick(editor, Qt::Key_Return);
     QTRY_COMPARE(w.messages.shown.size(), 1);
-    QCOMPARE(w.messages.shown[0].text, QStringLiteral("数据超出范围 ！！"));
+    QCOMPARE(w.messages.shown[0], outOfRangeMessage());
     QCOMPARE(w.fx.table->row(2).text(Field::Tf), QString());
     QCOMPARE(w.fx.table->row(2).text(Field::Rf), QStringLiteral("145.01250"));
 }
@@ -527,7 +526,9 @@ void TestMainWindow::readFailure() {
         w.window->session().reader().expire();
     });
     w.window->readTick();
-    QCOMPARE(w.messages.texts(), QStringList{"读数错误！！"});
+    QCOMPARE(
+        w.messages.texts(),
+        QStringList{messageFor({Transfer::Read, TransferOutcome::Kind::ReadTimedOut, 1}).text});
     QCOMPARE(w.fx.table->rows(), before);
     QCOMPARE(w.status(), QString());
     QVERIFY(w.enabled(QStringLiteral("写信道")));
@@ -559,14 +560,14 @@ void TestMainWindow::fileCommands() {
     QCOMPARE(w.fx.table->currentRow(), 0);
     // "12" is shown, warned about, shown again and warned about again.
     QCOMPARE(w.messages.texts(),
-             (QStringList{"静燥级别不可大于 9 ！！！", "静燥级别不可大于 9 ！！！"}));
+             (QStringList{squelchRefusedMessage().text, squelchRefusedMessage().text}));
     QCOMPARE(w.window->squelchText(), QStringLiteral("3"));
     QCOMPARE(QDir::currentPath(), home);
 
     w.dialogs.openName = w.fx.dir.filePath(QStringLiteral("missing.doc"));
     const ChannelRows before = w.fx.table->rows();
     w.action(QStringLiteral("打开"))->trigger();
-    QCOMPARE(w.messages.texts().last(), QStringLiteral("文件读取错误！！"));
+    QCOMPARE(w.messages.texts().last(), fileReadErrorMessage().text);
     QCOMPARE(w.fx.table->rows(), before);
 }
 

@@ -2,19 +2,13 @@
 #include "files/chirpcsv.h"
 #include "link/seriallink.h"
 #include "link/sessionhost.h"
+#include "recordingmessages.h"
 #include "shell/windowwords.h"
 
 #include <QTest>
 
 using namespace zt41;
 using Kind = TransferOutcome::Kind;
-Q_DECLARE_METATYPE(zt41::WindowMessage)
-
-namespace zt41 {
-char* toString(const WindowMessage& m) {
-    return QTest::toString(QStringLiteral("%1 | %2 | %3").arg(m.text, m.title).arg(int(m.icon)));
-}
-} // namespace zt41
 
 class TestWindowWords : public QObject {
     Q_OBJECT
@@ -137,6 +131,31 @@ void TestWindowWords::messages_data() {
     row("file not saved", fileSaveErrorMessage(), "文件保存错误！！", dataError, I::Information);
     row("working directory not taken", curDirMessage(), "Error", "ZT90", I::None);
     row("working directory not set back", setCurDirMessage(), "ERROR", "ZT90", I::None);
+    using P = ChannelTable::OpenProblem;
+    const auto database = [](P problem, int rows = 0, const QString& detail = {}) {
+        return databaseRefusedMessage(problem, rows, detail);
+    };
+    const QString cannotOpen = QStringLiteral("数据库文件无法打开！\n");
+    row("database: not a file", database(P::NotAFile), cannotOpen + "不是普通文件", system,
+        I::Critical);
+    row("database: not SQLite", database(P::NotSqlite), cannotOpen + "不是 SQLite 数据库", system,
+        I::Critical);
+    row("database: read-only", database(P::ReadOnly), cannotOpen + "文件无法写入", system,
+        I::Critical);
+    row("database: damaged, SQLite's words", database(P::Damaged, 0, "page 3"),
+        cannotOpen + "文件已损坏（page 3）", system, I::Critical);
+    row("database: no table", database(P::NoTable), cannotOpen + "没有表 Chane", system,
+        I::Critical);
+    row("database: columns", database(P::Columns),
+        cannotOpen + "表 Chane 的列应为 no, rf, rct, tf, tct, bt, pw", system, I::Critical);
+    row("database: column types", database(P::ColumnTypes),
+        cannotOpen + "表 Chane 的列类型会改变存入的文字", system, I::Critical);
+    row("database: 18 rows", database(P::RowCount, 18),
+        cannotOpen + "表 Chane 有 18 行，应为 16 行", system, I::Critical);
+    row("database: shared rowids", database(P::SharedRowIds),
+        cannotOpen + "表 Chane 有行共用同一个 rowid", system, I::Critical);
+    row("database: other, the table's words", database(P::Other, 0, "disk I/O error"),
+        cannotOpen + "disk I/O error", system, I::Critical);
     row("database held by another copy", databaseInUseMessage(),
         "数据库文件无法打开！\n本程序的另一个副本正在使用该数据库。", system, I::Critical);
     const ChirpWarning far{2, 1, QStringLiteral("Frequency"), ChirpWarningKind::OutOfRange,
