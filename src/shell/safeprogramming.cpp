@@ -4,6 +4,7 @@
 #include "channels/cellrule.h"
 #include "channels/channelcheck.h"
 #include "channels/channeltable.h"
+#include "channels/edithistory.h"
 #include "channels/messagesink.h"
 #include "files/channelfile.h"
 #include "link/channelframe.h"
@@ -420,6 +421,7 @@ void SafeProgramming::loadBackup(const QString& path) {
         return;
     }
     const ChannelFileRead read = readChannelFile(path);
+    const EditHistory::Step step(m_window.history());
     if (read.error != ChannelFileError::None || !m_table.replaceDataFields(read.contents.rows)) {
         m_messages.show(channelFileReadErrorText(), titles::kDataError, MessageIcon::Information);
         return;
