@@ -20,8 +20,11 @@ void EditHistory::begin() {
     // Undo and redo set the squelch list, whose change would begin a step of its own.
     if (m_applying)
         return;
-    if (m_depth++ == 0)
+    if (m_depth++ == 0) {
         m_before = snapshot();
+        // A message during the step (a refused level) may end the typing meanwhile.
+        m_joinsTyping = m_typingOpen;
+    }
 }
 
 void EditHistory::end(Kind kind) {
@@ -42,7 +45,7 @@ void EditHistory::end(Kind kind) {
 
 void EditHistory::push(EditStep step, Kind kind) {
     const bool typing = kind == Kind::SquelchTyping && step.cells.isEmpty();
-    if (typing && m_typingOpen && m_redo.isEmpty() && !m_undo.isEmpty() &&
+    if (typing && m_joinsTyping && m_redo.isEmpty() && !m_undo.isEmpty() &&
         m_undo.last().typedSquelch) {
         // Keystrokes of one typed level are one step; typed back to where it began, none.
         EditStep& top = m_undo.last();

@@ -115,6 +115,7 @@ private:
     int m_depth = 0;
     bool m_applying = false;
     bool m_typingOpen = false;
+    bool m_joinsTyping = false;
 };
 
 } // namespace zt41
