@@ -51,25 +51,21 @@ GridEdits::GridEdits(Parts parts, QObject* parent)
     m_menu = new QMenu(grid);
     m_menu->setObjectName(QStringLiteral("表格菜单"));
     // Undo and redo anywhere in the window; an open editor keeps them for its text.
-    m_undo =
-        addAction(QStringLiteral("撤销"), {QKeySequence::Undo}, m_parts.window, &GridEdits::undo);
+    using Keys = QList<QKeySequence>;
+    QWidget* window = m_parts.window;
+    m_undo = addAction(QStringLiteral("撤销"), {QKeySequence::Undo}, window, [this] { undo(); });
     m_redo = addAction(
         QStringLiteral("重做"),
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
-        m_parts.window, &GridEdits::redo);
+        window, [this] { redo(); });
     m_menu->addSeparator();
-    addAction(QStringLiteral("剪切"), {QKeySequence::Cut}, grid, &GridEdits::cut);
-    addAction(QStringLiteral("复制"), {QKeySequence::Copy}, grid, &GridEdits::copy);
-    addAction(QStringLiteral("粘贴"), {QKeySequence::Paste}, grid, &GridEdits::paste);
-    addAction(QStringLiteral("清除"), {QKeySequence(Qt::Key_Delete)}, grid, &GridEdits::clear);
+    addAction(QStringLiteral("剪切"), {QKeySequence::Cut}, grid, [this] { cut(); });
+    addAction(QStringLiteral("复制"), {QKeySequence::Copy}, grid, [this] { copy(); });
+    addAction(QStringLiteral("粘贴"), {QKeySequence::Paste}, grid, [this] { paste(); });
+    addAction(QStringLiteral("清除"), {QKeySequence(Qt::Key_Delete)}, grid, [this] { clear(); });
     m_menu->addSeparator();
-    const auto rowAction = [this, grid](const QString& name, const QList<QKeySequence>& keys,
-                                        RowOperation op) {
-        QAction* a = m_menu->addAction(name, this, [this, op] { rowOperation(op); });
-        a->setObjectName(name);
-        a->setShortcuts(keys);
-        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        grid->addAction(a);
+    const auto rowAction = [this, grid](const QString& name, const Keys& keys, RowOperation op) {
+        addAction(name, keys, grid, [this, op] { rowOperation(op); });
     };
     rowAction(QStringLiteral("插入信道"), {QKeySequence(Qt::CTRL | Qt::Key_I)},
               RowOperation::Insert);
@@ -112,8 +108,8 @@ GridEdits::GridEdits(Parts parts, QObject* parent)
 }
 
 QAction* GridEdits::addAction(const QString& name, const QList<QKeySequence>& keys, QWidget* owner,
-                              void (GridEdits::*slot)()) {
-    QAction* a = m_menu->addAction(name, this, slot);
+                              const std::function<void()>& act) {
+    QAction* a = m_menu->addAction(name, this, act);
     a->setObjectName(name);
     a->setShortcuts(keys);
     a->setShortcutContext(owner == m_parts.grid ? Qt::WidgetWithChildrenShortcut

@@ -53,8 +53,9 @@ public:
     void rowOperation(RowOperation op);
 
 private:
+    // An entry of the menu whose keys work in `owner`: the grid, or the whole window.
     QAction* addAction(const QString& name, const QList<QKeySequence>& keys, QWidget* owner,
-                       void (GridEdits::*slot)());
+                       const std::function<void()>& act);
     QList<GridCell> selectedCells() const;
     bool reading() const;
     bool typing() const;
