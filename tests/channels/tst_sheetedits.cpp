@@ -70,16 +70,14 @@ void TestSheetEdits::edits_data() {
         << QStringList{"fill 88.5 0,0 0,2 0,4 1,2", "copy 0,1 0,2 1,2", "clear 0,1 1,2 2,2 2,6"}
         << QStringList{"done", "145.01250\t88.5\n\t88.5\n", "done"}
         << QStringList{"3=438.50000||439.00000|100.0|on|"} << "3";
-    QTest::newRow("insert moves the rest down, refused when 16 holds data")
+    QTest::newRow("insert refused when 16 holds data; moves take the cursor; delete empties 16")
         << QStringList{"1=" + full, "2=" + other}
-        << QStringList{"insert 0", "insert 1", "paste 15 5 on", "insert 0", "undo", "undo"}
-        << QStringList{"done@0", "done@1", "done", "full", "done", "done"}
-        << QStringList{"2=" + full, "3=" + other} << "3";
-    QTest::newRow("moves swap with the neighbour, the cursor follows; delete empties 16")
-        << QStringList{"1=" + full, "2=" + other, "16=||||on|"}
-        << QStringList{"down 0", "up 0", "down 15", "up 1", "delete 0"}
-        << QStringList{"done@1", "nothing", "nothing", "done@0", "done@0"}
-        << QStringList{"1=" + other, "15=||||on|"} << "3";
+        << QStringList{"insert 0", "insert 1", "paste 15 5 on", "insert 0",
+                       "undo",     "undo",     "down 1",        "up 0",
+                       "down 15",  "up 2",     "paste 15 5 on", "delete 0"}
+        << QStringList{"done@0", "done@1",  "done",    "full",   "done", "done",
+                       "done@2", "nothing", "nothing", "done@1", "done", "done@0"}
+        << QStringList{"1=" + full, "2=" + other, "15=||||on|"} << "3";
     QTest::newRow("sort by receive frequency, empty channels last in their order")
         << QStringList{"2=||||on|", "3=" + other, "5=" + full, "6=|67.0||||"}
         << QStringList{"sort", "sort"} << QStringList{"done@0", "nothing"}

@@ -78,7 +78,6 @@ void TestGridEdits::undoOfARead() {
     w.action(QStringLiteral("读信道"))->trigger();
     QTimer::singleShot(0, w.window.get(), [&] { w.link.deliver(radioStream('7')); });
     w.window->session().readTick();
-    QCOMPARE(w.fx.table->row(1).text(Field::Rf), QStringLiteral("438.50000"));
     const ChannelRows read = w.fx.table->rows();
 
     // During a write the read is not taken back: the radio would get two tables.
