@@ -3,6 +3,7 @@
 
 #include "channels/cellrule.h"
 #include "channels/channeltable.h"
+#include "channels/edithistory.h"
 
 namespace zt41 {
 
@@ -51,6 +52,7 @@ bool ChannelGridModel::setData(const QModelIndex& index, const QVariant& value, 
     // moves the cursor before the text arrives here: the rule acts on the
     // edited row, never on the row the user moved to.
     bool outOfRangeDue = false;
+    const EditHistory::Step step(m_history);
     if (!CellRule::applyEdit(m_table, index.row(), index.column(), value.toString(),
                              &outOfRangeDue)) {
         Q_EMIT dataChanged(index, index); // the cell shows what is stored

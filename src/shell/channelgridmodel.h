@@ -6,6 +6,7 @@
 namespace zt41 {
 
 class ChannelTable;
+class EditHistory;
 
 // The channel table as the grid DataGrid1 shows it. Only the receive and
 // transmit frequency columns take typed input. A finished edit runs the cell
@@ -27,12 +28,15 @@ public:
     static const QStringList& captions();
     // Column widths in twips.
     static const QList<int>& columnWidthsInTwips();
+    // Each finished edit becomes one step of `history`.
+    void setHistory(EditHistory* history) { m_history = history; }
 
 Q_SIGNALS:
     void outOfRange();
 
 private:
     ChannelTable& m_table;
+    EditHistory* m_history = nullptr;
 };
 
 } // namespace zt41

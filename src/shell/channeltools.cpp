@@ -2,6 +2,7 @@
 #include "channeltools.h"
 
 #include "channels/channeltable.h"
+#include "channels/edithistory.h"
 #include "files/filetarget.h"
 #include "mainwindow.h"
 #include "services/service.h"
@@ -86,6 +87,7 @@ void ChannelTools::fillFrom(const Service& service) {
     if (!confirm(QStringLiteral("用%1的前 16 个信道替换全部信道，静噪级别设为 3？")
                      .arg(service.name.zh)))
         return;
+    const EditHistory::Step step(m_window.history());
     if (!m_table.replaceDataFields(planRows(service))) {
         m_window.messages().show(storeFailedMessage());
         return;

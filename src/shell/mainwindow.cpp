@@ -6,6 +6,7 @@
 #include "channels/cellrule.h"
 #include "channels/channeltable.h"
 #include "channels/databaselock.h"
+#include "channels/edithistory.h"
 #include "channels/pickers.h"
 #include "channels/squelch.h"
 #include "channeltools.h"
@@ -14,6 +15,7 @@
 #include "files/chirpcsv.h"
 #include "files/workingdir.h"
 #include "fonts.h"
+#include "gridedits.h"
 #include "helpwindows.h"
 #include "link/linksession.h"
 #include "link/readypoll.h"
@@ -134,6 +136,16 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     buildMenus();
     wireSession();
     wireCursor();
+    m_history = new EditHistory(
+        m_table, [this] { return squelchText(); },
+        [this](const QString& text) { setSquelchText(text); }, this);
+    m_model->setHistory(m_history);
+    new GridEdits({this, m_grid, m_delegate, m_table, *m_history, *m_session, *m_messages,
+                   [this] { return transferRunning(); },
+                   [this] {
+                       commitPendingEdit();
+                   }},
+                  this);
     // An edit or a pick that the database refuses is told once, when no editor
     // is open; the grid keeps showing what the file holds.
     connect(&m_table, &ChannelTable::storeFailed, this, [this] { due(storeFailedMessage()); });
@@ -208,6 +220,7 @@ QComboBox* MainWindow::addPicker(QWidget* client, const QString& name, Picker pi
     setTextColour(box, kPureRed);
     box->raise();
     connect(box, &QComboBox::activated, this, [this, box, picker](int index) {
+        const EditHistory::Step step(m_history);
         Pickers::pick(m_table, picker, box->itemText(index));
     });
     return box;
@@ -402,6 +415,7 @@ MessageSink& MainWindow::messages() {
 }
 
 void MainWindow::squelchTextChanged(const QString& text) {
+    const EditHistory::Step step(m_history, EditHistory::Kind::SquelchTyping);
     if (!Squelch::isRefused(text)) {
         m_squelchValue = text;
         return;
@@ -449,6 +463,7 @@ void MainWindow::openFile() {
     }
     const QString workingDir = curDir();
     m_table.moveFirst();
+    const EditHistory::Step step(m_history);
     const QString name = m_dialogs->openFileName(this);
     if (name.isEmpty())
         return;

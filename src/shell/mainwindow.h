@@ -24,6 +24,7 @@ class ChannelGridDelegate;
 class ChannelGridModel;
 class ChannelTable;
 class DatabaseLock;
+class EditHistory;
 class FileDialogs;
 class HelpWindows;
 class LinkSession;
@@ -86,6 +87,8 @@ public:
     PortDialog* portDialog() const;
     HelpWindows& helpWindows() const { return *m_help; }
     SafeProgramming& safeProgramming() const { return *m_safe; }
+    // The edits of the session, for whatever replaces the table to make one step of it.
+    EditHistory* history() const { return m_history; }
 
     // A command of the 工具 menu talks to the radio: the lock of a write (both
     // transfer commands included) and the ready poll stopped until it lets go.
@@ -154,6 +157,7 @@ private:
     bool m_toolHolding = false;
     QPointer<PortDialog> m_portDialog;
     QList<PortOpenFailure> m_probeFailures;
+    EditHistory* m_history = nullptr;
 };
 
 } // namespace zt41

@@ -4,6 +4,7 @@
 #include "channels/cellrule.h"
 #include "channels/channelcheck.h"
 #include "channels/channeltable.h"
+#include "channels/edithistory.h"
 #include "files/channelfile.h"
 #include "link/channelframe.h"
 #include "link/linksession.h"
@@ -287,6 +288,7 @@ void SafeProgramming::loadBackup(const QString& path) {
         m_messages.show(portBusyMessage());
         return;
     }
+    const EditHistory::Step step(m_window.history());
     const QString squelch = loadTableFromFile(m_table, path);
     if (squelch.isNull()) {
         m_messages.show(fileReadErrorMessage());

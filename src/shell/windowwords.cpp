@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windowwords.h"
 
+#include "channelgridmodel.h"
 #include "channels/channeltable.h"
 #include "link/connectioncheck.h"
 #include "link/framecompare.h"
@@ -226,6 +227,25 @@ WindowMessage cardNotSavedMessage(const QString& path, const QString& why) {
 
 WindowMessage sysInfoMissingMessage() {
     return {QStringLiteral("此时系统信息不可用"), titles::kApplication, MessageIcon::None};
+}
+
+static QString columnName(Field field) {
+    return ChannelGridModel::captions().value(static_cast<int>(field)).trimmed();
+}
+
+WindowMessage pasteRefusedMessage(const QList<RefusedValue>& refused) {
+    constexpr int kNamed = 16;
+    QStringList lines{QStringLiteral("以下数值不合规则，未粘贴，其单元格保持原值：")};
+    for (const RefusedValue& v : refused.mid(0, kNamed))
+        lines << QStringLiteral("信道 %1  %2：%3").arg(v.channel).arg(columnName(v.field), v.value);
+    if (refused.size() > kNamed)
+        lines << QStringLiteral("……另有 %1 个数值未粘贴。").arg(refused.size() - kNamed);
+    return {lines.join(u'\n'), titles::kDataError, MessageIcon::Information};
+}
+
+WindowMessage lastChannelHoldsDataMessage() {
+    return {QStringLiteral("信道 16 已有数据，不能插入信道！"), titles::kDataError,
+            MessageIcon::Information};
 }
 
 WindowMessage noPortMessage(const QList<PortOpenFailure>& failures) {

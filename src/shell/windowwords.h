@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "channels/cellpaste.h"
 #include "channels/channeltable.h"
 #include "files/chirpcsv.h"
 #include "link/guardedjob.h"
@@ -87,6 +88,11 @@ WindowMessage noBackupFolderMessage();
 // Added to a failure that came after the first frame was sent.
 QString radioMayHaveChangedWords(const QString& backupPath);
 QString portCheckWords(const PortCheck& check);
+
+// The grid's edits: one message after a paste, naming each value that kept
+// its cell as it was; 插入信道 while channel 16 holds data.
+WindowMessage pasteRefusedMessage(const QList<RefusedValue>& refused);
+WindowMessage lastChannelHoldsDataMessage();
 
 // The channel card's PDF could not be written, and why.
 WindowMessage cardNotSavedMessage(const QString& path, const QString& why);

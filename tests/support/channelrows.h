@@ -17,3 +17,27 @@ inline zt41::ChannelRecord makeRow(const QString& no, const QStringList& six) {
 inline zt41::ChannelRecord makeRow(int no, const QStringList& six) {
     return makeRow(QString::number(no), six);
 }
+
+// Rows as "k=rf|rct|tf|tct|bt|pw", "~" for a null; rows not named hold empty texts.
+inline zt41::ChannelRows rowsFrom(const QStringList& spec, zt41::ChannelRows rows) {
+    for (const QString& line : spec) {
+        const int k = line.section(u'=', 0, 0).toInt();
+        const QStringList six = line.section(u'=', 1).split(u'|');
+        for (int f = 1; f < zt41::kFieldCount; ++f)
+            rows[k - 1].fields[f] =
+                six[f - 1] == u"~" ? zt41::FieldValue() : zt41::FieldValue(six[f - 1]);
+    }
+    return rows;
+}
+
+inline QStringList specOf(const zt41::ChannelRows& rows) {
+    QStringList out;
+    for (int r = 0; r < zt41::kChannelCount; ++r) {
+        QStringList six;
+        for (int f = 1; f < zt41::kFieldCount; ++f)
+            six << rows[r].fields[f].value_or(QStringLiteral("~"));
+        if (six.join(QString()) != QString())
+            out << QStringLiteral("%1=%2").arg(r + 1).arg(six.join(u'|'));
+    }
+    return out;
+}

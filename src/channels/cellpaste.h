@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "channelrecord.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace zt41 {
+
+// A cell of the grid: row 0..15, column = field position 0..6.
+struct GridCell {
+    int row = 0;
+    int column = 0;
+    auto operator<=>(const GridCell&) const = default;
+};
+
+// A pasted value a rule refused; its cell kept what it held.
+struct RefusedValue {
+    int channel = 0; // 1..16
+    Field field = Field::Rf;
+    QString value;
+    bool operator==(const RefusedValue&) const = default;
+};
+
+struct PasteResult {
+    ChannelRows rows{};
+    QList<RefusedValue> refused;
+};
+
+// Cells as spreadsheets put them on the clipboard: lines of tab-separated
+// values, a cell holding a tab, a line end or a quote written in quotes with
+// the quote doubled. A single line without a tab may also be comma-separated.
+QList<QStringList> parseCellBlock(const QString& text);
+// The bounding rectangle of `cells`, values as the grid shows them, in that
+// form; a cell inside it that is not among `cells` is empty.
+QString cellBlockText(const ChannelRows& rows, const QList<GridCell>& cells);
+
+// Puts one value into one field of a row by the rules a typed or picked value
+// follows: frequencies through the cell rule with its formatting, tones of
+// the tone set, on/off, H/L; a blank empties the field (an emptied receive
+// frequency empties the row). False, with the row as it was, when the value
+// does not pass. The channel number is never written.
+bool putValue(ChannelRecord& row, Field field, const QString& value);
+
+// Clipboard text pasted with the current cell `at`: a single value into a
+// selection of several cells fills each of them; anything else goes from `at`
+// rightwards and downwards, clipped at channel 16 and the last column. The
+// channel-number column is skipped.
+PasteResult pasteText(const ChannelRows& rows, const QString& text, GridCell at,
+                      const QList<GridCell>& selection);
+// Blanks put into each of `cells`.
+ChannelRows clearCells(const ChannelRows& rows, const QList<GridCell>& cells);
+
+} // namespace zt41
