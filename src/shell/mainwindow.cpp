@@ -152,7 +152,15 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     adjustSize();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // An edit still open ends now, while the window is whole, as leaving the
+    // cell would; afterwards nothing the children or the table say may reach
+    // a window that is half gone.
+    commitPendingEdit();
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
+    disconnect(&m_table, nullptr, this, nullptr);
+}
 
 void MainWindow::buildControls(QWidget* client) {
     auto* line = new QFrame(client);

@@ -3,12 +3,24 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace zt41 {
 
 namespace {
 bool g_exiting = false;
+// The window the user was typing in gets the keys back once the box is
+// closed, so Ctrl+Z or an arrow key right after it acts there; not every
+// desktop hands the focus back by itself.
+int execKeepingFocus(QDialog& box) {
+    const QPointer<QWidget> active = QApplication::activeWindow();
+    const int result = box.exec();
+    if (active && active->isVisible())
+        active->activateWindow();
+    return result;
+}
+
 } // namespace
 
 void MessageBoxes::closeAllForExit() {
@@ -39,7 +51,7 @@ void MessageBoxes::show(const QString& text, const QString& title, MessageIcon i
         break;
     }
     QMessageBox box(boxIcon, title, text, QMessageBox::Ok, m_parent);
-    box.exec();
+    execKeepingFocus(box);
 }
 
 bool MessageBoxes::ask(const QString& text, const QString& title) {
@@ -50,7 +62,7 @@ bool MessageBoxes::ask(const QString& text, const QString& title) {
     box.button(QMessageBox::Yes)->setText(QStringLiteral("是"));
     box.button(QMessageBox::No)->setText(QStringLiteral("否"));
     box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes && !g_exiting;
+    return execKeepingFocus(box) == QMessageBox::Yes && !g_exiting;
 }
 
 } // namespace zt41

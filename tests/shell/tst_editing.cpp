@@ -145,6 +145,7 @@ private Q_SLOTS:
     void emptyingTextsEmptyTheRow_data();
     void emptyingTextsEmptyTheRow();
     void openingACellIsNoEdit();
+    void windowGoesWithAnEditOpen();
     void nullRowShowsEmptyCells();
     void writeLeavesAnOpenEditAlone();
     void rejectedValueNeverGoesOut();
@@ -275,6 +276,17 @@ void TestEditing::openingACellIsNoEdit() {
     QCoreApplication::processEvents();
     QCOMPARE(w.fx.table->row(6).text(Field::Bt), QStringLiteral("on"));
     QCOMPARE(w.fx.table->row(6).text(Field::Pw), QStringLiteral("L"));
+}
+
+void TestEditing::windowGoesWithAnEditOpen() {
+    // The editor ends as the window goes: its rule's message finds no window
+    // to stand over, and the edit is stored as leaving the cell would.
+    Window w;
+    QVERIFY(w.start());
+    QVERIFY(typeIntoCell(w, 2, 1, QStringLiteral("600")));
+    w.window.reset();
+    QCOMPARE(w.fx.table->row(2).text(Field::Rf), QString());
+    QVERIFY(w.messages.shown.isEmpty());
 }
 
 void TestEditing::nullRowShowsEmptyCells() {
