@@ -48,6 +48,7 @@ private Q_SLOTS:
     void rejectsFilesThatAreNotChannelDatabases();
     void lockedFileIsNotWritable();
     void writeThatMissesItsRowFails();
+    void readOnlyNeverChangesTheFile();
 };
 
 void TestChannelTable::missingFileIsCreatedWithNumberedRows() {
@@ -259,6 +260,29 @@ void TestChannelTable::writeThatMissesItsRowFails() {
     QCOMPARE(fx.table->row(8).text(Field::Rf), QString());
     QCOMPARE(storedValue(fx.path(), QStringLiteral("SELECT count(*) FROM Chane WHERE rf <> ''")),
              QVariant(0));
+}
+
+void TestChannelTable::readOnlyNeverChangesTheFile() {
+    TableFixture fx;
+    ChannelTable reader;
+    // A missing file is not created.
+    QVERIFY(!reader.open(fx.path(), ChannelTable::Access::ReadOnly));
+    QCOMPARE(reader.openProblem(), ChannelTable::OpenProblem::Missing);
+    QVERIFY(!QFile::exists(fx.path()));
+    // A file the window holds, made read-only, is read; every write fails.
+    QVERIFY(fx.open());
+    fx.setRow(3, {"145.01250", "67.0", "145.01250", "67.0", "off", "H"});
+    QVERIFY(QFile::setPermissions(fx.path(), QFile::ReadOwner));
+    const QByteArray before = fileBytes(fx.path());
+    QVERIFY(reader.open(fx.path(), ChannelTable::Access::ReadOnly));
+    QCOMPARE(reader.rows(), fx.table->rows());
+    ChannelRows rows = reader.rows();
+    rows[0][Field::Rf] = QStringLiteral("146.00000");
+    QVERIFY(!reader.writeFieldsAt(3, {{Field::Pw, QStringLiteral("L")}}));
+    QVERIFY(!reader.replaceDataFields(rows));
+    QVERIFY(!reader.renumber());
+    QCOMPARE(fileBytes(fx.path()), before);
+    QVERIFY(ChannelTable::isSqliteFile(fx.path()));
 }
 
 QTEST_GUILESS_MAIN(TestChannelTable)

@@ -1025,5 +1025,21 @@ zt41-cli 命令 --help 说明各个命令；--version 显示版本。
         <comment>a CSV column</comment>
         <translation>位置</translation>
     </message>
+    <message>
+        <source>%1: the columns of table Chane are not no, rf, rct, tf, tct, bt, pw</source>
+        <translation>%1：Chane 表的列不是 no, rf, rct, tf, tct, bt, pw</translation>
+    </message>
+    <message>
+        <source>%1: a column of table Chane is numeric and changes the texts stored in it</source>
+        <translation>%1：Chane 表有一列是数值类型，会改变存入的文字</translation>
+    </message>
+    <message>
+        <source>%1: rows of table Chane share a rowid</source>
+        <translation>%1：Chane 表有行共用同一个 rowid</translation>
+    </message>
+    <message>
+        <source>%1: the database is damaged (%2)</source>
+        <translation>%1：数据库已损坏（%2）</translation>
+    </message>
 </context>
 </TS>
