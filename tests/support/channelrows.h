@@ -4,6 +4,7 @@
 #include "channels/channelrecord.h"
 
 #include <QStringList>
+#include <QTest>
 
 // A channel row from its number and its six data fields, rf to pw.
 inline zt41::ChannelRecord makeRow(const QString& no, const QStringList& six) {
@@ -41,3 +42,16 @@ inline QStringList specOf(const zt41::ChannelRows& rows) {
     }
     return out;
 }
+
+namespace zt41 {
+// Rows as a failing comparison prints them, in the notation of specOf.
+inline char* toString(const ChannelRows& rows) {
+    return QTest::toString(specOf(rows).join(QStringLiteral("  ")));
+}
+inline char* toString(const ChannelRecord& row) {
+    QStringList fields;
+    for (const FieldValue& f : row.fields)
+        fields << f.value_or(QStringLiteral("~"));
+    return QTest::toString(fields.join(u'|'));
+}
+} // namespace zt41
