@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <functional>
 
 namespace zt41 {
 
@@ -268,29 +269,18 @@ bool ChannelTable::writeFieldsAt(int row, const std::vector<std::pair<Field, QSt
 bool ChannelTable::store(int row, const std::vector<std::pair<Field, QString>>& changes) {
     if (!m_open || m_readOnly || changes.empty())
         return m_open && !m_readOnly;
-    QSqlDatabase db = connection(m_connection);
-    if (!db.transaction()) {
-        m_error = db.lastError().text();
-        Q_EMIT storeFailed(m_error);
-        return false;
-    }
-    QSqlQuery q(db);
-    for (const auto& [field, text] : changes) {
-        q.prepare(QStringLiteral("UPDATE Chane SET %1 = ? WHERE rowid = ?")
-                      .arg(QLatin1String(kFieldNames[static_cast<int>(field)])));
-        q.addBindValue(asText(text));
-        q.addBindValue(m_rowIds[row]);
-        if (!exactlyOneRow(q, m_error)) {
-            q.finish();
-            db.rollback();
-            reloadAfterFailure();
-            Q_EMIT storeFailed(m_error);
-            return false;
+    const bool stored = inTransaction([&](QSqlQuery& q) {
+        for (const auto& [field, text] : changes) {
+            q.prepare(QStringLiteral("UPDATE Chane SET %1 = ? WHERE rowid = ?")
+                          .arg(QLatin1String(kFieldNames[static_cast<int>(field)])));
+            q.addBindValue(asText(text));
+            q.addBindValue(m_rowIds[row]);
+            if (!exactlyOneRow(q, m_error))
+                return false;
         }
-    }
-    if (!db.commit()) {
-        m_error = db.lastError().text();
-        db.rollback();
+        return true;
+    });
+    if (!stored) {
         reloadAfterFailure();
         Q_EMIT storeFailed(m_error);
         return false;
@@ -305,30 +295,21 @@ bool ChannelTable::store(int row, const std::vector<std::pair<Field, QString>>& 
 bool ChannelTable::replaceDataFields(const ChannelRows& rows) {
     if (!m_open || m_readOnly)
         return false;
-    QSqlDatabase db = connection(m_connection);
-    if (!db.transaction()) {
-        m_error = db.lastError().text();
-        return false;
-    }
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral(
-        "UPDATE Chane SET rf = ?, rct = ?, tf = ?, tct = ?, bt = ?, pw = ? WHERE rowid = ?"));
-    for (int r = 0; r < kChannelCount; ++r) {
-        for (int f = 1; f < kFieldCount; ++f) {
-            const FieldValue& v = rows[r].fields[f];
-            q.addBindValue(v ? QVariant(asText(*v)) : QVariant(QMetaType(QMetaType::QString)));
+    const bool stored = inTransaction([&](QSqlQuery& q) {
+        q.prepare(QStringLiteral(
+            "UPDATE Chane SET rf = ?, rct = ?, tf = ?, tct = ?, bt = ?, pw = ? WHERE rowid = ?"));
+        for (int r = 0; r < kChannelCount; ++r) {
+            for (int f = 1; f < kFieldCount; ++f) {
+                const FieldValue& v = rows[r].fields[f];
+                q.addBindValue(v ? QVariant(asText(*v)) : QVariant(QMetaType(QMetaType::QString)));
+            }
+            q.addBindValue(m_rowIds[r]);
+            if (!exactlyOneRow(q, m_error))
+                return false;
         }
-        q.addBindValue(m_rowIds[r]);
-        if (!exactlyOneRow(q, m_error)) {
-            q.finish();
-            db.rollback();
-            reloadAfterFailure();
-            return false;
-        }
-    }
-    if (!db.commit()) {
-        m_error = db.lastError().text();
-        db.rollback();
+        return true;
+    });
+    if (!stored) {
         reloadAfterFailure();
         return false;
     }
@@ -340,6 +321,26 @@ bool ChannelTable::replaceDataFields(const ChannelRows& rows) {
     }
     Q_EMIT rowsReplaced();
     return true;
+}
+
+bool ChannelTable::inTransaction(const std::function<bool(QSqlQuery&)>& updates) {
+    QSqlDatabase db = connection(m_connection);
+    if (!db.transaction()) {
+        m_error = db.lastError().text();
+        return false;
+    }
+    bool done = false;
+    {
+        QSqlQuery q(db);
+        done = updates(q);
+        q.finish();
+    }
+    if (done && db.commit())
+        return true;
+    if (done)
+        m_error = db.lastError().text();
+    db.rollback();
+    return false;
 }
 
 } // namespace zt41
@@ -382,27 +383,18 @@ bool ChannelTable::numbersInOrder() const {
 bool ChannelTable::renumber() {
     if (!m_open || m_readOnly)
         return false;
-    QSqlDatabase db = connection(m_connection);
-    if (!db.transaction()) {
-        m_error = db.lastError().text();
-        return false;
-    }
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("UPDATE Chane SET no = ? WHERE rowid = ?"));
-    for (int r = 0; r < kChannelCount; ++r) {
-        q.addBindValue(QString::number(r + 1));
-        q.addBindValue(m_rowIds[r]);
-        if (!exactlyOneRow(q, m_error)) {
-            q.finish();
-            db.rollback();
-            return false;
+    const bool stored = inTransaction([&](QSqlQuery& q) {
+        q.prepare(QStringLiteral("UPDATE Chane SET no = ? WHERE rowid = ?"));
+        for (int r = 0; r < kChannelCount; ++r) {
+            q.addBindValue(QString::number(r + 1));
+            q.addBindValue(m_rowIds[r]);
+            if (!exactlyOneRow(q, m_error))
+                return false;
         }
-    }
-    if (!db.commit()) {
-        m_error = db.lastError().text();
-        db.rollback();
+        return true;
+    });
+    if (!stored)
         return false;
-    }
     for (int r = 0; r < kChannelCount; ++r)
         m_rows[r][Field::No] = QString::number(r + 1);
     Q_EMIT rowsReplaced();

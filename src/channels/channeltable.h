@@ -6,8 +6,11 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <utility>
 #include <vector>
+
+class QSqlQuery;
 
 namespace zt41 {
 
@@ -104,6 +107,9 @@ private:
     bool checkIntegrity();
     void reloadAfterFailure();
     bool store(int row, const std::vector<std::pair<Field, QString>>& changes);
+    // Runs `updates` in one transaction: committed when it gives true, rolled
+    // back otherwise; false, with errorString() saying why, when nothing was stored.
+    bool inTransaction(const std::function<bool(QSqlQuery&)>& updates);
     bool fail(const QString& reason, OpenProblem problem = OpenProblem::Other);
 
     QString m_connection;
