@@ -88,7 +88,7 @@ struct Rig : WindowRig {
     // The ready poll runs again, or has already heard the radio and stopped.
     bool pollRestored() const {
         return window->session().timer(SessionTimer::ReadyPoll)->isActive() ||
-               status() == QStringLiteral("对讲机就绪...");
+               status() == statusText(zt41::LinkStatus::Ready);
     }
 
     // The user opens the port dialog and takes COM1 again.
@@ -106,7 +106,7 @@ struct Rig : WindowRig {
     ChannelRows readIntoTable() {
         action("读信道")->trigger();
         const auto done = [this] {
-            return status() == QStringLiteral("读出信道数据完毕！");
+            return status() == statusText(zt41::LinkStatus::Read);
         };
         if (!QTest::qWaitFor(done, 10000))
             qWarning("the read did not end with its status");
@@ -215,7 +215,7 @@ void TestWindowFaults::radioFault() {
         // And a whole write now goes through.
         QVERIFY(rig.fx.table->replaceDataFields(rig.before));
         rig.action("写信道")->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(rig.status(), QStringLiteral("数据传送完毕..."), 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.status(), statusText(zt41::LinkStatus::Written), 15000);
         QVERIFY(rig.fx.table->replaceDataFields(radioRows()));
         QVERIFY(rig.waitReady());
         QCOMPARE(rig.readIntoTable(), rig.before);
@@ -229,7 +229,7 @@ void TestWindowFaults::radioAtHalfPaceStillReads() {
     QVERIFY(rig.start({QStringLiteral("--half-pace")}));
     QVERIFY(rig.waitReady());
     rig.action("读信道")->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(rig.status(), QStringLiteral("读出信道数据完毕！"), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.status(), statusText(zt41::LinkStatus::Read), 20000);
     QCOMPARE(rig.fx.table->rows(), withNumbersOf(radioRows(), rig.before));
     QCOMPARE(rig.messages.texts(), QStringList());
 }

@@ -4,6 +4,7 @@
 #include "channels/channeltable.h"
 #include "link/linksession.h"
 #include "shell/mainwindow.h"
+#include "shell/windowwords.h"
 #include "windowrig.h"
 
 #include <QAction>
@@ -35,10 +36,10 @@ void TestWindowRadio::writeThenReadBack() {
     const RecordingMessages& messages = rig.messages;
     window.setSquelchText(QStringLiteral("  6"));
     auto* status = window.findChild<QLabel*>(QStringLiteral("Label2"));
-    QTRY_COMPARE(status->text(), QStringLiteral("对讲机就绪..."));
+    QTRY_COMPARE(status->text(), statusText(zt41::LinkStatus::Ready));
 
     window.findChild<QAction*>(QStringLiteral("写信道"))->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(status->text(), QStringLiteral("数据传送完毕..."), 8000);
+    QTRY_COMPARE_WITH_TIMEOUT(status->text(), statusText(zt41::LinkStatus::Written), 8000);
 
     ChannelRows empty{};
     for (ChannelRecord& r : empty)
@@ -48,7 +49,7 @@ void TestWindowRadio::writeThenReadBack() {
     window.setSquelchText(QStringLiteral("1"));
 
     window.findChild<QAction*>(QStringLiteral("读信道"))->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(status->text(), QStringLiteral("读出信道数据完毕！"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(status->text(), statusText(zt41::LinkStatus::Read), 5000);
     QCOMPARE(messages.texts(), QStringList());
     QCOMPARE(fx.table->rows(), written);
     QVERIFY(window.session().timer(SessionTimer::ReadyPoll)->isActive());

@@ -6,6 +6,7 @@
 #include "files/channelfile.h"
 #include "shell/mainwindow.h"
 #include "shell/safeprogramming.h"
+#include "shell/windowwords.h"
 #include "windowrig.h"
 
 #include <QAction>
@@ -40,7 +41,7 @@ void TestWindowSafe::writeVerifyAndRestore() {
     MainWindow& window = *rig.window;
     const RecordingMessages& messages = rig.messages;
     auto* status = window.findChild<QLabel*>(QStringLiteral("Label2"));
-    QTRY_COMPARE(status->text(), QStringLiteral("对讲机就绪..."));
+    QTRY_COMPARE(status->text(), statusText(zt41::LinkStatus::Ready));
 
     window.findChild<QAction*>(QStringLiteral("写入并校验"))->trigger();
     QVERIFY(!window.findChild<QAction*>(QStringLiteral("读信道"))->isEnabled());

@@ -47,7 +47,7 @@ void TestWindowWrite::userWorksOnDuringAWrite() {
     MainWindow& window = *rig.window;
     QVERIFY(QTest::qWaitForWindowActive(&window));
     auto* status = window.findChild<QLabel*>(QStringLiteral("Label2"));
-    QTRY_COMPARE(status->text(), QStringLiteral("对讲机就绪..."));
+    QTRY_COMPARE(status->text(), statusText(zt41::LinkStatus::Ready));
 
     window.findChild<QAction*>(QStringLiteral("端口"))->trigger();
     QPointer<PortDialog> dialog = window.portDialog();
@@ -80,7 +80,7 @@ void TestWindowWrite::userWorksOnDuringAWrite() {
 
     QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("OKButton")), Qt::LeftButton);
     QVERIFY(dialog && dialog->isVisible());
-    QTRY_COMPARE_WITH_TIMEOUT(status->text(), QStringLiteral("数据传送完毕..."), 8000);
+    QTRY_COMPARE_WITH_TIMEOUT(status->text(), statusText(zt41::LinkStatus::Written), 8000);
     QCOMPARE(messages.texts(), (QStringList{fileBusyMessage().text, squelchRefusedMessage().text,
                                             portBusyMessage().text}));
     QCOMPARE(window.squelchText(), QStringLiteral("3"));
@@ -105,7 +105,7 @@ void TestWindowWrite::userWorksOnDuringAWrite() {
     messages.onShow = nullptr;
     QTRY_VERIFY(window.findChild<QAction*>(QStringLiteral("读信道"))->isEnabled());
     window.findChild<QAction*>(QStringLiteral("读信道"))->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(status->text(), QStringLiteral("读出信道数据完毕！"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(status->text(), statusText(zt41::LinkStatus::Read), 5000);
     QCOMPARE(fx.table->row(12).text(Field::Rf), QStringLiteral("435.50000"));
     QCOMPARE(fx.table->row(12).text(Field::Bt), QStringLiteral("off"));
     QCOMPARE(fx.table->row(0), shown[0]);

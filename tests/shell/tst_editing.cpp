@@ -330,7 +330,7 @@ void TestEditing::writeLeavesAnOpenEditAlone() {
     for (int k = 2; k <= 16; ++k)
         QCOMPARE(frame(w, k).left(2), QByteArray::number(k - 1).rightJustified(2, '0'));
     QVERIFY(w.messages.shown.isEmpty());
-    QCOMPARE(w.status(), QStringLiteral("数据传送完毕..."));
+    QCOMPARE(w.status(), statusText(zt41::LinkStatus::Written));
     // With the edit over, the grid shows the cursor the write left on row 1.
     QTRY_COMPARE(w.grid()->currentIndex().row(), 0);
 }
@@ -421,7 +421,7 @@ void TestEditing::portDialogLeavesATransferAlone() {
     QVERIFY(!w.window->session().timer(SessionTimer::ReadyPoll)->isActive());
     while (w.window->session().writer().isRunning())
         w.window->session().writer().tick();
-    QCOMPARE(w.status(), QStringLiteral("数据传送完毕..."));
+    QCOMPARE(w.status(), statusText(zt41::LinkStatus::Written));
     QCOMPARE(w.link.sends.size(), 17);
     QCOMPARE(w.link.sent().count('C'), 0);
 
@@ -445,7 +445,7 @@ void TestEditing::portChangedUnderAWriteIsNoSuccess() {
     QVERIFY(!w.window->session().writer().isRunning());
     QCOMPARE(w.messages.texts(),
              QStringList{messageFor({Transfer::Write, TransferOutcome::Kind::SendFailed, 1}).text});
-    QVERIFY(w.status() != QStringLiteral("数据传送完毕..."));
+    QVERIFY(w.status() != statusText(zt41::LinkStatus::Written));
     QCOMPARE(w.link.sends.size(), 5); // "A" and frames 1 to 4; nothing on the second port
 }
 

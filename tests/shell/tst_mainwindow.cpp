@@ -261,7 +261,7 @@ void TestMainWindow::startUp() {
     QCOMPARE(w.link.sent(), QByteArray("C"));
     w.link.deliver("C");
     w.window->session().poll().tick();
-    QCOMPARE(w.status(), QStringLiteral("对讲机就绪..."));
+    QCOMPARE(w.status(), statusText(zt41::LinkStatus::Ready));
     QVERIFY(!w.window->session().timer(SessionTimer::ReadyPoll)->isActive());
 }
 
@@ -368,11 +368,11 @@ void TestMainWindow::badDatabaseIsRefusedOrMended() {
 void TestMainWindow::statusClear() {
     Window w;
     QVERIFY(w.start());
-    w.find<QLabel>(QStringLiteral("Label2"))->setText(QStringLiteral("数据传送完毕..."));
+    w.find<QLabel>(QStringLiteral("Label2"))->setText(statusText(zt41::LinkStatus::Written));
     w.window->session().timer(SessionTimer::StatusClear)->start();
     for (int i = 0; i < 10; ++i)
         w.window->session().statusClear().tick();
-    QCOMPARE(w.status(), QStringLiteral("数据传送完毕..."));
+    QCOMPARE(w.status(), statusText(zt41::LinkStatus::Written));
     w.window->session().statusClear().tick();
     QCOMPARE(w.status(), QString());
     QVERIFY(!w.window->session().timer(SessionTimer::StatusClear)->isActive());
@@ -470,7 +470,7 @@ void TestMainWindow::lockDuringWrite() {
     Window w;
     QVERIFY(w.start());
     w.action(QStringLiteral("写信道"))->trigger();
-    QCOMPARE(w.status(), QStringLiteral("正在传送数据,,,,,,,"));
+    QCOMPARE(w.status(), statusText(zt41::LinkStatus::Writing));
     QVERIFY(!w.enabled(QStringLiteral("读信道")));
     QVERIFY(!w.enabled(QStringLiteral("退出")));
     QVERIFY(!w.enabled(QStringLiteral("帮助")));
@@ -482,7 +482,7 @@ void TestMainWindow::lockDuringWrite() {
     for (int i = 0; i < 17; ++i)
         w.window->session().writer().tick();
     QCOMPARE(w.link.sends.size(), 17);
-    QCOMPARE(w.status(), QStringLiteral("数据传送完毕..."));
+    QCOMPARE(w.status(), statusText(zt41::LinkStatus::Written));
     for (const char* name : {"读信道", "写信道", "退出", "帮助"})
         QVERIFY(w.enabled(QString::fromUtf8(name)));
     QVERIFY(!w.window->session().timer(SessionTimer::Write)->isActive());
@@ -506,7 +506,7 @@ void TestMainWindow::lockDuringRead() {
     w.window->readTick();
     QVERIFY(!w.window->session().reader().isReading());
     QCOMPARE(w.link.sent().right(1), QByteArray("5"));
-    QCOMPARE(w.status(), QStringLiteral("读出信道数据完毕！"));
+    QCOMPARE(w.status(), statusText(zt41::LinkStatus::Read));
     QCOMPARE(w.window->squelchText(), QStringLiteral("7"));
     QCOMPARE(w.grid()->model()->index(0, 1).data().toString(), QStringLiteral("440.00000"));
     for (const char* name : {"读信道", "写信道", "退出", "帮助"})

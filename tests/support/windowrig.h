@@ -6,6 +6,7 @@
 // radio takes over, recorded messages and scripted file dialogs.
 #include "link/portmap.h"
 #include "link/qserialportlink.h"
+#include "shell/windowwords.h"
 #include "simulatorprocess.h"
 #include "windowfixture.h"
 
@@ -49,6 +50,7 @@ struct WindowRig {
     QAction* action(const QString& name) const { return actionOf(*window, name); }
     QString status() const { return statusOf(*window); }
     bool waitReady(int ms = 10000) const {
-        return QTest::qWaitFor([this] { return status() == QStringLiteral("对讲机就绪..."); }, ms);
+        return QTest::qWaitFor([this] { return status() == statusText(zt41::LinkStatus::Ready); },
+                               ms);
     }
 };
