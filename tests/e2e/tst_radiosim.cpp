@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "channelrows.h"
 #include "link/channelframe.h"
+#include "radiostream.h"
 
 #include "serialclient.h"
 #include "simulatorprocess.h"
@@ -36,12 +37,7 @@ QByteArray programWrite() {
         {"438.50000", "88.5", "438.50000", "", "off", "H"},
         {"145.01250", "", "145.61250", "100.0", "off", "L"},
     };
-    QByteArray frames;
-    for (int k = 1; k <= kChannelCount; ++k)
-        frames += EncodeChannelFrame(k, QStringLiteral("6"),
-                                     makeRow(k, rows.value(k - 1, QStringList(6, QString()))))
-                      .toLatin1();
-    return frames;
+    return framesOf(rows, QStringLiteral("6"));
 }
 
 QByteArray emptyFrame(int firstTwoDigits) {

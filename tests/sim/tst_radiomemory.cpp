@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "channelrows.h"
 #include "memoryfile.h"
+#include "radiostream.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -19,11 +20,10 @@ RadioFrames programFrames() {
         {"145.01250", "", "145.61250", "100.0", "off", "L"},
         {"", "", "", "", "", ""},
     };
+    const QByteArray all = framesOf(rows, QStringLiteral("7"), true);
     RadioFrames frames;
-    for (int k = 1; k <= kChannelCount; ++k)
-        frames[k - 1] =
-            EncodeChannelFrame(k, QStringLiteral("7"), makeRow(k, rows[(k - 1) % rows.size()]))
-                .toLatin1();
+    for (int k = 0; k < kChannelCount; ++k)
+        frames[k] = all.mid(k * kFrameLength, kFrameLength);
     return frames;
 }
 
