@@ -74,6 +74,11 @@ QString Fleet::stepText(const RadioJob* job) {
     return RadioJob::stepName(job->step());
 }
 
+bool Fleet::settled(const RadioJob* job) {
+    // The last step is told once the result says how it ended.
+    return job->step() != RadioJob::Step::Done || job->isDone();
+}
+
 QString Fleet::progressLine(const RadioJob* job) const {
     QString line = job->port() + QStringLiteral(": ") + stepText(job);
     switch (job->step()) {
@@ -105,7 +110,7 @@ void Fleet::jobChanged(RadioJob* job) {
         // One line per step, not per frame: a log stays short.
         const size_t i = std::find(m_jobs.begin(), m_jobs.end(), job) - m_jobs.begin();
         const QString step = stepText(job);
-        if (m_lastStep[i] == step)
+        if (m_lastStep[i] == step || !settled(job))
             return;
         m_lastStep[i] = step;
         writeOut(job->port() + QStringLiteral(": ") + step + u'\n');

@@ -45,6 +45,7 @@ private:
     void draw();
     QString progressLine(const RadioJob* job) const;
     static QString stepText(const RadioJob* job);
+    static bool settled(const RadioJob* job);
     void printOutcomes();
     void printJson();
 

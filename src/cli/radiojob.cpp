@@ -100,6 +100,8 @@ void RadioJob::jobFinished() {
         m_result.message = m_interruption;
         break;
     }
+    m_done = true;
+    Q_EMIT changed();
     Q_EMIT finished();
 }
 

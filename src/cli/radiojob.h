@@ -42,7 +42,8 @@ public:
     Step step() const { return m_job->step(); }
     // Frames done in the running transfer, 0 to 16.
     int frame() const { return m_job->frame(); }
-    bool isDone() const { return m_job->isDone(); }
+    // The job has ended and its result is set.
+    bool isDone() const { return m_done; }
     const Result& result() const { return m_result; }
     // What the command did with the radio's answer afterwards failed (saving
     // what was read): the radio's outcome says so.
@@ -67,6 +68,7 @@ private:
     QSerialPortLink m_link;
     GuardedJob* m_job = nullptr;
     Result m_result;
+    bool m_done = false;
 };
 
 } // namespace zt41::cli
