@@ -170,7 +170,7 @@ void TestSheetEdits::edits() {
         }
     }
     QTEST(log, "log");
-    QTEST(specOf(table.rows()), "rows");
+    QTEST(notationOf(table.rows()), "rows");
     QTEST(squelch, "squelch");
 }
 

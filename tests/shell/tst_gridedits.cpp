@@ -40,7 +40,7 @@ void TestGridEdits::pasteThroughTheGrid_data() {
         << QStringList{};
     QTest::newRow("a rejected value")
         << "abc\t77.0" << 1 << 0 << QStringList{"1=|77.0||||"}
-        << QStringList{"以下数值不合规则，未粘贴，其单元格保持原值：\n信道 1  接收频率：abc"};
+        << QStringList{pasteRefusedMessage({{1, Field::Rf, "abc"}}).text};
 }
 
 void TestGridEdits::pasteThroughTheGrid() {
@@ -59,7 +59,7 @@ void TestGridEdits::pasteThroughTheGrid() {
     QFETCH(QString, clipboard);
     QApplication::clipboard()->setText(clipboard);
     QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
-    QTEST(specOf(w.fx.table->rows()), "rows");
+    QTEST(notationOf(w.fx.table->rows()), "rows");
     QTEST(w.messages.texts(), "messages");
     // Copy gives what the grid shows; Ctrl+Z takes the whole paste back.
     QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);

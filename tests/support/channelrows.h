@@ -20,8 +20,8 @@ inline zt41::ChannelRecord makeRow(int no, const QStringList& six) {
 }
 
 // Rows as "k=rf|rct|tf|tct|bt|pw", "~" for a null; rows not named hold empty texts.
-inline zt41::ChannelRows rowsFrom(const QStringList& spec, zt41::ChannelRows rows) {
-    for (const QString& line : spec) {
+inline zt41::ChannelRows rowsFrom(const QStringList& notation, zt41::ChannelRows rows) {
+    for (const QString& line : notation) {
         const int k = line.section(u'=', 0, 0).toInt();
         const QStringList six = line.section(u'=', 1).split(u'|');
         for (int f = 1; f < zt41::kFieldCount; ++f)
@@ -31,7 +31,7 @@ inline zt41::ChannelRows rowsFrom(const QStringList& spec, zt41::ChannelRows row
     return rows;
 }
 
-inline QStringList specOf(const zt41::ChannelRows& rows) {
+inline QStringList notationOf(const zt41::ChannelRows& rows) {
     QStringList out;
     for (int r = 0; r < zt41::kChannelCount; ++r) {
         QStringList six;
@@ -44,9 +44,9 @@ inline QStringList specOf(const zt41::ChannelRows& rows) {
 }
 
 namespace zt41 {
-// Rows as a failing comparison prints them, in the notation of specOf.
+// Rows as a failing comparison prints them, in the notation of rowsFrom.
 inline char* toString(const ChannelRows& rows) {
-    return QTest::toString(specOf(rows).join(QStringLiteral("  ")));
+    return QTest::toString(notationOf(rows).join(QStringLiteral("  ")));
 }
 inline char* toString(const ChannelRecord& row) {
     QStringList fields;
