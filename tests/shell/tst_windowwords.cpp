@@ -132,30 +132,25 @@ void TestWindowWords::messages_data() {
     row("working directory not taken", curDirMessage(), "Error", "ZT90", I::None);
     row("working directory not set back", setCurDirMessage(), "ERROR", "ZT90", I::None);
     using P = ChannelTable::OpenProblem;
-    const auto database = [](P problem, int rows = 0, const QString& detail = {}) {
-        return databaseRefusedMessage(problem, rows, detail);
+    // The database refused at start: the reason on a second line.
+    const auto database = [&](const char* name, P problem, const QString& why, int rows = 0,
+                              const QString& detail = {}) {
+        row(name, databaseRefusedMessage(problem, rows, detail),
+            QStringLiteral("数据库文件无法打开！\n") + why, system, I::Critical);
     };
-    const QString cannotOpen = QStringLiteral("数据库文件无法打开！\n");
-    row("database: not a file", database(P::NotAFile), cannotOpen + "不是普通文件", system,
-        I::Critical);
-    row("database: not SQLite", database(P::NotSqlite), cannotOpen + "不是 SQLite 数据库", system,
-        I::Critical);
-    row("database: read-only", database(P::ReadOnly), cannotOpen + "文件无法写入", system,
-        I::Critical);
-    row("database: damaged, SQLite's words", database(P::Damaged, 0, "page 3"),
-        cannotOpen + "文件已损坏（page 3）", system, I::Critical);
-    row("database: no table", database(P::NoTable), cannotOpen + "没有表 Chane", system,
-        I::Critical);
-    row("database: columns", database(P::Columns),
-        cannotOpen + "表 Chane 的列应为 no, rf, rct, tf, tct, bt, pw", system, I::Critical);
-    row("database: column types", database(P::ColumnTypes),
-        cannotOpen + "表 Chane 的列类型会改变存入的文字", system, I::Critical);
-    row("database: 18 rows", database(P::RowCount, 18),
-        cannotOpen + "表 Chane 有 18 行，应为 16 行", system, I::Critical);
-    row("database: shared rowids", database(P::SharedRowIds),
-        cannotOpen + "表 Chane 有行共用同一个 rowid", system, I::Critical);
-    row("database: other, the table's words", database(P::Other, 0, "disk I/O error"),
-        cannotOpen + "disk I/O error", system, I::Critical);
+    database("database: not a file", P::NotAFile, "不是普通文件");
+    database("database: not SQLite", P::NotSqlite, "不是 SQLite 数据库");
+    database("database: read-only", P::ReadOnly, "文件无法写入");
+    database("database: damaged, SQLite's words", P::Damaged, "文件已损坏（page 3）", 0, "page 3");
+    database("database: no table", P::NoTable, "没有表 Chane");
+    database("database: columns", P::Columns, "表 Chane 的列应为 no, rf, rct, tf, tct, bt, pw");
+    database("database: column types", P::ColumnTypes, "表 Chane 的列类型会改变存入的文字");
+    database("database: 18 rows", P::RowCount, "表 Chane 有 18 行，应为 16 行", 18);
+    database("database: shared rowids", P::SharedRowIds, "表 Chane 有行共用同一个 rowid");
+    database("database: other, the table's words", P::Other, "disk I/O error", 0, "disk I/O error");
+    row("a paste that kept a cell", pasteRefusedMessage({{1, Field::Rf, "abc"}}),
+        "以下数值不合规则，未粘贴，其单元格保持原值：\n信道 1  接收频率：abc", dataError,
+        I::Information);
     row("database held by another copy", databaseInUseMessage(),
         "数据库文件无法打开！\n本程序的另一个副本正在使用该数据库。", system, I::Critical);
     const ChirpWarning far{2, 1, QStringLiteral("Frequency"), ChirpWarningKind::OutOfRange,
