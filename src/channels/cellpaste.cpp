@@ -98,6 +98,8 @@ QString cellBlockText(const ChannelRows& rows, const QList<GridCell>& cells) {
 }
 
 bool putValue(ChannelRecord& row, Field field, const QString& value) {
+    if (value.size() > kMaxCellText)
+        return false;
     const QString text = value.trimmed();
     const int column = static_cast<int>(field);
     switch (field) {
@@ -144,8 +146,10 @@ PasteResult pasteText(const ChannelRows& rows, const QString& text, GridCell at,
                       const QList<GridCell>& selection) {
     PasteResult out{rows, {}};
     const QList<QStringList> block = parseCellBlock(text);
-    if (block.isEmpty())
+    if (block.isEmpty()) {
+        out.nothingToPaste = true;
         return out;
+    }
     QList<std::pair<GridCell, QString>> puts;
     if (block.size() == 1 && block.first().size() == 1 && selection.size() > 1) {
         for (const GridCell& cell : selection)
@@ -156,14 +160,17 @@ PasteResult pasteText(const ChannelRows& rows, const QString& text, GridCell at,
         for (int r = 0; r < block.size() && at.row + r < kChannelCount; ++r)
             for (int c = 0; c < block[r].size() && at.column + c < kFieldCount; ++c)
                 puts.append({{at.row + r, at.column + c}, block[r][c]});
+        out.linesLeftOut = std::max(0, int(block.size()) - (kChannelCount - at.row));
     }
     for (const auto& [cell, value] : puts) {
         if (cell.column <= 0 || cell.row < 0 || cell.row >= kChannelCount)
             continue;
         const Field field = static_cast<Field>(cell.column);
         if (!putValue(out.rows[cell.row], field, value))
-            out.refused.append({cell.row + 1, field, value});
+            out.refused.append({cell.row + 1, field, value, rows[cell.row][field], {}});
     }
+    for (RefusedValue& v : out.refused)
+        v.now = out.rows[v.channel - 1][v.field];
     return out;
 }
 

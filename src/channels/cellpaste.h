@@ -16,17 +16,26 @@ struct GridCell {
     auto operator<=>(const GridCell&) const = default;
 };
 
-// A pasted value a rule refused; its cell kept what it held.
+// No cell holds a longer text: a longer pasted value is refused as it stands.
+constexpr int kMaxCellText = 64;
+
+// A pasted value a rule refused. Its cell kept what it held, unless another
+// value of the paste changed it (a receive frequency fills the transmit one).
 struct RefusedValue {
     int channel = 0; // 1..16
     Field field = Field::Rf;
     QString value;
+    FieldValue before; // the cell before the paste
+    FieldValue now;    // and after it
+    bool cellChanged() const { return before != now; }
     bool operator==(const RefusedValue&) const = default;
 };
 
 struct PasteResult {
     ChannelRows rows{};
     QList<RefusedValue> refused;
+    int linesLeftOut = 0;        // lines below channel 16
+    bool nothingToPaste = false; // no text the grid could take
 };
 
 // Cells as spreadsheets put them on the clipboard: lines of tab-separated

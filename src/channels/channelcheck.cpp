@@ -6,15 +6,13 @@
 #include "squelch.h"
 #include "tones.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace zt41 {
 
 namespace {
-
-bool isBlank(const FieldValue& v) {
-    return !v || v->trimmed().isEmpty();
-}
 
 // The count in `unit`s that a value travels as, or nothing when it has finer digits.
 std::optional<qint64> wholeCount(double value, double unitsPerOne) {
@@ -26,8 +24,15 @@ std::optional<qint64> wholeCount(double value, double unitsPerOne) {
 
 } // namespace
 
+bool isNoValue(const FieldValue& value) {
+    if (!value)
+        return true;
+    const QString text = value->trimmed();
+    return text.isEmpty() || text == u"Null";
+}
+
 std::optional<CheckReason> frequencyProblem(const FieldValue& value) {
-    if (isBlank(value))
+    if (isNoValue(value))
         return std::nullopt;
     const QString text = value->trimmed();
     if (!isPlainNumber(text))
@@ -46,12 +51,14 @@ std::optional<CheckReason> frequencyProblem(const FieldValue& value) {
 }
 
 std::optional<CheckReason> toneProblem(const FieldValue& value) {
-    if (isBlank(value))
+    if (isNoValue(value))
         return std::nullopt;
     const QString text = value->trimmed();
     if (!isPlainNumber(text))
         return CheckReason::NotANumber;
     const std::optional<qint64> tenths = wholeCount(numericValue(text), 10);
+    if (tenths == 0) // travels as no tone, as the frame's "0000" reads back
+        return std::nullopt;
     if (!tenths || !toneSet().contains(formatTone(static_cast<double>(*tenths) / 10)))
         return CheckReason::NotATone;
     return std::nullopt;
@@ -74,10 +81,10 @@ QList<ChannelFinding> checkRow(int channel, const ChannelRecord& row) {
     note(Field::Tct, toneProblem(row[Field::Tct]));
     // Shift and power as the pickers write them; a blank reads as off and H.
     const FieldValue& bt = row[Field::Bt];
-    if (!isBlank(bt) && *bt != u"on" && *bt != u"off")
+    if (!isNoValue(bt) && *bt != u"on" && *bt != u"off")
         note(Field::Bt, CheckReason::NotAChoice);
     const QString pw = row.text(Field::Pw).trimmed();
-    if (!pw.isEmpty() && pw != u"H" && pw != u"L")
+    if (!isNoValue(pw) && pw != u"H" && pw != u"L")
         note(Field::Pw, CheckReason::NotAChoice);
     return out;
 }
@@ -88,6 +95,20 @@ QList<ChannelFinding> checkChannelSet(const QString& squelch, const ChannelRows&
         out.append({0, Field::No, squelch, CheckReason::SquelchLevel});
     for (int k = 1; k <= kChannelCount; ++k)
         out += checkRow(k, rows[k - 1]);
+    return out;
+}
+
+QList<ChannelFinding> refusals(const QList<ChannelFinding>& findings) {
+    QList<ChannelFinding> out;
+    std::copy_if(findings.begin(), findings.end(), std::back_inserter(out),
+                 [](const ChannelFinding& f) { return f.refuses(); });
+    return out;
+}
+
+QList<ChannelFinding> warnings(const QList<ChannelFinding>& findings) {
+    QList<ChannelFinding> out;
+    std::copy_if(findings.begin(), findings.end(), std::back_inserter(out),
+                 [](const ChannelFinding& f) { return !f.refuses(); });
     return out;
 }
 

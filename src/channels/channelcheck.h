@@ -10,14 +10,17 @@
 
 namespace zt41 {
 
-// Why a value may not go to the radio as it stands. The rules are those of
-// the window's own editing: a frequency as the cell rule leaves it, a tone of
-// the tone set, the picker's words for shift and power, a squelch level the
-// squelch check accepts, and each row in its own place.
+// Why a value may not go to the radio as it stands, or is worth a word. What
+// the radio cannot take, or would take wrongly, is refused: a frequency
+// outside 130..500 MHz or finer than its 10 Hz, a text that is no number, a
+// tone off the tone set, words the pickers never write, a squelch level the
+// squelch check refuses, a row out of its place. A frequency off the 5 and
+// 6.25 kHz steps travels exactly and is only named: a radio that held it must
+// get it back from its backup.
 enum class CheckReason {
     NotANumber,    // a frequency or tone that is not a plain number
     OutOfRange,    // a frequency outside 130..500 MHz
-    OffStep,       // a frequency on neither the 5 kHz nor the 6.25 kHz steps
+    OffStep,       // a frequency on neither the 5 kHz nor the 6.25 kHz steps: a warning
     FinerThan10Hz, // a frequency with digits the radio cannot hold
     NotATone,      // not one of the radio's 39 CTCSS tones
     NotAChoice,    // a shift other than on/off, a power other than H/L
@@ -32,7 +35,12 @@ struct ChannelFinding {
     QString value; // as it stands, "(null)" never: a null field breaks no rule
     CheckReason reason = CheckReason::NotANumber;
     bool operator==(const ChannelFinding&) const = default;
+    // A refusal keeps the set from the radio; anything else is a warning.
+    bool refuses() const { return reason != CheckReason::OffStep; }
 };
+
+// "Null" (the channel file's database null), empty text and blanks: no value.
+bool isNoValue(const FieldValue& value);
 
 std::optional<CheckReason> frequencyProblem(const FieldValue& value);
 std::optional<CheckReason> toneProblem(const FieldValue& value);
@@ -42,5 +50,9 @@ std::optional<CheckReason> toneProblem(const FieldValue& value);
 QList<ChannelFinding> checkRow(int channel, const ChannelRecord& row);
 // The rules on the squelch level and all 16 rows, in channel order.
 QList<ChannelFinding> checkChannelSet(const QString& squelch, const ChannelRows& rows);
+// May this go to the radio: the findings that refuse it. What the user needs
+// to know: the ones that do not.
+QList<ChannelFinding> refusals(const QList<ChannelFinding>& findings);
+QList<ChannelFinding> warnings(const QList<ChannelFinding>& findings);
 
 } // namespace zt41

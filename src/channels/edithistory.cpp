@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "edithistory.h"
 
+#include "channelcheck.h"
 #include "channeltable.h"
 #include "rowoperations.h"
 
@@ -67,9 +68,14 @@ void EditHistory::push(EditStep step, Kind kind) {
 }
 
 EditHistory::Outcome EditHistory::store(const ChannelRows& rows, bool writing) {
-    const int changing = rowsChanged(m_table.rows(), rows);
+    const ChannelRows now = m_table.rows();
+    const int changing = rowsChanged(now, rows);
     if (writing && changing > 1)
         return Outcome::Refused;
+    if (writing)
+        for (int k = 1; k <= kChannelCount; ++k)
+            if (rows[k - 1] != now[k - 1] && !refusals(checkRow(k, rows[k - 1])).isEmpty())
+                return Outcome::BreaksRule;
     if (changing > 0 && !m_table.replaceDataFields(rows))
         return Outcome::NotStored;
     return changing > 0 ? Outcome::Done : Outcome::Nothing;
@@ -99,7 +105,7 @@ EditHistory::Outcome EditHistory::move(QList<EditStep>& from, QList<EditStep>& t
     for (const CellChange& c : step.cells)
         rows[c.row][c.field] = undoing ? c.before : c.after;
     const Outcome stored = store(rows, writing);
-    if (stored == Outcome::Refused || stored == Outcome::NotStored)
+    if (stored != Outcome::Done && stored != Outcome::Nothing)
         return stored;
     if (step.squelchChanged) {
         m_applying = true;

@@ -47,6 +47,7 @@ public:
         Done,
         Nothing,   // nothing to undo or redo, or nothing would change
         Refused,   // a write runs and more than one row would change
+        BreaksRule, // a write runs and the row would hold what a write refuses
         NotStored, // the database refused; nothing changed
     };
 
@@ -86,7 +87,8 @@ public:
 
     // While a write runs (`writing`), a change of more than one row is
     // refused, so that the radio never gets frames from two tables; a change
-    // of one row goes out with the frames still to come, as a typed edit does.
+    // of one row goes out with the frames still to come, as a typed edit does,
+    // if the row then passes the rules a write holds its rows to.
     Outcome undo(bool writing);
     Outcome redo(bool writing);
     // Stores new rows (a paste, a row operation) as one step.

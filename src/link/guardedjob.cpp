@@ -3,6 +3,7 @@
 
 #include "linksession.h"
 #include "readypoll.h"
+#include "writetransfer.h"
 
 #include <QDateTime>
 #include <QTimer>
@@ -29,6 +30,10 @@ GuardedJob::GuardedJob(SerialLink& link, const QString& port, Options options, Q
 
 GuardedJob::~GuardedJob() {
     m_session->stopAll();
+}
+
+WriteRules GuardedJob::writeRules() const {
+    return m_options.restoring ? WriteRules::FramesOnly : WriteRules::Editing;
 }
 
 void GuardedJob::setStep(Step step) {
@@ -98,7 +103,7 @@ void GuardedJob::afterReady() {
     setStep(m_afterReady);
     if (m_step == Step::Writing) {
         m_sentWrite = true;
-        m_session->write();
+        m_session->write(writeRules());
     } else {
         m_session->read();
         m_session->readTick(); // "5" now, not a tick of Timer4 later
@@ -136,7 +141,7 @@ void GuardedJob::continueAfter(Step ended) {
         m_result.backupPath = *path;
         setStep(Step::Writing);
         m_sentWrite = true;
-        m_session->write();
+        m_session->write(writeRules());
         return;
     }
     case Step::Writing:

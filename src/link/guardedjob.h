@@ -16,6 +16,7 @@
 namespace zt41 {
 
 class LinkSession;
+enum class WriteRules;
 
 // One radio on one port, from the radio's "C" to the end: read it; or keep
 // what it holds as a backup, write, read it back and compare field by field;
@@ -44,6 +45,9 @@ public:
         ChannelSet toSend;                 // Write and Verify
         std::optional<BackupStore> backup; // Write: where the backup goes, or none
         bool verify = true;                // Write
+        // Write: a backup goes back as the radio held it, whatever the editing
+        // rules think of its values; a table is held to them.
+        bool restoring = false;
         int readyWaitMs = 3000;            // how long to wait for the radio's "C"
     };
 
@@ -84,6 +88,7 @@ Q_SIGNALS:
 
 private:
     void setStep(Step step);
+    WriteRules writeRules() const;
     void waitForRadio();
     void radioReady(bool ready);
     void afterReady();

@@ -80,10 +80,10 @@ void LinkSession::stopAll() {
             t->stop();
 }
 
-void LinkSession::write() {
+void LinkSession::write(WriteRules rules) {
     if (m_transfer == Transfer::Read)
         return;
-    m_write->command();
+    m_write->command(rules);
 }
 
 void LinkSession::read() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "sessionhost.h"
+#include "writetransfer.h"
 
 #include <QObject>
 
@@ -18,6 +19,7 @@ class RowStore;
 class SerialLink;
 class StatusClear;
 class WriteTransfer;
+
 
 // Everything that happens on one port: the ready poll, the write, the read
 // and the status clear, with the four timers that drive them (Timer1 300 ms
@@ -52,7 +54,7 @@ public:
 
     // The commands. A write while a read holds the port, or a read while a
     // write does, is ignored.
-    void write();
+    void write(WriteRules rules = WriteRules::Editing);
     void read();
     // The tick of Timer4: sends "5"; the read then goes on as input arrives.
     void readTick();

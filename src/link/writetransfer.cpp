@@ -18,7 +18,7 @@ TransferOutcome writeOutcome(TransferOutcome::Kind kind, int frame = 0,
 
 } // namespace
 
-void WriteTransfer::command() {
+void WriteTransfer::command(WriteRules rules) {
     if (m_running)
         return;
     if (!m_link.isOpen()) {
@@ -26,7 +26,7 @@ void WriteTransfer::command() {
         m_host.startTimer(SessionTimer::ReadyPoll);
         return;
     }
-    if (refuseRowsThatCannotTravel())
+    if (refuseRowsThatCannotTravel(rules))
         return;
 
     m_host.stopTimer(SessionTimer::ReadyPoll);
@@ -44,7 +44,7 @@ void WriteTransfer::command() {
     m_host.setStatus(LinkStatus::Writing);
 }
 
-bool WriteTransfer::refuseRowsThatCannotTravel() {
+bool WriteTransfer::refuseRowsThatCannotTravel(WriteRules rules) {
     for (int r = 0; r < kChannelCount; ++r) {
         ChannelRecord row = m_rows.row(r);
         if (r == 0)
@@ -52,7 +52,9 @@ bool WriteTransfer::refuseRowsThatCannotTravel() {
         FrameProblem problem = frameProblem(r + 1, row);
         // A value the editing rules refuse (a file's 600.00000, a tone off the
         // set, a row out of its place) is no more sent than one no frame holds.
-        if (problem == FrameProblem::None && !checkRow(r + 1, row).isEmpty())
+        // An off-step frequency travels exactly and goes out.
+        if (problem == FrameProblem::None && rules == WriteRules::Editing &&
+            !refusals(checkRow(r + 1, row)).isEmpty())
             problem = FrameProblem::BreaksRule;
         if (problem != FrameProblem::None) {
             m_host.report(writeOutcome(TransferOutcome::Kind::RowCannotTravel, r + 1, problem));

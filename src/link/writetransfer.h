@@ -8,6 +8,10 @@ class SerialLink;
 class SessionHost;
 struct TransferOutcome;
 
+// What a write holds its rows to: the rules of the window's editing, or, for
+// a radio's own backup going back into it, only what a frame can carry.
+enum class WriteRules { Editing, FramesOnly };
+
 // Copies the squelch level and the 16 rows into the radio: "A" at the
 // command, then one frame per tick of Timer1 (300 ms), frame k from row k.
 class WriteTransfer {
@@ -23,7 +27,7 @@ public:
 
     // The write command. A command while a write runs is ignored: a second
     // "A" in the middle of the frames would garble the radio's memory.
-    void command();
+    void command(WriteRules rules = WriteRules::Editing);
     // One tick of Timer1.
     void tick();
 
@@ -32,7 +36,7 @@ public:
     int step() const { return m_step; }
 
 private:
-    bool refuseRowsThatCannotTravel();
+    bool refuseRowsThatCannotTravel(WriteRules rules);
     void finish();
     void fail(const TransferOutcome& outcome);
 

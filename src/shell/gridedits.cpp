@@ -126,8 +126,11 @@ bool GridEdits::tell(EditHistory::Outcome outcome) {
     using Outcome = EditHistory::Outcome;
     if (outcome == Outcome::Done || outcome == Outcome::Nothing)
         return true;
-    // Refused: frames of two tables would go out.
-    const WindowMessage m = outcome == Outcome::Refused ? fileBusyMessage() : storeFailedMessage();
+    // Refused: frames of two tables would go out; BreaksRule: a value the
+    // write would never send would reach a frame still to come.
+    const WindowMessage m = outcome == Outcome::Refused      ? fileBusyMessage()
+                            : outcome == Outcome::BreaksRule ? outOfRangeMessage()
+                                                             : storeFailedMessage();
     m_parts.messages.show(m.text, m.title, m.icon);
     return false;
 }
@@ -178,8 +181,9 @@ void GridEdits::paste() {
         return;
     const PasteResult result = pasteText(m_parts.table.rows(), QApplication::clipboard()->text(),
                                          {current.row(), current.column()}, selectedCells());
-    if (store(result.rows) && !result.refused.isEmpty())
-        m_parts.messages.show(pasteRefusedMessage(result.refused));
+    if (store(result.rows) &&
+        (!result.refused.isEmpty() || result.linesLeftOut > 0 || result.nothingToPaste))
+        m_parts.messages.show(pasteRefusedMessage(result));
 }
 
 void GridEdits::rowOperation(RowOperation op) {

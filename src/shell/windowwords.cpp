@@ -10,6 +10,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <utility>
 
 namespace zt41 {
@@ -206,10 +207,38 @@ WindowMessage noBackupFolderMessage() {
             MessageIcon::Information};
 }
 
-WindowMessage radioMatchesMessage(bool wrote) {
-    return {wrote ? QStringLiteral("写入并校验完毕：对讲机中的信道与表格一致。")
-                  : QStringLiteral("对讲机中的信道与表格一致。"),
+static QString columnName(Field field) {
+    return ChannelGridModel::captions().value(static_cast<int>(field)).trimmed();
+}
+
+WindowMessage radioMatchesMessage(bool wrote, const QList<ChannelFinding>& warned) {
+    return {(wrote ? QStringLiteral("写入并校验完毕：对讲机中的信道与表格一致。")
+                   : QStringLiteral("对讲机中的信道与表格一致。")) +
+                warnedValuesWords(warned),
             titles::kSystem, MessageIcon::Information};
+}
+
+QString warnedValuesWords(const QList<ChannelFinding>& warned) {
+    if (warned.isEmpty())
+        return QString();
+    QStringList lines{QStringLiteral("\n以下频率不在 5 kHz 或 6.25 kHz 步进上，按原值写入：")};
+    for (const ChannelFinding& f : warned)
+        lines << QStringLiteral("信道 %1  %2：%3").arg(f.channel).arg(columnName(f.field), f.value);
+    return lines.join(u'\n');
+}
+
+QString restoreQuestion(const QDateTime& time, const QString& port) {
+    return QStringLiteral("将 %1 的备份写入 %2 上的对讲机？\n对讲机中现有的信道将被替换。")
+        .arg(time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), port);
+}
+
+QString loadBackupQuestion(const QDateTime& time) {
+    return QStringLiteral("用 %1 的备份替换表格中的信道？").arg(
+        time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+}
+
+QString closeDuringWriteQuestion() {
+    return QStringLiteral("正在写入对讲机。现在关闭，对讲机将只保留部分信道。\n仍要关闭吗？");
 }
 
 QString radioMayHaveChangedWords(const QString& backupPath) {
@@ -229,17 +258,35 @@ WindowMessage sysInfoMissingMessage() {
     return {QStringLiteral("此时系统信息不可用"), titles::kApplication, MessageIcon::None};
 }
 
-static QString columnName(Field field) {
-    return ChannelGridModel::captions().value(static_cast<int>(field)).trimmed();
-}
-
-WindowMessage pasteRefusedMessage(const QList<RefusedValue>& refused) {
+WindowMessage pasteRefusedMessage(const PasteResult& result) {
     constexpr int kNamed = 16;
-    QStringList lines{QStringLiteral("以下数值不合规则，未粘贴，其单元格保持原值：")};
-    for (const RefusedValue& v : refused.mid(0, kNamed))
-        lines << QStringLiteral("信道 %1  %2：%3").arg(v.channel).arg(columnName(v.field), v.value);
+    constexpr int kShown = 24; // characters of a value too long for any cell
+    if (result.nothingToPaste)
+        return {QStringLiteral("剪贴板中没有可以粘贴的文字。"), titles::kDataError,
+                MessageIcon::Information};
+    const QList<RefusedValue>& refused = result.refused;
+    const bool allKept = std::all_of(refused.begin(), refused.end(),
+                                     [](const RefusedValue& v) { return !v.cellChanged(); });
+    QStringList lines;
+    if (!refused.isEmpty())
+        lines << (allKept ? QStringLiteral("以下数值不合规则，未粘贴，其单元格保持原值：")
+                          : QStringLiteral("以下数值不合规则，未粘贴："));
+    for (const RefusedValue& v : refused.mid(0, kNamed)) {
+        QString line = QStringLiteral("信道 %1  %2：").arg(v.channel).arg(columnName(v.field));
+        if (v.value.size() > kMaxCellText)
+            line += QStringLiteral("%1……（共 %2 个字符，太长）").arg(v.value.left(kShown)).arg(
+                v.value.size());
+        else
+            line += v.value;
+        if (!allKept)
+            line += v.cellChanged() ? QStringLiteral("（单元格现为“%1”）").arg(v.now.value_or(QString()))
+                                    : QStringLiteral("（单元格保持原值）");
+        lines << line;
+    }
     if (refused.size() > kNamed)
         lines << QStringLiteral("……另有 %1 个数值未粘贴。").arg(refused.size() - kNamed);
+    if (result.linesLeftOut > 0)
+        lines << QStringLiteral("另有 %1 行超出信道 16，未粘贴。").arg(result.linesLeftOut);
     return {lines.join(u'\n'), titles::kDataError, MessageIcon::Information};
 }
 

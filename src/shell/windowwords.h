@@ -2,11 +2,13 @@
 #pragma once
 
 #include "channels/cellpaste.h"
+#include "channels/channelcheck.h"
 #include "channels/channeltable.h"
 #include "files/chirpcsv.h"
 #include "link/guardedjob.h"
 #include "messagesink.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 
@@ -82,8 +84,17 @@ QString jobStepWords(GuardedJob::Step step);
 QString frameFieldWords(FrameField field);
 QString jobFailureWords(const GuardedJob::Result& result);
 WindowMessage jobFailedMessage(const GuardedJob::Result& result);
-// The radio holds what was written (`wrote`), or what the table holds.
-WindowMessage radioMatchesMessage(bool wrote);
+// The radio holds what was written (`wrote`), or what the table holds; the
+// values that went out with a warning are named.
+WindowMessage radioMatchesMessage(bool wrote, const QList<ChannelFinding>& warned = {});
+// The lines naming values written with a warning (off the steps); empty for none.
+QString warnedValuesWords(const QList<ChannelFinding>& warned);
+// Asked before a backup (taken at `time`) goes into the radio on `port`.
+QString restoreQuestion(const QDateTime& time, const QString& port);
+// Asked before a backup replaces a table that holds something else.
+QString loadBackupQuestion(const QDateTime& time);
+// Asked when the window is closed while a 工具 command writes the radio.
+QString closeDuringWriteQuestion();
 WindowMessage noBackupFolderMessage();
 // Added to a failure that came after the first frame was sent.
 QString radioMayHaveChangedWords(const QString& backupPath);
@@ -91,7 +102,7 @@ QString portCheckWords(const PortCheck& check);
 
 // The grid's edits: one message after a paste, naming each value that kept
 // its cell as it was; 插入信道 while channel 16 holds data.
-WindowMessage pasteRefusedMessage(const QList<RefusedValue>& refused);
+WindowMessage pasteRefusedMessage(const PasteResult& result);
 WindowMessage lastChannelHoldsDataMessage();
 
 // The channel card's PDF could not be written, and why.

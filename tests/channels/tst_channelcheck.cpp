@@ -32,9 +32,14 @@ void TestChannelCheck::findings_data() {
     row("a transmit frequency alone, as an out-of-range receive one leaves it", "3", Field::Rf, "",
         -1);
     row("no receive frequency: the cell rule's empty channel", "3", Field::Rf, "0", -1);
+    row("a file's database null, in a frequency", "3", Field::Rf, "Null", -1);
+    row("a file's database null, in a tone", "3", Field::Tct, "Null", -1);
+    row("a file's database null, in the power", "3", Field::Pw, "Null", -1);
+    row("a file's empty frequency", "3", Field::Tf, ".00000", -1);
+    row("a tone of 0, which travels as none", "3", Field::Rct, "0", -1);
     row("600 MHz", "3", Field::Rf, "600.00000", int(R::OutOfRange));
     row("1e300 MHz", "3", Field::Tf, "1e300", int(R::OutOfRange));
-    row("off every step", "3", Field::Rf, "146.52130", int(R::OffStep));
+    row("off every step: a warning only", "3", Field::Rf, "146.52130", int(R::OffStep));
     row("finer than 10 Hz", "3", Field::Tf, "145.0125001", int(R::FinerThan10Hz));
     row("letters", "3", Field::Rf, "abc", int(R::NotANumber));
     row("a number and more", "3", Field::Tf, "145abc", int(R::NotANumber));
@@ -63,7 +68,11 @@ void TestChannelCheck::findings() {
         expected = {{0, Field::No, squelch, CheckReason::SquelchLevel}};
     else if (reason >= 0)
         expected = {{3, Field(field), value, CheckReason(reason)}};
-    QCOMPARE(checkChannelSet(squelch, rows), expected);
+    const QList<ChannelFinding> found = checkChannelSet(squelch, rows);
+    QCOMPARE(found, expected);
+    // Only a value the frame carries exactly is let through with a warning.
+    QCOMPARE(refusals(found).isEmpty(), reason < 0 || reason == int(CheckReason::OffStep));
+    QCOMPARE(warnings(found).size() + refusals(found).size(), found.size());
 }
 
 QTEST_APPLESS_MAIN(TestChannelCheck)

@@ -24,7 +24,7 @@ QList<GridCell> cellsOf(const QStringList& words) {
 }
 
 QString word(EditHistory::Outcome o) {
-    static const QStringList words{"done", "nothing", "refused", "notstored"};
+    static const QStringList words{"done", "nothing", "refused", "breaksrule", "notstored"};
     return words[static_cast<int>(o)];
 }
 
@@ -56,7 +56,7 @@ void TestSheetEdits::edits_data() {
         << QStringList{"paste 0 1 "
                        "145.0125\t67\t145.0125\t\"88.5\"\tON\tl\r\n438.5\t\t\t\toff\th\r\n",
                        "paste 2 0 9,145.0125,67.0", "paste 15 5 on\tH\tx\nL"}
-        << QStringList{"done", "done", "done"}
+        << QStringList{"done", "done", "done left 1"}
         << QStringList{"1=145.01250|67.0|145.01250|88.5|on|L", "2=438.50000||||off|H",
                        "3=145.01250|67.0|145.01250||off|H", "16=||||on|H"}
         << "3";
@@ -87,6 +87,19 @@ void TestSheetEdits::edits_data() {
         << QStringList{"write", "paste 0 1 146\n147", "clear 0,5", "undo", "insert 0", "sort"}
         << QStringList{"refused", "done", "done", "refused@0", "nothing"}
         << QStringList{"1=" + full, "2=" + other} << "3";
+    QTest::newRow("during a write an undo or redo that brings back a refused value is refused")
+        << QStringList{"5=600.00000|67.0|600.00000|67.0|off|H"}
+        << QStringList{"paste 4 1 145", "write", "undo", "paste 4 1 146", "undo", "undo"}
+        << QStringList{"done", "breaksrule", "done", "done", "breaksrule"}
+        << QStringList{"5=145.00000|67.0|145.00000|67.0|off|H"} << "3";
+    QTest::newRow("a cell a rule changed is told; too long, below 16 and nothing are named")
+        << QStringList{}
+        << QStringList{"paste 14 1 145\t\t600\n146\n147\n148",
+                       "paste 0 1 " + QString(kMaxCellText + 1, u'1'), "paste 0 1 "}
+        << QStringList{"done 15:3:600=145.00000 left 2",
+                       "nothing 1:1:" + QString(kMaxCellText + 1, u'1'), "nothing empty"}
+        << QStringList{"15=145.00000||145.00000||off|H", "16=146.00000||146.00000||off|H"}
+        << "3";
     QTest::newRow("a read is one step with its squelch level")
         << QStringList{"1=" + full}
         << QStringList{"read 7 1=~|~|~|~|~|~ 2=" + other, "undo", "redo", "write", "undo"}
@@ -165,7 +178,12 @@ void TestSheetEdits::edits() {
         if (result) {
             QStringList out{word(history.replaceRows(result->rows, writing))};
             for (const RefusedValue& v : result->refused)
-                out << QStringLiteral("%1:%2:%3").arg(v.channel).arg(int(v.field)).arg(v.value);
+                out << QStringLiteral("%1:%2:%3").arg(v.channel).arg(int(v.field)).arg(v.value) +
+                           (v.cellChanged() ? u'=' + v.now.value_or("~") : QString());
+            if (result->linesLeftOut > 0)
+                out << QStringLiteral("left %1").arg(result->linesLeftOut);
+            if (result->nothingToPaste)
+                out << QStringLiteral("empty");
             log << out.join(u' ');
         }
     }

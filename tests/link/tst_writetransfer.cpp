@@ -32,6 +32,8 @@ struct WriteBench : SessionBench {
 
 } // namespace
 
+Q_DECLARE_METATYPE(zt41::WriteRules)
+
 class TestWriteTransfer : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -201,37 +203,46 @@ void TestWriteTransfer::rowThatCannotTravelRefusesTheWrite_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("field");
     QTest::addColumn<QString>("value");
-    QTest::addColumn<FrameProblem>("problem");
-    QTest::newRow("negative receive count")
-        << 3 << int(Field::Rf) << "20.0" << FrameProblem::ReceiveFrequency;
-    QTest::newRow("nine-digit transmit count")
-        << 15 << int(Field::Tf) << "1000" << FrameProblem::TransmitFrequency;
-    QTest::newRow("five-digit tone count")
-        << 0 << int(Field::Rct) << "1000.0" << FrameProblem::ReceiveTone;
-    QTest::newRow("empty channel number")
-        << 7 << int(Field::No) << "" << FrameProblem::ChannelNumber;
+    QTest::addColumn<WriteRules>("rules");
+    QTest::addColumn<FrameProblem>("problem"); // None: the write goes out
+    const auto row = [](const char* name, int r, Field f, const char* v, WriteRules rules,
+                        FrameProblem p) { QTest::newRow(name) << r << int(f) << v << rules << p; };
+    using P = FrameProblem;
+    const WriteRules table = WriteRules::Editing, backup = WriteRules::FramesOnly;
+    row("negative receive count", 3, Field::Rf, "20.0", table, P::ReceiveFrequency);
+    row("nine-digit transmit count", 15, Field::Tf, "1000", table, P::TransmitFrequency);
+    row("five-digit tone count", 0, Field::Rct, "1000.0", table, P::ReceiveTone);
+    row("empty channel number", 7, Field::No, "", table, P::ChannelNumber);
     // A channel file loaded with what typing never leaves in a cell.
-    QTest::newRow("600 MHz fits a frame, the cell rule refuses it")
-        << 4 << int(Field::Rf) << "600.00000" << FrameProblem::BreaksRule;
-    QTest::newRow("off every step")
-        << 9 << int(Field::Tf) << "146.52130" << FrameProblem::BreaksRule;
-    QTest::newRow("a tone off the set")
-        << 1 << int(Field::Tct) << "77.7" << FrameProblem::BreaksRule;
-    QTest::newRow("a row out of its place")
-        << 5 << int(Field::No) << "9" << FrameProblem::BreaksRule;
+    row("600 MHz fits a frame, the cell rule refuses it", 4, Field::Rf, "600.00000", table,
+        P::BreaksRule);
+    row("a tone off the set", 1, Field::Tct, "77.7", table, P::BreaksRule);
+    row("a row out of its place", 5, Field::No, "9", table, P::BreaksRule);
+    row("off every step, the frame carries it exactly", 9, Field::Tf, "146.52130", table, P::None);
+    row("a file's database null", 6, Field::Rct, "Null", table, P::None);
+    // What a radio held goes back into it whatever the editing rules say.
+    row("600 MHz from a radio's backup", 4, Field::Rf, "600.00000", backup, P::None);
+    row("a count no frame holds, even from a backup", 15, Field::Tf, "1000", backup,
+        P::TransmitFrequency);
 }
 
 void TestWriteTransfer::rowThatCannotTravelRefusesTheWrite() {
     QFETCH(int, row);
     QFETCH(int, field);
     QFETCH(QString, value);
+    QFETCH(WriteRules, rules);
     QFETCH(FrameProblem, problem);
     WriteBench b;
     QVERIFY(b.start());
     b.fx.table->setCurrentRow(row);
     QVERIFY(b.fx.table->writeField(static_cast<Field>(field), value));
     b.fx.table->setCurrentRow(2);
-    b.session->write();
+    b.session->write(rules);
+    if (problem == FrameProblem::None) {
+        QVERIFY(b.write().isRunning());
+        QVERIFY(b.outcomes.isEmpty());
+        return;
+    }
     QVERIFY(!b.write().isRunning());
     QVERIFY(b.link.sends.isEmpty());
     const TransferOutcome refused{Transfer::Write, Kind::RowCannotTravel, row + 1, problem};
