@@ -40,7 +40,7 @@ void TestGridEdits::pasteThroughTheGrid_data() {
         << QStringList{};
     QTest::newRow("a rejected value")
         << "abc\t77.0" << 1 << 0 << QStringList{"1=|77.0||||"}
-        << QStringList{pasteRefusedMessage({{1, Field::Rf, "abc"}}).text};
+        << QStringList{pasteRefusedMessage({{}, {{1, Field::Rf, "abc", {}, {}}}}).text};
 }
 
 void TestGridEdits::pasteThroughTheGrid() {

@@ -148,9 +148,25 @@ void TestWindowWords::messages_data() {
     database("database: 18 rows", P::RowCount, "表 Chane 有 18 行，应为 16 行", 18);
     database("database: shared rowids", P::SharedRowIds, "表 Chane 有行共用同一个 rowid");
     database("database: other, the table's words", P::Other, "disk I/O error", 0, "disk I/O error");
-    row("a paste that kept a cell", pasteRefusedMessage({{1, Field::Rf, "abc"}}),
+    row("a paste that kept a cell", pasteRefusedMessage({{}, {{1, Field::Rf, "abc", {}, {}}}}),
         "以下数值不合规则，未粘贴，其单元格保持原值：\n信道 1  接收频率：abc", dataError,
         I::Information);
+    row("a paste: a cell a rule changed, a value too long, lines below channel 16",
+        pasteRefusedMessage({{},
+                             {{15, Field::Tf, "600", QString(), QStringLiteral("145.00000")},
+                              {16, Field::Rf, QString(70, u'9'), QString(), QString()}},
+                             2}),
+        "以下数值不合规则，未粘贴：\n信道 15  发送频率：600（单元格现为“145.00000”）\n"
+        "信道 16  接收频率：999999999999999999999999……（共 70 个字符，太长）（单元格保持原值）\n"
+        "另有 2 行超出信道 16，未粘贴。",
+        dataError, I::Information);
+    row("a paste with nothing to take", pasteRefusedMessage({{}, {}, 0, true}),
+        "剪贴板中没有可以粘贴的文字。", dataError, I::Information);
+    row("a write with a value off the steps, checked",
+        radioMatchesMessage(true, {{3, Field::Rf, "146.52130", CheckReason::OffStep}}),
+        "写入并校验完毕：对讲机中的信道与表格一致。\n以下频率不在 5 kHz 或 6.25 kHz "
+        "步进上，按原值写入：\n信道 3  接收频率：146.52130",
+        system, I::Information);
     row("database held by another copy", databaseInUseMessage(),
         "数据库文件无法打开！\n本程序的另一个副本正在使用该数据库。", system, I::Critical);
     const ChirpWarning far{2, 1, QStringLiteral("Frequency"), ChirpWarningKind::OutOfRange,
