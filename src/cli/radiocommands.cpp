@@ -323,15 +323,28 @@ int radioCommand(const QString& command, const QStringList& arguments) {
             complain(error);
             return kBadInput;
         }
-        // What the window would not send, the tool does not send either.
-        const QList<ChannelFinding> findings = checkChannelSet(set->squelch, set->rows);
-        if (!findings.isEmpty()) {
-            for (const ChannelFinding& f : findings)
+        // One of our own backups goes back as the radio held it. Anything
+        // else: what the window would not send, the tool does not send
+        // either; verify sends nothing and refuses nothing.
+        const std::optional<BackupStore> store = BackupStore::standard();
+        options.restoring = command == u"write" && store && store->entryAt(files.first());
+        const QList<ChannelFinding> findings = options.restoring
+                                                   ? QList<ChannelFinding>{}
+                                                   : checkChannelSet(set->squelch, set->rows);
+        const QList<ChannelFinding> refused =
+            command == u"write" ? refusals(findings) : QList<ChannelFinding>{};
+        if (!refused.isEmpty()) {
+            for (const ChannelFinding& f : refused)
                 complain(Words::tr("%1: %2").arg(files.first(), findingLine(f)));
             complain(Words::tr("%1: nothing was sent").arg(files.first()));
             if (parser.isSet(kJson))
-                printFindingsJson(command, kBadInput, warnings, findings);
+                printFindingsJson(command, kBadInput, warnings, refused);
             return kBadInput;
+        }
+        for (const ChannelFinding& f : findings) {
+            warnings << Words::tr("%1: %2").arg(files.first(), findingLine(f));
+            if (!parser.isSet(kJson))
+                complain(warnings.last());
         }
         options.toSend = *set;
         options.operation =

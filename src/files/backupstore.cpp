@@ -58,22 +58,31 @@ std::optional<QString> BackupStore::add(const QString& port, const QString& sque
     return path;
 }
 
-QList<BackupEntry> BackupStore::list() const {
+std::optional<BackupEntry> BackupStore::entryAt(const QString& path) const {
     static const QRegularExpression name(
         QStringLiteral("^(\\d{8}-\\d{6}-\\d{3})-(.+?)(?:-\\d+)?\\.doc$"));
+    const QFileInfo file(path);
+    const QString folder = QFileInfo(m_folder).canonicalFilePath();
+    if (!file.isFile() || folder.isEmpty() || file.canonicalPath() != folder)
+        return std::nullopt;
+    const QRegularExpressionMatch m = name.match(file.fileName());
+    if (!m.hasMatch())
+        return std::nullopt;
+    const ChannelFileRead read = readChannelFile(file.filePath());
+    if (read.error != ChannelFileError::None)
+        return std::nullopt;
+    return BackupEntry{QDateTime::fromString(m.captured(1), kStampFormat), m.captured(2),
+                       file.filePath(), read.contents.squelch,
+                       read.contents.rows[0].text(Field::Rf)};
+}
+
+QList<BackupEntry> BackupStore::list() const {
     QList<BackupEntry> out;
     const QFileInfoList files =
         QDir(m_folder).entryInfoList({QStringLiteral("*.doc")}, QDir::Files);
-    for (const QFileInfo& file : files) {
-        const QRegularExpressionMatch m = name.match(file.fileName());
-        if (!m.hasMatch())
-            continue;
-        const ChannelFileRead read = readChannelFile(file.filePath());
-        if (read.error != ChannelFileError::None)
-            continue;
-        out.append({QDateTime::fromString(m.captured(1), kStampFormat), m.captured(2),
-                    file.filePath(), read.contents.squelch, read.contents.rows[0].text(Field::Rf)});
-    }
+    for (const QFileInfo& file : files)
+        if (const std::optional<BackupEntry> entry = entryAt(file.filePath()))
+            out.append(*entry);
     std::sort(out.begin(), out.end(), [](const BackupEntry& a, const BackupEntry& b) {
         return a.time != b.time ? a.time > b.time : a.path > b.path;
     });

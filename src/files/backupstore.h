@@ -41,6 +41,9 @@ public:
                                const QDateTime& time) const;
     // Every backup that loads, newest first.
     QList<BackupEntry> list() const;
+    // The backup at `path` when it is one of this store's (named as the store
+    // names them, in its folder, and loads); nothing otherwise.
+    std::optional<BackupEntry> entryAt(const QString& path) const;
 
     // "/dev/serial/by-id/usb-x" gives "dev-serial-by-id-usb-x".
     static QString portTag(const QString& port);
