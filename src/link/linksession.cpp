@@ -31,12 +31,16 @@ LinkSession::LinkSession(SerialLink& link, RowStore& rows, QObject* parent)
     connect(&m_link, &SerialLink::linkLost, this, &LinkSession::linkLost);
 }
 
+void LinkSession::reopenWhenBack() {
+    if (m_link.mayComeBack())
+        m_poll->reopenWhenBack();
+}
+
 void LinkSession::linkLost() {
     // The same port opens again when its device comes back; the poll then
     // asks for the radio. A transfer under way fails by itself and restarts
     // the poll at its end.
-    if (m_link.mayComeBack())
-        m_poll->reopenWhenBack();
+    reopenWhenBack();
     if (isBusy())
         return;
     setStatus(LinkStatus::Empty);

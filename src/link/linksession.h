@@ -20,7 +20,6 @@ class SerialLink;
 class StatusClear;
 class WriteTransfer;
 
-
 // Everything that happens on one port: the ready poll, the write, the read
 // and the status clear, with the four timers that drive them (Timer1 300 ms
 // precise, Timer2 60 ms, Timer3 100 ms, Timer4 100 ms single tick). Front ends
@@ -49,6 +48,9 @@ public:
     // Starts the poll with a tick at once rather than a period later, for a
     // front end that wants the radio's answer as soon as it can have it.
     void startPollNow();
+    // The port, let go of for a while, is to be opened again as soon as its
+    // device is there, as after a cable pulled while idle.
+    void reopenWhenBack();
     // Stops all four timers, for a front end that is going away.
     void stopAll();
 

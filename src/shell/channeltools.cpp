@@ -81,7 +81,7 @@ bool ChannelTools::exportPdf(const QString& path) {
 void ChannelTools::fillFrom(const Service& service) {
     m_window.commitPendingEdit();
     if (m_window.transferRunning()) {
-        m_window.messages().show(portBusyMessage());
+        m_window.messages().show(fileBusyMessage());
         return;
     }
     if (!confirm(QStringLiteral("用%1的前 16 个信道替换全部信道，静噪级别设为 3？")

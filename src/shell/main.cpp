@@ -155,7 +155,7 @@ int main(int argc, char* argv[]) {
         ending = true;
         MessageBoxes::closeAllForExit();
         if (window)
-            window->close();
+            window->closeNow();
         // Ends every event loop now running (the read) and, for a signal taken
         // while the window was still starting, the main loop as soon as it begins.
         QCoreApplication::quit();

@@ -285,6 +285,8 @@ void MainWindow::wireSession() {
 
 void MainWindow::lockFor(Transfer transfer) {
     // A transfer locks the other transfer's command, Exit and Help; its own command stays.
+    // The 工具 commands that talk to the radio wait too.
+    m_safe->setEnabled(transfer == Transfer::None);
     m_readAction->setEnabled(transfer != Transfer::Write);
     m_writeAction->setEnabled(transfer != Transfer::Read);
     m_exitAction->setEnabled(transfer == Transfer::None);
@@ -527,7 +529,18 @@ void MainWindow::openPortDialog() {
     m_portDialog->show();
 }
 
+void MainWindow::closeNow() {
+    m_closeWithoutQuestions = true;
+    close();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // A 工具 write cut short leaves the radio with part of the table: only on purpose.
+    if (!m_closeWithoutQuestions && !m_closing && m_safe->isWriting() &&
+        !m_messages->ask(closeDuringWriteQuestion(), titles::kSystem)) {
+        event->ignore();
+        return;
+    }
     // An edit still open is stored and checked before the window goes.
     commitPendingEdit();
     showDueMessages();

@@ -95,6 +95,9 @@ public:
     void holdLinkForTool(bool held);
     void showStatusText(const QString& text) { setStatus(text); }
 
+    // Closes the window without a question, for a signal to the process.
+    void closeNow();
+
     static QString caption() { return QStringLiteral("ZT41 [版本 A " ZT41_VERSION "]"); }
 
 protected:
@@ -145,6 +148,7 @@ private:
     // check has accepted it, so a tick never sees a level about to be replaced.
     QString m_squelchValue;
     bool m_closing = false;
+    bool m_closeWithoutQuestions = false;
     QTableView* m_grid = nullptr;
     QLabel* m_status = nullptr;
     QComboBox* m_squelch = nullptr;

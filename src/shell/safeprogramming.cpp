@@ -13,6 +13,7 @@
 #include "messagesink.h"
 #include "windowwords.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -63,7 +64,15 @@ void ListWindow::setRows(const QList<QStringList>& rows) {
 QPushButton* ListWindow::addButton(const QString& name, const QString& text) {
     auto* button = new QPushButton(text, this);
     button->setObjectName(name);
+    button->setAutoDefault(false);
     m_buttons->addWidget(button);
+    return button;
+}
+
+QPushButton* ListWindow::addCloseButton() {
+    QPushButton* button = addButton(QStringLiteral("关闭"), QStringLiteral("关闭"));
+    button->setDefault(true);
+    connect(button, &QPushButton::clicked, this, &QWidget::close);
     return button;
 }
 
@@ -118,15 +127,18 @@ void SafeProgramming::verifyRadio() {
 }
 
 void SafeProgramming::run(GuardedJob::Operation operation, const ChannelSet& set, Purpose purpose) {
-    if (m_window.transferRunning() || m_check) {
-        m_messages.show(portBusyMessage());
+    // Ignored, as a second 写信道 is: its menu is disabled meanwhile.
+    if (m_window.transferRunning() || m_check)
         return;
-    }
-    // The rows go out as a write sends them: what it would refuse, this refuses too.
+    const bool restoring = purpose == Purpose::Restore;
+    // A backup goes back as the radio held it; the table's rows go out as a
+    // write sends them: what it would refuse, this refuses too.
+    const QList<ChannelFinding> findings =
+        restoring ? QList<ChannelFinding>{} : checkChannelSet(set.squelch, set.rows);
     if (operation == GuardedJob::Operation::Write) {
         for (int k = 1; k <= kChannelCount; ++k) {
-            if (frameProblem(k, set.rows[k - 1]) != FrameProblem::None ||
-                !checkRow(k, set.rows[k - 1]).isEmpty()) {
+            const bool refused = !restoring && !refusals(checkRow(k, set.rows[k - 1])).isEmpty();
+            if (frameProblem(k, set.rows[k - 1]) != FrameProblem::None || refused) {
                 if (purpose == Purpose::WriteAndVerify)
                     m_table.setCurrentRow(k - 1);
                 m_messages.show(outOfRangeMessage());
@@ -134,10 +146,13 @@ void SafeProgramming::run(GuardedJob::Operation operation, const ChannelSet& set
             }
         }
     }
+    // A write names what went out off the steps; a check, what a write would refuse.
+    m_warned = operation == GuardedJob::Operation::Write ? warnings(findings) : refusals(findings);
     GuardedJob::Options options;
     options.operation = operation;
     options.toSend = set;
     options.verify = true;
+    options.restoring = restoring;
     if (operation == GuardedJob::Operation::Write) {
         options.backup = BackupStore::standard();
         if (!options.backup) {
@@ -151,6 +166,10 @@ void SafeProgramming::run(GuardedJob::Operation operation, const ChannelSet& set
     connect(m_job, &GuardedJob::changed, this, &SafeProgramming::progress);
     connect(m_job, &GuardedJob::finished, this, &SafeProgramming::ended, Qt::QueuedConnection);
     m_job->start();
+}
+
+bool SafeProgramming::isWriting() const {
+    return m_job && m_job->step() == GuardedJob::Step::Writing;
 }
 
 void SafeProgramming::progress() {
@@ -173,16 +192,18 @@ void SafeProgramming::ended() {
     m_job = nullptr;
     m_window.showStatusText(QString());
     m_window.holdLinkForTool(false);
+    if (!r.backupPath.isEmpty() && m_backups)
+        fillBackups(); // the backup just kept belongs in the open list
     const bool wrote = m_purpose != Purpose::Verify;
     if (r.ok()) {
-        m_messages.show(radioMatchesMessage(wrote));
+        m_messages.show(radioMatchesMessage(wrote, m_warned));
         return;
     }
     if (r.failure == GuardedJob::Failure::Differences) {
         showDifferences(r, wrote && !r.backupPath.isEmpty());
         return;
     }
-    if (changed && !r.backupPath.isEmpty() && m_purpose != Purpose::Restore) {
+    if (changed && !r.backupPath.isEmpty()) {
         offerRestore(jobFailureWords(r) + radioMayHaveChangedWords(r.backupPath), r.backupPath);
         return;
     }
@@ -197,6 +218,7 @@ void SafeProgramming::showDifferences(const GuardedJob::Result& r, bool restorab
                                  : QStringLiteral("备份"));
     if (!r.backupPath.isEmpty())
         intro += QStringLiteral("\n写入前的备份：") + r.backupPath;
+    intro += warnedValuesWords(m_warned, m_purpose != Purpose::Verify);
     auto* w = new ListWindow(QStringLiteral("校验结果"), QStringLiteral("校验结果"), intro,
                              {QStringLiteral("信道"), QStringLiteral("项目"),
                               QStringLiteral("表格中"), QStringLiteral("对讲机中")},
@@ -215,8 +237,7 @@ void SafeProgramming::showDifferences(const GuardedJob::Result& r, bool restorab
                     restore(path);
                 });
     }
-    connect(w->addButton(QStringLiteral("关闭"), QStringLiteral("关闭")), &QPushButton::clicked, w,
-            &QWidget::close);
+    w->addCloseButton();
     w->show();
 }
 
@@ -227,17 +248,27 @@ void SafeProgramming::offerRestore(const QString& text, const QString& backupPat
                 w->close();
                 restore(backupPath);
             });
-    connect(w->addButton(QStringLiteral("关闭"), QStringLiteral("关闭")), &QPushButton::clicked, w,
-            &QWidget::close);
+    w->addCloseButton();
     w->show();
 }
 
+// When and where a backup was kept, for the questions before it is used.
+static QDateTime backupTime(const QString& path) {
+    const std::optional<BackupStore> store = BackupStore::standard();
+    const std::optional<BackupEntry> entry = store ? store->entryAt(path) : std::nullopt;
+    return entry ? entry->time : QFileInfo(path).lastModified();
+}
+
 void SafeProgramming::restore(const QString& backupPath) {
+    if (m_window.transferRunning() || m_check)
+        return;
     const ChannelFileRead read = readChannelFile(backupPath);
     if (read.error != ChannelFileError::None) {
         m_messages.show(fileReadErrorMessage());
         return;
     }
+    if (!m_messages.ask(restoreQuestion(backupTime(backupPath), portName()), titles::kSystem))
+        return;
     ChannelSet set{read.contents.squelch, read.contents.rows};
     for (int k = 1; k <= kChannelCount; ++k)
         set.rows[k - 1][Field::No] = QString::number(k);
@@ -251,21 +282,18 @@ void SafeProgramming::showBackups() {
         return;
     }
     const std::optional<BackupStore> store = BackupStore::standard();
-    const QList<BackupEntry> list = store ? store->list() : QList<BackupEntry>{};
     m_backups = new ListWindow(
         QStringLiteral("备份与恢复"), QStringLiteral("备份与恢复"),
         QStringLiteral("写入前保存的对讲机信道（%1）：").arg(store ? store->folder() : QString()),
         {QStringLiteral("时间"), QStringLiteral("端口"), QStringLiteral("静噪"),
          QStringLiteral("信道 1 接收频率")},
         &m_window);
-    QList<QStringList> rows;
-    for (const BackupEntry& e : list)
-        rows << QStringList{e.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), e.port,
-                            e.squelch, e.firstReceive};
-    m_backups->setRows(rows);
-    const auto chosen = [this, list]() -> QString {
-        const int row = m_backups ? m_backups->table()->currentRow() : -1;
-        return row >= 0 && row < list.size() ? list[row].path : QString();
+    fillBackups();
+    // The backup on the chosen row, found by its path: the list may be filled anew.
+    const auto chosen = [this]() -> QString {
+        const QTableWidgetItem* item =
+            m_backups ? m_backups->table()->item(m_backups->table()->currentRow(), 0) : nullptr;
+        return item ? item->data(Qt::UserRole).toString() : QString();
     };
     connect(m_backups->addButton(QStringLiteral("载入表格"), QStringLiteral("载入表格")),
             &QPushButton::clicked, this, [this, chosen] {
@@ -277,17 +305,39 @@ void SafeProgramming::showBackups() {
                 if (const QString path = chosen(); !path.isEmpty())
                     restore(path);
             });
-    connect(m_backups->addButton(QStringLiteral("关闭"), QStringLiteral("关闭")),
-            &QPushButton::clicked, m_backups.data(), &QWidget::close);
+    m_backups->addCloseButton();
     m_backups->show();
+}
+
+void SafeProgramming::fillBackups() {
+    const std::optional<BackupStore> store = BackupStore::standard();
+    const QList<BackupEntry> list = store ? store->list() : QList<BackupEntry>{};
+    QList<QStringList> rows;
+    for (const BackupEntry& e : list)
+        rows << QStringList{e.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), e.port,
+                            e.squelch, e.firstReceive};
+    m_backups->setRows(rows);
+    for (int r = 0; r < list.size(); ++r)
+        m_backups->table()->item(r, 0)->setData(Qt::UserRole, list[r].path);
 }
 
 void SafeProgramming::loadBackup(const QString& path) {
     // Replaces the table as 打开 does: never into a running transfer.
     if (m_window.transferRunning()) {
-        m_messages.show(portBusyMessage());
+        m_messages.show(fileBusyMessage());
         return;
     }
+    const ChannelFileRead read = readChannelFile(path);
+    if (read.error != ChannelFileError::None) {
+        m_messages.show(fileReadErrorMessage());
+        return;
+    }
+    // Nothing to lose when the table holds the backup already.
+    const bool same = compareInFrameForm(read.contents.squelch, read.contents.rows,
+                                         m_window.squelchText(), m_table.rows())
+                          .isEmpty();
+    if (!same && !m_messages.ask(loadBackupQuestion(backupTime(path)), titles::kSystem))
+        return;
     const EditHistory::Step step(m_window.history());
     const QString squelch = loadTableFromFile(m_table, path);
     if (squelch.isNull()) {
@@ -298,18 +348,15 @@ void SafeProgramming::loadBackup(const QString& path) {
 }
 
 void SafeProgramming::showConnectionCheck() {
-    if (m_window.transferRunning() || m_check) {
-        m_messages.show(portBusyMessage());
+    if (m_window.transferRunning() || m_check)
         return;
-    }
     if (!m_connection) {
         m_connection = new ListWindow(QStringLiteral("连接诊断"), QStringLiteral("连接诊断"),
                                       QStringLiteral("正在检查..."),
                                       {QStringLiteral("端口"), QStringLiteral("结果")}, &m_window);
         connect(m_connection->addButton(QStringLiteral("重新检查"), QStringLiteral("重新检查")),
                 &QPushButton::clicked, this, &SafeProgramming::showConnectionCheck);
-        connect(m_connection->addButton(QStringLiteral("关闭"), QStringLiteral("关闭")),
-                &QPushButton::clicked, m_connection.data(), &QWidget::close);
+        m_connection->addCloseButton();
         m_connection->show();
     }
     // The window's own port is let go for the check, so that it is asked like the others.
@@ -326,8 +373,10 @@ void SafeProgramming::fillConnectionWindow() {
     const ConnectionReport report = m_check->report();
     m_check->deleteLater();
     m_check = nullptr;
-    if (m_reopenAfterCheck)
-        m_link.open();
+    // The port goes back to the window whatever the check met: a device gone
+    // meanwhile is opened again when it comes back, as after an unplug.
+    if (m_reopenAfterCheck && !m_link.open())
+        m_window.session().reopenWhenBack();
     m_window.holdLinkForTool(false);
     if (!m_connection)
         return;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "channels/channelcheck.h"
 #include "link/connectioncheck.h"
 #include "link/guardedjob.h"
 
@@ -31,7 +32,9 @@ public:
                const QStringList& heads, QWidget* parent);
     QTableWidget* table() const { return m_table; }
     void setRows(const QList<QStringList>& rows);
+    // Enter never presses one of these: it presses 关闭, the default button.
     QPushButton* addButton(const QString& name, const QString& text);
+    QPushButton* addCloseButton();
 
 private:
     QTableWidget* m_table;
@@ -58,6 +61,8 @@ public:
     void showConnectionCheck();
 
     bool isRunning() const { return m_job != nullptr; }
+    // A job is sending frames: the radio would keep only part of them.
+    bool isWriting() const;
     GuardedJob* job() const { return m_job; }
 
 private:
@@ -66,6 +71,7 @@ private:
     void progress();
     void ended();
     void showDifferences(const GuardedJob::Result& r, bool offerRestore);
+    void fillBackups();
     void offerRestore(const QString& text, const QString& backupPath);
     void restore(const QString& backupPath);
     void loadBackup(const QString& path);
@@ -82,6 +88,8 @@ private:
     QList<QAction*> m_actions;
     GuardedJob* m_job = nullptr;
     Purpose m_purpose = Purpose::Verify;
+    // What the running job's set holds that the user needs to know of.
+    QList<ChannelFinding> m_warned;
     QPointer<ListWindow> m_backups;
     QPointer<ListWindow> m_connection;
     ConnectionCheck* m_check = nullptr;

@@ -214,14 +214,16 @@ static QString columnName(Field field) {
 WindowMessage radioMatchesMessage(bool wrote, const QList<ChannelFinding>& warned) {
     return {(wrote ? QStringLiteral("写入并校验完毕：对讲机中的信道与表格一致。")
                    : QStringLiteral("对讲机中的信道与表格一致。")) +
-                warnedValuesWords(warned),
+                warnedValuesWords(warned, wrote),
             titles::kSystem, MessageIcon::Information};
 }
 
-QString warnedValuesWords(const QList<ChannelFinding>& warned) {
+QString warnedValuesWords(const QList<ChannelFinding>& warned, bool wrote) {
     if (warned.isEmpty())
         return QString();
-    QStringList lines{QStringLiteral("\n以下频率不在 5 kHz 或 6.25 kHz 步进上，按原值写入：")};
+    QStringList lines{wrote
+                          ? QStringLiteral("\n以下频率不在 5 kHz 或 6.25 kHz 步进上，按原值写入：")
+                          : QStringLiteral("\n表格中以下数值不合规则，写信道时不会写入：")};
     for (const ChannelFinding& f : warned)
         lines << QStringLiteral("信道 %1  %2：%3").arg(f.channel).arg(columnName(f.field), f.value);
     return lines.join(u'\n');
@@ -233,8 +235,8 @@ QString restoreQuestion(const QDateTime& time, const QString& port) {
 }
 
 QString loadBackupQuestion(const QDateTime& time) {
-    return QStringLiteral("用 %1 的备份替换表格中的信道？").arg(
-        time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    return QStringLiteral("用 %1 的备份替换表格中的信道？")
+        .arg(time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
 }
 
 QString closeDuringWriteQuestion() {
@@ -274,13 +276,15 @@ WindowMessage pasteRefusedMessage(const PasteResult& result) {
     for (const RefusedValue& v : refused.mid(0, kNamed)) {
         QString line = QStringLiteral("信道 %1  %2：").arg(v.channel).arg(columnName(v.field));
         if (v.value.size() > kMaxCellText)
-            line += QStringLiteral("%1……（共 %2 个字符，太长）").arg(v.value.left(kShown)).arg(
-                v.value.size());
+            line += QStringLiteral("%1……（共 %2 个字符，太长）")
+                        .arg(v.value.left(kShown))
+                        .arg(v.value.size());
         else
             line += v.value;
         if (!allKept)
-            line += v.cellChanged() ? QStringLiteral("（单元格现为“%1”）").arg(v.now.value_or(QString()))
-                                    : QStringLiteral("（单元格保持原值）");
+            line += v.cellChanged()
+                        ? QStringLiteral("（单元格现为“%1”）").arg(v.now.value_or(QString()))
+                        : QStringLiteral("（单元格保持原值）");
         lines << line;
     }
     if (refused.size() > kNamed)

@@ -87,8 +87,10 @@ WindowMessage jobFailedMessage(const GuardedJob::Result& result);
 // The radio holds what was written (`wrote`), or what the table holds; the
 // values that went out with a warning are named.
 WindowMessage radioMatchesMessage(bool wrote, const QList<ChannelFinding>& warned = {});
-// The lines naming values written with a warning (off the steps); empty for none.
-QString warnedValuesWords(const QList<ChannelFinding>& warned);
+// The lines naming values written with a warning (off the steps), or, for a
+// check that wrote nothing, the table's values the rules would not send;
+// empty for none.
+QString warnedValuesWords(const QList<ChannelFinding>& warned, bool wrote);
 // Asked before a backup (taken at `time`) goes into the radio on `port`.
 QString restoreQuestion(const QDateTime& time, const QString& port);
 // Asked before a backup replaces a table that holds something else.

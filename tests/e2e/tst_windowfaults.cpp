@@ -163,6 +163,7 @@ private Q_SLOTS:
     void databaseRefusesWrites();
     void damagedDatabaseAtStart_data();
     void damagedDatabaseAtStart();
+    void radioGoneWhileIdleIsFoundAgain_data();
     void radioGoneWhileIdleIsFoundAgain();
 };
 
@@ -363,14 +364,27 @@ void TestWindowFaults::damagedDatabaseAtStart() {
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{ChannelTable::defaultFileName()});
 }
 
+void TestWindowFaults::radioGoneWhileIdleIsFoundAgain_data() {
+    QTest::addColumn<bool>("duringCheck");
+    QTest::newRow("while idle") << false;
+    QTest::newRow("while 连接诊断 has the port") << true;
+}
+
 void TestWindowFaults::radioGoneWhileIdleIsFoundAgain() {
+    QFETCH(bool, duringCheck);
     Rig rig;
     QVERIFY(rig.start({QStringLiteral("--fast")}));
     QVERIFY(rig.waitReady());
-    // The cable is pulled while nothing runs: the status line goes at once,
-    // with no message.
+    if (duringCheck)
+        rig.action("连接诊断")->trigger();
+    // The cable is pulled: while idle the status line goes at once, with no message.
     QCOMPARE(rig.radio->terminate(), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(rig.status(), QString(), 2000);
+    if (!duringCheck)
+        QTRY_COMPARE_WITH_TIMEOUT(rig.status(), QString(), 2000);
+    if (duringCheck) {
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.window->transferRunning(), 10000);
+        rig.window->findChild<QWidget*>(QStringLiteral("连接诊断"))->close();
+    }
     QTest::qWait(300);
     // The cable is back: the window finds the radio again by itself.
     QVERIFY(rig.startRadio({QStringLiteral("--fast")}));

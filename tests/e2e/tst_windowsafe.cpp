@@ -27,11 +27,12 @@ void TestWindowSafe::writeVerifyAndRestore() {
     WindowRig rig;
     const QTemporaryDir& dir = rig.dir;
     qputenv("XDG_DATA_HOME", dir.filePath("data").toUtf8());
-    // The radio holds channel 2 of its own, and stores channel 5 10 Hz off.
+    // The radio holds channel 2 of another program's, at 600 MHz off every
+    // step, and stores channel 5 10 Hz off.
     ChannelRows old{};
     for (int k = 1; k <= kChannelCount; ++k)
         old[k - 1] = ChannelRecord{{QString::number(k), "", "", "", "", "", ""}};
-    old[1] = ChannelRecord{{"2", "150.00000", "", "150.00000", "", "off", "L"}};
+    old[1] = ChannelRecord{{"2", "600.00130", "", "600.00130", "", "off", "L"}};
     const QString memory = rig.memory;
     QCOMPARE(saveChannelFile(memory, "7", old), ChannelFileError::None);
     QVERIFY(rig.prepare({"--fast", "--corrupt-channel", "5"}));
@@ -58,15 +59,35 @@ void TestWindowSafe::writeVerifyAndRestore() {
         result->findChild<QLabel*>("intro")->text().contains(dir.filePath("data/zt41/backups")));
     QVERIFY(window.findChild<QAction*>(QStringLiteral("读信道"))->isEnabled());
 
-    // The backup goes back through the same job: channel 2 is the radio's again.
-    QTest::mouseClick(result->findChild<QPushButton*>(QStringLiteral("恢复备份")), Qt::LeftButton);
+    // Enter on the differences starts nothing: 关闭 is the default button.
+    auto* list = result->findChild<QTableWidget*>();
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Return);
+    QTRY_VERIFY(!window.findChild<QWidget*>(QStringLiteral("校验结果")));
+    QVERIFY(!window.safeProgramming().isRunning());
+    QCOMPARE(messages.texts(), QStringList{});
+
+    // The backup goes back from 备份与恢复, once the question is answered 是:
+    // channel 2 is the radio's again, as it held it.
+    window.findChild<QAction*>(QStringLiteral("备份与恢复"))->trigger();
+    QWidget* backups = window.findChild<QWidget*>(QStringLiteral("备份与恢复"));
+    QVERIFY(backups);
+    auto* restore = backups->findChild<QPushButton*>(QStringLiteral("写入对讲机"));
+    restore->click();
+    QCOMPARE(messages.shown.size(), 1); // asked, answered 否
+    QVERIFY(!window.safeProgramming().isRunning());
+    rig.messages.answer = true;
+    restore->click();
+    QVERIFY(window.safeProgramming().isRunning());
     QTRY_VERIFY_WITH_TIMEOUT(!window.safeProgramming().isRunning() &&
                                  window.findChild<QAction*>(QStringLiteral("读信道"))->isEnabled(),
                              15000);
     const ChannelFileRead held = readChannelFile(memory);
     QCOMPARE(held.contents.squelch, QStringLiteral("7"));
-    QCOMPARE(held.contents.rows[1].text(Field::Rf), QStringLiteral("150.00000"));
-    QCOMPARE(messages.texts(), QStringList{}); // the radio's fault on channel 5 is named again
+    QCOMPARE(held.contents.rows[1].text(Field::Rf), QStringLiteral("600.00130"));
+    QCOMPARE(messages.shown.size(), 2); // the radio's fault on channel 5 is named again
+    QCOMPARE(backups->findChild<QTableWidget*>()->rowCount(), 2); // the new backup is listed
+    backups->close();
     const auto results = [&] {
         return window.findChildren<QWidget*>(QStringLiteral("校验结果"));
     };

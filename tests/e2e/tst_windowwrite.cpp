@@ -36,6 +36,7 @@ void TestWindowWrite::userWorksOnDuringAWrite() {
     TableFixture& fx = rig.fx;
     fx.setRow(0, {"145.01250", "67.0", "145.01250", "67.0", "off", "H"});
     fx.setRow(12, {"430.00000", "", "430.00000", "", "on", "L"});
+    fx.setRow(14, {"600.00000", "", "600.00000", "", "off", "H"}); // from a file
 
     RecordingMessages& messages = rig.messages;
     // Each message stands for a while, as it does until the user reads it;
@@ -55,24 +56,38 @@ void TestWindowWrite::userWorksOnDuringAWrite() {
     window.activateWindow(); // the user goes back to the main window
     QVERIFY(QTest::qWaitForWindowActive(&window));
 
+    auto* grid = window.findChild<QTableView*>(QStringLiteral("DataGrid1"));
+    const auto typeInto = [grid](int row, const QString& text) -> QLineEdit* {
+        grid->setFocus();
+        grid->setCurrentIndex(grid->model()->index(row, 1));
+        QTest::keyClicks(grid, text.left(1));
+        for (QLineEdit* e : grid->viewport()->findChildren<QLineEdit*>())
+            if (e->isVisible()) {
+                QTest::keyClicks(e, text.mid(1));
+                return e;
+            }
+        return nullptr;
+    };
+    // Channel 15's 600 MHz is corrected by typing before the write.
+    QLineEdit* editor = typeInto(14, QStringLiteral("146"));
+    QVERIFY(editor);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(fx.table->row(14).text(Field::Rf), QStringLiteral("146.00000"));
+
     window.findChild<QAction*>(QStringLiteral("写信道"))->trigger();
     // 打开 is refused before its dialog: the frames all come from one table.
     window.findChild<QAction*>(QStringLiteral("打开"))->trigger();
+    // Ctrl+Z would bring the 600 MHz back into a frame still to come: refused.
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(fx.table->row(14).text(Field::Rf), QStringLiteral("146.00000"));
     QLineEdit* squelch = window.findChild<QComboBox*>(QStringLiteral("Combo1"))->lineEdit();
     QTest::mouseClick(squelch, Qt::LeftButton);
     squelch->selectAll();
     QTest::keyClicks(squelch, QStringLiteral("12")); // rejected; the message stands 0.7 s
 
-    auto* grid = window.findChild<QTableView*>(QStringLiteral("DataGrid1"));
-    grid->setFocus();
-    grid->setCurrentIndex(grid->model()->index(12, 1));
-    QTest::keyClicks(grid, QStringLiteral("4"));
-    QLineEdit* editor = nullptr;
-    for (QLineEdit* e : grid->viewport()->findChildren<QLineEdit*>())
-        if (e->isVisible())
-            editor = e;
+    editor = typeInto(12, QStringLiteral("435.5"));
     QVERIFY(editor);
-    QTest::keyClicks(editor, QStringLiteral("35.5"));
     QTest::qWait(900); // the write walks on; the edit stays open
     QCOMPARE(editor->text(), QStringLiteral("435.5"));
     QTest::mouseClick(squelch, Qt::LeftButton); // ends the edit
@@ -81,8 +96,8 @@ void TestWindowWrite::userWorksOnDuringAWrite() {
     QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("OKButton")), Qt::LeftButton);
     QVERIFY(dialog && dialog->isVisible());
     QTRY_COMPARE_WITH_TIMEOUT(status->text(), statusText(zt41::LinkStatus::Written), 8000);
-    QCOMPARE(messages.texts(), (QStringList{fileBusyMessage().text, squelchRefusedMessage().text,
-                                            portBusyMessage().text}));
+    QCOMPARE(messages.texts(), (QStringList{fileBusyMessage().text, outOfRangeMessage().text,
+                                            squelchRefusedMessage().text, portBusyMessage().text}));
     QCOMPARE(window.squelchText(), QStringLiteral("3"));
     QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("OKButton")), Qt::LeftButton);
     QTRY_VERIFY(!dialog);
@@ -99,6 +114,7 @@ void TestWindowWrite::userWorksOnDuringAWrite() {
         QVERIFY2(c >= '0' && c <= '9', frames.constData());
     QCOMPARE(frames.left(2), QByteArray("03"));
     QCOMPARE(frames.mid(12 * 28, 28), QByteArray("1200000041410000554300000000"));
+    QCOMPARE(frames.mid(14 * 28, 28), QByteArray("1400000046120000601400000000"));
 
     // Read back, the radio gives the window what it shows.
     const ChannelRows shown = fx.table->rows();

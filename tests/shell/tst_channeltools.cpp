@@ -102,7 +102,7 @@ void TestChannelTools::checkFollowsTheTableAndFills() {
     check->choose("cn409");
     w.action("写信道")->trigger();
     fill->click();
-    QCOMPARE(w.messages.texts(), QStringList{portBusyMessage().text});
+    QCOMPARE(w.messages.texts(), QStringList{fileBusyMessage().text});
     QCOMPARE(w.fx.table->rows(), planRows(*findService("pmr446")));
 }
 
