@@ -68,6 +68,7 @@ expected=(
     usr/share/metainfo/org.zt41.programmer.metainfo.xml
     usr/share/icons/hicolor/48x48/apps/zt41.png
     usr/share/man/man1/zt41.1.gz usr/share/man/man1/zt41-cli.1.gz usr/share/man/man1/zt41-radio.1.gz
+    usr/share/man/zh_CN/man1/zt41.1.gz usr/share/man/zh_CN/man1/zt41-cli.1.gz usr/share/man/zh_CN/man1/zt41-radio.1.gz
     usr/lib/udev/rules.d/70-zt41-serial.rules
     usr/share/doc/zt41-programmer/copyright usr/share/doc/zt41-programmer/changelog.gz
 )

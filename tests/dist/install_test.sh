@@ -34,6 +34,10 @@ expected=(
 for s in "${sizes[@]}"; do expected+=("share/icons/hicolor/${s}x${s}/apps/zt41.png"); done
 [ "$with_radio" = 1 ] && expected+=(bin/zt41-radio share/man/man1/zt41-radio.1)
 [ "$with_cli" = 1 ] && expected+=(bin/zt41-cli share/man/man1/zt41-cli.1)
+for page in "${expected[@]}"; do
+    [[ $page == share/man/man1/* ]] && expected+=("share/man/zh_CN/man1/${page##*/}")
+done
+expected+=(share/doc/zt41-programmer/zh_CN/README.md share/doc/zt41-programmer/main-window.png)
 for f in "${expected[@]}"; do
     [ -f "$root/$f" ] || fail "not installed: /usr/$f"
 done
@@ -57,9 +61,22 @@ grep -q '^Name\[zh_CN\]=' "$desktop" || fail "no Chinese name"
 appstreamcli validate --no-net --strict "$root/share/metainfo/org.zt41.programmer.metainfo.xml" \
     || fail "appstreamcli validate"
 
-for page in "$root"/share/man/man1/*.1; do
-    warnings=$(groff -man -Tutf8 -ww -z "$page" 2>&1)
+# preconv (-k) reads the Chinese pages' UTF-8 as man does.
+for page in "$root"/share/man/man1/*.1 "$root"/share/man/zh_CN/man1/*.1; do
+    warnings=$(groff -k -man -Tutf8 -ww -z "$page" 2>&1)
     [ -z "$warnings" ] || fail "$page: $warnings"
+done
+# Each Chinese page lists the options of its English one: the tags of its paragraphs.
+options() {
+    awk 'tag { print } { tag = $0 == ".TP" }' "$1" \
+        | grep -oE '(\\-){1,2}[a-z][a-z0-9]*(\\-[a-z0-9]+)*' | sort -u
+}
+for page in "$root"/share/man/man1/*.1; do
+    zh=$root/share/man/zh_CN/man1/${page##*/}
+    [ -f "$zh" ] || continue
+    listed=$(options "$page")
+    [ -n "$listed" ] && [ "$listed" = "$(options "$zh")" ] \
+        || fail "$zh lists other options than the English page: $(diff <(echo "$listed") <(options "$zh") | grep '^[<>]' | tr '\n' ' ')"
 done
 
 grep -qx 'Exec=zt41 --data-home --demo' "$desktop" || fail "no desktop action starting the demo"
