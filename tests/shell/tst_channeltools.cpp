@@ -66,7 +66,7 @@ void TestChannelTools::exportedCardShowsTheWindow() {
 void TestChannelTools::checkFollowsTheTableAndFills() {
     Window w;
     QVERIFY(w.start());
-    w.fx.setRow(0, {"446.00625", "", "446.00625", "", "off", "L"});
+    w.fx.setRow(0, {"446.00625", "", "", "", "off", "H"}); // receives only
     w.fx.setRow(1, {"446.01000", "", "446.01000", "", "off", "L"});
     w.action("频段检查")->trigger();
     auto* check = w.find<ServiceWindow>("频段检查");
@@ -74,8 +74,9 @@ void TestChannelTools::checkFollowsTheTableAndFills() {
     QCOMPARE(check->windowTitle(), QStringLiteral("频段检查"));
     check->choose("pmr446");
     auto* findings = check->findChild<QTreeWidget*>("检查结果");
-    // Row 2 off the plan twice; every other row of a fresh table is empty.
-    QCOMPARE(findings->topLevelItemCount(), 2);
+    // Row 2 off the plan twice and its 1 W above 0.5 W; every other row of a
+    // fresh table is empty.
+    QCOMPARE(findings->topLevelItemCount(), 3);
     QCOMPARE(findings->topLevelItem(0)->text(3), QStringLiteral("1（446.00625）"));
     w.fx.setRow(1, {"446.01875", "", "446.01875", "", "off", "H"});
     QCOMPARE(findings->topLevelItemCount(), 1);
