@@ -10,6 +10,8 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 
 namespace zt41::cli {
@@ -240,18 +242,23 @@ void ProgrammingLine::unitEnded(RadioJob* job, const QString& name) {
 }
 
 void ProgrammingLine::record(const ReportRecord& rec) {
-    if (!m_report.isOpen() || m_reportFailed)
+    if (!m_report.isOpen())
         return;
     const QByteArray text = reportRecordText(m_reportKind, rec);
+    const qint64 before = m_report.size();
     // Flushed per unit, so that a crash of the line loses no record; a record
-    // that cannot be kept stops the line.
+    // that cannot be kept stops the line, and the part of it that was
+    // written goes again: the report stays whole records.
     if (m_report.write(text) == text.size() && m_report.flush())
         return;
+    const QString why = QString::fromLocal8Bit(std::strerror(errno));
+    m_report.close();
+    QFile::resize(m_settings.reportPath, before);
     m_reportFailed = true;
     m_worst = qMax(m_worst, int(kCannotSave));
     complain(Words::tr("the report %1 could not be written (%2): the line stops; the radios in "
                        "progress are reported here")
-                 .arg(m_settings.reportPath, m_report.errorString()));
+                 .arg(m_settings.reportPath, why));
     complain(QString::fromUtf8(text).trimmed());
     stopWatching();
 }

@@ -27,6 +27,7 @@
 #include <fcntl.h>
 #include <memory>
 #include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -92,6 +93,7 @@ private Q_SLOTS:
     void lineTakesSerialPortsAndFollowsItsFolder();
     void secondCtrlCEndsEveryUnitAtOnce();
     void echoingCableFailsTheWrite();
+    void reportThatCannotBeWrittenStopsTheLine();
 
 private:
     ToolRun cli(const QStringList& arguments, int timeoutMs = kRunMs,
@@ -940,6 +942,33 @@ void TestCli::echoingCableFailsTheWrite() {
     const QString out = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
     QCOMPARE(p.exitCode(), 2);
     QVERIFY2(out.contains("our own bytes came back"), qPrintable(out));
+}
+
+void TestCli::reportThatCannotBeWrittenStopsTheLine() {
+    const QString watch = path(QStringLiteral("watch")), report = path(QStringLiteral("line.csv"));
+    QVERIFY(QDir().mkpath(watch));
+    const QByteArray header = "time,device,name,result,status,backup,first difference\n";
+    SimulatorProcess radio;
+    QVERIFY(radio.start({"--fast", "--link", watch + "/radio"}));
+    QProcess line;
+    line.setProcessEnvironment(environment(path(QStringLiteral("data"))));
+    // The disk fills after the header and the port's lock: no file grows further.
+    line.setChildProcessModifier([size = header.size()] {
+        const rlimit limit{rlim_t(size + 40), rlim_t(size + 40)};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::signal(SIGXFSZ, SIG_IGN);
+    });
+    line.start(QStringLiteral(ZT41_CLI_PATH),
+               {"write", "--watch", "--watch-dir", watch, "--report", report, "--no-backup",
+                channelFile("new.doc", otherRows(), QStringLiteral("2"))});
+    QVERIFY(line.waitForStarted());
+    // The line stops by itself once the radio's record could not be kept.
+    QVERIFY(line.waitForFinished(30000));
+    QCOMPARE(line.exitCode(), 5);
+    const QString err = QString::fromUtf8(line.readAllStandardError());
+    QVERIFY2(err.contains("could not be written") && err.contains(watch + "/radio,ok,0,"),
+             qPrintable(err));
+    QCOMPARE(fileBytes(report), header);
 }
 
 QTEST_GUILESS_MAIN(TestCli)
