@@ -55,11 +55,16 @@ void ChannelTools::print() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setDocName(QStringLiteral("ZT41 信道表"));
+    // The print dialog offers its file in the working folder: the folder
+    // the file dialogs last used, as 导出信道表 PDF does; put back after.
+    const QString workingFolder = QDir::currentPath();
+    QDir::setCurrent(QtFileDialogs().folder());
     QPrintPreviewDialog preview(&printer, &m_window);
     preview.setWindowTitle(QStringLiteral("打印信道表"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this, &content](QPrinter* p) { printTo(*p, content); });
     preview.exec();
+    QDir::setCurrent(workingFolder);
 }
 
 bool ChannelTools::printTo(QPrinter& printer, const CardContent& content) {

@@ -488,6 +488,18 @@ void TestCliFiles::manPageListsEveryOption() {
             QVERIFY2(listed.match(page, options).hasMatch(), qPrintable("OPTIONS: --" + name));
         }
     }
+    // The simulated radio's page lists every option it takes.
+    const QString radioPage = QString::fromUtf8(fileBytes(QStringLiteral(ZT41_RADIO_MAN_PAGE)));
+    const ToolRun radioHelp =
+        runTool(QStringLiteral(ZT41_RADIO_PATH), {"--help"}, toolEnvironment());
+    QVERIFY(!radioHelp.out.isEmpty());
+    for (auto m = option.globalMatch(radioHelp.out); m.hasNext();) {
+        const QString name = m.next().captured(1);
+        if (name.startsWith(QStringLiteral("help")))
+            continue;
+        QVERIFY2(radioPage.contains(QStringLiteral("\\-\\-") + QString(name).replace(u'-', "\\-")),
+                 qPrintable("zt41-radio(1): --" + name));
+    }
 }
 
 void TestCliFiles::serviceCommands_data() {
@@ -558,9 +570,14 @@ void TestCliFiles::cardOfAPlan() {
     // Drawn by the tool on the offscreen platform, whatever display is set.
     const QString doc = path("frs.doc");
     QCOMPARE(cli({"plan", "--service", "frs", "-o", doc}).status, 0);
-    const ToolRun run = cli({"card", doc, "-o", path("card.pdf")}, {{"QT_QPA_PLATFORM", "xcb"}});
+    // No XDG_RUNTIME_DIR: Qt warns of it, and keeps it to itself unless --verbose.
+    const Settings settings{{"QT_QPA_PLATFORM", "xcb"}, {"XDG_RUNTIME_DIR", ""}};
+    const ToolRun run = cli({"card", doc, "-o", path("card.pdf")}, settings);
     QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QString());
     QVERIFY(fileBytes(path("card.pdf")).startsWith("%PDF-"));
+    const ToolRun verbose = cli({"card", "--verbose", doc, "-o", path("card.pdf")}, settings);
+    QVERIFY2(verbose.err.contains("zt41-cli: Qt: "), qPrintable(verbose.err));
 }
 
 QTEST_GUILESS_MAIN(TestCliFiles)
