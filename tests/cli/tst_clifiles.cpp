@@ -531,6 +531,10 @@ void TestCliFiles::serviceCommands_data() {
     QTest::newRow("Chinese: the service's own limit and name")
         << QStringList{"zh", check, "--service", "pmr446", "%1/high.csv"} << 3 << "最多 0.5 W"
         << "";
+    QTest::newRow("Chinese: the nearest channel of the plan, by its place")
+        << QStringList{"zh", check, "--service=frs", "%1/cn409.doc"} << 3
+        << "最近的是它的第 15 信道，462.55000 MHz"
+        << "";
     QTest::newRow("an unknown service names those there are")
         << QStringList{check, "--service", "gmrs", "%1/cn409.doc"} << 1 << ""
         << "unknown service \"gmrs\"; the services are: pmr446, cn409, frs, lpd433";

@@ -709,11 +709,11 @@
     </message>
     <message>
         <source>channel %1: %2 %3 is not a channel of %4; the nearest is its channel %5, %6 MHz</source>
-        <translation>信道 %1：%2 %3 不是 %4 的信道；最近的是它的 %5 信道，%6 MHz</translation>
+        <translation>信道 %1：%2 %3 不是 %4 的信道；最近的是它的第 %5 信道，%6 MHz</translation>
     </message>
     <message>
         <source>channel %1: transmit frequency %2 differs from the receive frequency, and %3 allows no split or repeater offset; the nearest of its channels is %4, %5 MHz</source>
-        <translation>信道 %1：发送频率 %2 与接收频率不同，%3 不允许异频或中继差频；最近的是它的 %4 信道，%5 MHz</translation>
+        <translation>信道 %1：发送频率 %2 与接收频率不同，%3 不允许异频或中继差频；最近的是它的第 %4 信道，%5 MHz</translation>
     </message>
     <message>
         <source>Lists the licence-free services that check and plan know: identifier, name, channels, power limit and who may use them.</source>
