@@ -34,17 +34,17 @@ constexpr std::array<Column, 8> kColumns{{{"信道", 12},
                                           {"功率", 14},
                                           {"备注", 48}}};
 
-// The texts of a table row: a channel without a receive frequency is an empty row.
+// The texts of a table row: a channel without a frequency is an empty row.
 std::array<QString, 8> cells(int channel, const ChannelRecord& row) {
     std::array<QString, 8> c{QString::number(channel)};
     const QString rf = row.text(Field::Rf).trimmed();
-    if (rf.isEmpty())
+    if (rf.isEmpty() && row.text(Field::Tf).trimmed().isEmpty())
         return c;
     const auto tone = [&](Field f) {
         const QString t = row.text(f).trimmed();
         return t.isEmpty() ? QStringLiteral("无") : t;
     };
-    c[1] = rf;
+    c[1] = rf.isEmpty() ? QStringLiteral("不接收") : rf;
     c[2] = row.text(Field::Tf).trimmed().isEmpty() ? QStringLiteral("不发射")
                                                    : row.text(Field::Tf).trimmed();
     c[3] = tone(Field::Rct);
@@ -128,11 +128,13 @@ void drawStrip(QPainter& painter, Sheet& sheet, qreal top, const ChannelRows& ro
         const qreal y = top + ((k - 1) / 8) * cellH;
         sheet.text(sheet.rect(x + 1, y + 0.5, cellW - 2, 4.5), QString::number(k), number,
                    Qt::AlignLeft | Qt::AlignVCenter);
-        const QString rf = row.text(Field::Rf).trimmed();
-        if (rf.isEmpty())
+        const QString rf = row.text(Field::Rf).trimmed(), tf = row.text(Field::Tf).trimmed();
+        if (rf.isEmpty() && tf.isEmpty())
             continue;
-        sheet.text(sheet.rect(x + 1, y + 4.5, cellW - 2, 4), shortFrequency(rf), songFont(8.5),
-                   Qt::AlignHCenter | Qt::AlignVCenter);
+        sheet.text(sheet.rect(x + 1, y + 0.5, cellW - 2, 4.5), stripMark(rf, tf), songFont(7.5),
+                   Qt::AlignRight | Qt::AlignVCenter);
+        sheet.text(sheet.rect(x + 1, y + 4.5, cellW - 2, 4), shortFrequency(rf.isEmpty() ? tf : rf),
+                   songFont(8.5), Qt::AlignHCenter | Qt::AlignVCenter);
         sheet.text(sheet.rect(x + 1, y + 8.5, cellW - 2, 4),
                    shortTones(row.text(Field::Rct), row.text(Field::Tct)), songFont(7.5),
                    Qt::AlignHCenter | Qt::AlignVCenter);
@@ -148,6 +150,17 @@ QString shortFrequency(const QString& frequency) {
     while (s.endsWith(u'0') && !s.endsWith(QStringLiteral(".0")))
         s.chop(1);
     return s;
+}
+
+QString stripMark(const QString& receive, const QString& transmit) {
+    const QString rx = receive.trimmed(), tx = transmit.trimmed();
+    if (rx.isEmpty() && tx.isEmpty())
+        return QString();
+    if (tx.isEmpty())
+        return QStringLiteral("仅收");
+    if (rx.isEmpty())
+        return QStringLiteral("仅发");
+    return rx == tx ? QString() : QStringLiteral("异频");
 }
 
 QString shortTones(const QString& receiveTone, const QString& transmitTone) {
@@ -166,14 +179,13 @@ void paintChannelCard(QPainter& painter, const QRectF& paper, const CardContent&
     painter.setPen(Qt::black);
     sheet.text(sheet.rect(kMarginMm, kMarginMm, width, 12), QStringLiteral("ZT41 信道表"),
                kaiFont(22), Qt::AlignHCenter | Qt::AlignVCenter);
-    const QString squelch = content.squelch.trimmed();
+    const QString squelch = radioSquelch(content.squelch);
     sheet.text(sheet.rect(kMarginMm, kMarginMm + 14, width, 7),
                QStringLiteral("日期：%1").arg(content.date.toString(Qt::ISODate)), songFont(11),
                Qt::AlignLeft | Qt::AlignVCenter);
-    sheet.text(
-        sheet.rect(kMarginMm, kMarginMm + 14, width, 7),
-        QStringLiteral("静噪级别：%1").arg(squelch.isEmpty() ? QStringLiteral("0") : squelch),
-        songFont(11), Qt::AlignRight | Qt::AlignVCenter);
+    sheet.text(sheet.rect(kMarginMm, kMarginMm + 14, width, 7),
+               QStringLiteral("静噪级别：%1").arg(squelch), songFont(11),
+               Qt::AlignRight | Qt::AlignVCenter);
     const qreal tableTop = kMarginMm + 24;
     drawTable(painter, sheet, tableTop, rows);
     drawStrip(painter, sheet, tableTop + (kChannelCount + 1) * kRowMm + 22, rows);

@@ -24,6 +24,9 @@ struct CardContent {
 // "145.5" for 145.50000, the tones as "88.5", "88.5/100.0" or "-/100.0".
 QString shortFrequency(const QString& frequency);
 QString shortTones(const QString& receiveTone, const QString& transmitTone);
+// The strip's mark of a channel that is not simplex: "异频" (split), "仅收"
+// (receive only), "仅发" (transmit only); nothing for a simplex channel.
+QString stripMark(const QString& receive, const QString& transmit);
 
 // Draws the card onto an A4 page, `paper` being the whole sheet in the
 // painter's coordinates: the title, the date and squelch level, the table of

@@ -24,7 +24,7 @@ int cardMain(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("zt41-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZT41_VERSION));
     installTranslation(app);
-    QStringList arguments = QCoreApplication::arguments().mid(1);
+    QStringList arguments = withoutVerbose(QCoreApplication::arguments()).mid(1);
     arguments[0] = QStringLiteral("zt41-cli card");
     return cardCommand(arguments);
 }
@@ -58,8 +58,8 @@ int cardCommand(const QStringList& arguments) {
         complain(Words::tr("give the PDF to write with -o FILE.pdf"));
         return kUsage;
     }
-    if (!isWritableFileTarget(output)) {
-        complain(Words::tr("%1 is not a plain file: the card is not written there").arg(output));
+    if (!acceptOutput(output, {onDisk(parser.positionalArguments()[0])}, &error)) {
+        complain(error);
         return kUsage;
     }
     const std::optional<ChannelSet> set = loadForCommand(

@@ -92,10 +92,6 @@ QString problemName(FrameProblem p) {
     return QString();
 }
 
-bool isDatabaseName(const QString& path) {
-    return path.endsWith(QStringLiteral(".mdb"), Qt::CaseInsensitive);
-}
-
 } // namespace
 
 std::optional<ChannelSet> loadChannelSet(const QString& path, const QString& squelchIfNone,
@@ -147,16 +143,44 @@ std::optional<ChannelSet> loadChannelSet(const QString& path, const QString& squ
     return set;
 }
 
-std::optional<OutputKind> outputKindFor(const QString& path, bool onlyKnownNames, QString* error) {
-    // Judged by the name and by what is there already: a database renamed is
-    // still the window's channels. Only a plain file is looked into: opening
-    // a FIFO or a terminal to read would wait for ever.
-    if (isDatabaseName(path) || (isReadableFileTarget(path) && ChannelTable::isSqliteFile(path))) {
+bool acceptOutput(const QString& path, const QStringList& inputs, QString* error) {
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    switch (checkOutputTarget(path, inputs)) {
+    case OutputRefusal::None:
+        return true;
+    case OutputRefusal::NoName:
+        *error = Words::tr("no file named to write");
+        break;
+    case OutputRefusal::Database:
         *error = Words::tr("%1 is a channel database: zt41-cli never changes one; write a .doc "
                            "or .csv file and load it in the window")
                      .arg(path);
-        return std::nullopt;
+        break;
+    case OutputRefusal::Input:
+        *error = Words::tr("%1 is the file being read: it is not written over").arg(path);
+        break;
+    case OutputRefusal::NotPlainFile:
+        *error = Words::tr("%1 is not a plain file: nothing is written there").arg(path);
+        break;
+    case OutputRefusal::NoFolder:
+    case OutputRefusal::FolderNotWritable:
+        *error = Words::tr("%1: the folder %2 does not exist or cannot be written")
+                     .arg(path, folder.filePath());
+        break;
+    case OutputRefusal::NotWritable:
+        *error = Words::tr("%1 is not a plain file that can be written").arg(path);
+        break;
     }
+    return false;
+}
+
+std::optional<OutputKind> outputKindFor(const QString& path, bool onlyKnownNames, QString* error,
+                                        const QStringList& inputs) {
+    // Judged by the name and by what is there already: a database renamed is
+    // still the window's channels. Only a plain file is looked into: opening
+    // a FIFO or a terminal to read would wait for ever.
+    if (!acceptOutput(path, inputs, error))
+        return std::nullopt;
     if (isChirpCsvFileName(path))
         return OutputKind::ChirpCsv;
     if (onlyKnownNames && !path.endsWith(QStringLiteral(".doc"), Qt::CaseInsensitive)) {

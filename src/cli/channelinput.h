@@ -26,10 +26,15 @@ std::optional<ChannelSet> loadChannelSet(const QString& path, const QString& squ
 // The kinds of file the tool writes.
 enum class OutputKind { ChannelFile, ChirpCsv };
 
+// Whether the tool may write `path` (an -o, a report): the library's output
+// check, never onto one of `inputs`; false with one line saying why.
+bool acceptOutput(const QString& path, const QStringList& inputs, QString* error);
+
 // What to write under `path`: CSV for ".csv", a channel file for ".doc" (and,
 // unless `onlyKnownNames`, for any other name). Nothing, with one line saying
-// why, for a channel database: the tool never changes one.
-std::optional<OutputKind> outputKindFor(const QString& path, bool onlyKnownNames, QString* error);
+// why, when acceptOutput() refuses it: the tool never changes a database.
+std::optional<OutputKind> outputKindFor(const QString& path, bool onlyKnownNames, QString* error,
+                                        const QStringList& inputs = {});
 
 // Saves through a temporary file, so a failure leaves an existing file intact.
 bool saveChannelSet(const QString& path, OutputKind kind, const ChannelSet& set, QString* error);

@@ -138,7 +138,8 @@ int doctorCommand(const QStringList& arguments) {
     parser.setApplicationDescription(Words::tr(
         "Checks every serial port (or those given with --port): the device and its USB chip and "
         "driver, whether it opens and, if not, why and who holds it, services that take serial "
-        "ports away, and what answers \"C\" within a second. Exit status 0 when a radio "
+        "ports away, and what answers \"?C\" within a second (a radio answers \"C\"; a \"?\" "
+        "coming back is an echo). Exit status 0 when a radio "
         "answered, 2 when none did."));
     parser.addOption(portOption());
     parser.addOption(portsOption());

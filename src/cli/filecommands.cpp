@@ -111,7 +111,7 @@ int convertCommand(const QStringList& arguments) {
     const QStringList files = diskPaths(parser.positionalArguments());
     QString error;
     // Judged before anything is read: a wrong OUT is a slip on the command line.
-    const std::optional<OutputKind> kind = outputKindFor(files[1], true, &error);
+    const std::optional<OutputKind> kind = outputKindFor(files[1], true, &error, {files[0]});
     if (!kind) {
         complain(error);
         return kUsage;

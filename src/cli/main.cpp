@@ -38,7 +38,8 @@ QString usageText() {
         "database ZT41XE.mdb (read only). A CSV file and the database hold no\n"
         "squelch level: --squelch LEVEL gives it (default 3).\n"
         "--port may be given several times for several radios at once.\n"
-        "zt41-cli COMMAND --help describes each command; --version prints the version.\n"
+        "zt41-cli COMMAND --help describes each command; --version prints the version;\n"
+        "--verbose with any command also shows what Qt itself reports.\n"
         "\n"
         "Exit status: 0 done, 1 usage, 2 port or radio, 3 differences or findings,\n"
         "4 bad input file, 5 output or backup file not written, 130 interrupted.\n");
@@ -95,13 +96,17 @@ int main(int argc, char* argv[]) {
     // A reader that goes away (| head) must not end the tool in the middle of
     // a transfer: writes to it fail instead, and the status says so.
     std::signal(SIGPIPE, SIG_IGN);
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--verbose") == 0)
+            zt41::cli::setVerbose(true);
+    zt41::cli::keepQtMessagesForVerbose();
     if (argc > 1 && std::strcmp(argv[1], "card") == 0)
         return zt41::cli::cardMain(argc, argv);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zt41-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZT41_VERSION));
     zt41::cli::installTranslation(app);
-    int status = run(QCoreApplication::arguments());
+    int status = run(zt41::cli::withoutVerbose(QCoreApplication::arguments()));
     if (zt41::cli::outputFailed()) {
         zt41::cli::complain(zt41::cli::Words::tr("standard output could not be written"));
         status = qMax(status, int(zt41::cli::kCannotSave));

@@ -164,9 +164,9 @@ void runFleet(Fleet& fleet) {
 int runLine(const ProgrammingLine::Settings& settings) {
     ProgrammingLine line(settings);
     QString error;
-    if (!line.prepare(&error)) {
+    if (const int status = line.prepare(&error); status != kDone) {
         complain(error);
-        return settings.reportPath.isEmpty() ? kUsage : kCannotSave;
+        return status;
     }
     SignalWatcher watcher;
     if (!watcher.install(error))
@@ -180,26 +180,6 @@ int waitMs(const QCommandLineParser& parser, bool* ok) {
     const double seconds = parser.value(kWait).toDouble(ok);
     *ok = *ok && seconds > 0 && seconds <= 3600;
     return static_cast<int>(seconds * 1000);
-}
-
-// Where read -o saves, judged before the radio is read, so a read is never
-// lost to a bad name: a plain file or none, in a folder that takes files.
-std::optional<OutputKind> readyOutput(const QString& path, QString* error) {
-    const std::optional<OutputKind> kind = outputKindFor(path, false, error);
-    if (!kind)
-        return std::nullopt;
-    const QFileInfo target(path);
-    const QFileInfo folder(target.absolutePath());
-    if (!folder.isDir() || !folder.isWritable()) {
-        *error = Words::tr("%1: the folder %2 does not exist or cannot be written")
-                     .arg(path, folder.filePath());
-        return std::nullopt;
-    }
-    if (target.exists() && (!isWritableFileTarget(path) || !target.isWritable())) {
-        *error = Words::tr("%1 is not a plain file that can be written").arg(path);
-        return std::nullopt;
-    }
-    return kind;
 }
 
 void printFindingsJson(const QString& command, int status, const QStringList& warnings,
@@ -240,7 +220,7 @@ int radioCommand(const QString& command, const QStringList& arguments) {
     const QCommandLineOption report(
         QStringLiteral("report"),
         Words::tr("With --watch: append one record per radio to FILE (CSV, or JSON lines for "
-                  ".jsonl)."),
+                  ".jsonl), a new file or a report of the same kind."),
         QStringLiteral("FILE"));
     addRadioOptions(parser);
     if (command == u"read") {
@@ -295,9 +275,13 @@ int radioCommand(const QString& command, const QStringList& arguments) {
         return usage(Words::tr("--watch finds the ports itself: give no --port"));
     if (toFile && ports->size() > 1)
         return usage(Words::tr("-o takes one port"));
+    const QString reportPath = watching ? onDisk(parser.value(report)) : QString();
+    if (!reportPath.isEmpty() && !acceptOutput(reportPath, files, &error))
+        return usage(error);
     OutputKind outputKind = OutputKind::ChannelFile;
     if (toFile) {
-        const std::optional<OutputKind> kind = readyOutput(outputPath, &error);
+        // Judged before the radio is read, so a read is never lost to a bad name.
+        const std::optional<OutputKind> kind = outputKindFor(outputPath, false, &error);
         if (!kind)
             return usage(error);
         outputKind = *kind;
@@ -373,8 +357,10 @@ int radioCommand(const QString& command, const QStringList& arguments) {
                                               : QStringList{QStringLiteral("/dev/serial/by-id"),
                                                             QStringLiteral("/dev")};
         line.onlyNew = parser.isSet(onlyNew);
-        line.reportPath = onDisk(parser.value(report));
+        line.reportPath = reportPath;
         line.terminal = ::isatty(STDOUT_FILENO);
+        line.json = parser.isSet(kJson);
+        line.verbose = isVerbose();
         line.job = options;
         return runLine(line);
     }

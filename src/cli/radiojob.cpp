@@ -95,6 +95,11 @@ void RadioJob::jobFinished() {
                                .arg(differenceLine(r.differences.first(), Words::tr("expected"),
                                                    Words::tr("in the radio")));
         break;
+    case Failure::Echo:
+        m_result.status = kPortOrRadio;
+        m_result.message = Words::tr("our own bytes came back: a looped cable, or a device that "
+                                     "is not the radio");
+        break;
     case Failure::Interrupted:
         m_result.status = kInterrupted;
         m_result.message = m_interruption;

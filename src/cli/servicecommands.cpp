@@ -3,6 +3,7 @@
 // judged against one of them.
 
 #include "channelinput.h"
+#include "channels/radiopower.h"
 #include "commandline.h"
 #include "commands.h"
 #include "exitstatus.h"
@@ -88,10 +89,13 @@ QString findingLine(const Service& service, const ServiceFinding& f) {
             .arg(f.nearest)
             .arg(f.nearestValue);
     case FindingKind::HighPower:
-        return Words::tr("channel %1: high power: %2 allows at most %3; set the radio's output "
-                         "accordingly (the program cannot know it)")
+        return Words::tr("channel %1: power %2 is %3 W: %4 allows at most %5 W on it; make it "
+                         "receive only (no transmit frequency)")
             .arg(f.channel)
-            .arg(name, inLanguage(service.powerLimit));
+            .arg(f.value)
+            .arg(f.watts)
+            .arg(name)
+            .arg(f.limitWatts);
     }
     return QString();
 }
@@ -108,7 +112,7 @@ QString kindKey(FindingKind kind) {
     return QString();
 }
 
-QJsonObject findingJson(const Service& service, const ServiceFinding& f) {
+QJsonObject findingJson(const ServiceFinding& f) {
     QJsonObject o{{QStringLiteral("channel"), f.channel},
                   {QStringLiteral("field"), QLatin1String(kFieldNames[int(f.field)])},
                   {QStringLiteral("kind"), kindKey(f.kind)},
@@ -117,8 +121,10 @@ QJsonObject findingJson(const Service& service, const ServiceFinding& f) {
         o.insert(QStringLiteral("nearest"),
                  QJsonObject{{QStringLiteral("channel"), f.nearest},
                              {QStringLiteral("frequency"), f.nearestValue}});
-    if (f.kind == FindingKind::HighPower)
-        o.insert(QStringLiteral("limit"), service.powerLimit.en);
+    if (f.kind == FindingKind::HighPower) {
+        o.insert(QStringLiteral("watts"), f.watts);
+        o.insert(QStringLiteral("limit"), f.limitWatts);
+    }
     return o;
 }
 
@@ -148,11 +154,15 @@ int servicesCommand(const QStringList& arguments) {
 
 int checkCommand(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(Words::tr(
-        "Judges every channel with a frequency against a licence-free service: receive and "
-        "transmit exactly on a channel of its plan, transmit equal to receive, and high power "
-        "noted against the service's limit. Exit status 0 when nothing is found, 3 when "
-        "something is."));
+    parser.setApplicationDescription(
+        Words::tr(
+            "Judges every channel with a frequency against a licence-free service: receive and "
+            "transmit exactly on a channel of its plan, transmit equal to receive, and the power "
+            "(H %1 W, L %2 W, as the radio puts them out) within the service's limit. A channel "
+            "without a transmit frequency only receives and passes. Exit status 0 when nothing is "
+            "found, 3 when something is.")
+            .arg(kHighPowerWatts)
+            .arg(kLowPowerWatts));
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  Words::tr("A channel file, CSV file or channel database."));
     parser.addOption(serviceOption());
@@ -182,7 +192,7 @@ int checkCommand(const QStringList& arguments) {
     if (parser.isSet(QStringLiteral("json"))) {
         QJsonArray list;
         for (const ServiceFinding& f : findings)
-            list << findingJson(*service, f);
+            list << findingJson(f);
         print(QString::fromUtf8(QJsonDocument(QJsonObject{{QStringLiteral("service"), service->id},
                                                           {QStringLiteral("findings"), list}})
                                     .toJson(QJsonDocument::Indented)));
@@ -202,7 +212,9 @@ int planCommand(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         Words::tr("Writes a channel file (.doc) or CSV file (.csv) with the first 16 channels of a "
-                  "licence-free service: simplex, low power, no tones, squelch level 3."));
+                  "licence-free service: simplex, low power, no tones, squelch level 3; receive "
+                  "only where the radio's low power (%1 W) is above the service's limit.")
+            .arg(kLowPowerWatts));
     parser.addOption(serviceOption());
     parser.addOption(QCommandLineOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                         Words::tr("The file to write, ending in .doc or .csv."),

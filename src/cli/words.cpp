@@ -73,6 +73,30 @@ QString padLeft(const QString& text, qsizetype width) {
     return fill > 0 ? QString(fill, u' ') + text : text;
 }
 
+namespace {
+bool g_verbose = false;
+} // namespace
+
+void setVerbose(bool on) {
+    g_verbose = on;
+}
+
+bool isVerbose() {
+    return g_verbose;
+}
+
+QStringList withoutVerbose(QStringList arguments) {
+    arguments.removeAll(QStringLiteral("--verbose"));
+    return arguments;
+}
+
+void keepQtMessagesForVerbose() {
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (g_verbose || type == QtFatalMsg)
+            std::fprintf(stderr, "zt41-cli: Qt: %s\n", text.toUtf8().constData());
+    });
+}
+
 void complain(const QString& line) {
     //: What stands before each message on standard error.
     const QString prefix = Words::tr("zt41-cli: ");

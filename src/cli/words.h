@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 namespace zt41::cli {
 
@@ -24,6 +25,16 @@ qsizetype displayWidth(const QString& text);
 // The text filled with blanks to `width` columns, after it or before it.
 QString padRight(const QString& text, qsizetype width);
 QString padLeft(const QString& text, qsizetype width);
+
+// --verbose, given anywhere on the command line: Qt's own warnings and the
+// programming line's passed-over entries are shown.
+void setVerbose(bool on);
+bool isVerbose();
+// The arguments without --verbose.
+QStringList withoutVerbose(QStringList arguments);
+// Qt's own messages (its warnings on a port, a watcher, the platform) reach
+// standard error only with --verbose: they are no words for the user.
+void keepQtMessagesForVerbose();
 
 // Prints one line on standard error, after "zt41-cli: ".
 void complain(const QString& line);

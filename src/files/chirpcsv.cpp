@@ -5,6 +5,7 @@
 #include "channels/cellrule.h"
 #include "channels/channeltable.h"
 #include "channels/numbers.h"
+#include "channels/radiopower.h"
 #include "channels/tones.h"
 #include "filetarget.h"
 
@@ -568,7 +569,7 @@ QByteArray encodeChirpCsv(const ChannelRows& rows) {
             QStringLiteral("FM"),
             QStringLiteral("5.00"),
             QString(),
-            low ? QStringLiteral("1.0W") : QStringLiteral("5.0W"),
+            powerText(low ? kLowPowerWatts : kHighPowerWatts),
             beat ? QStringLiteral("bt=on") : QString(),
             QString(),
             QString(),

@@ -34,17 +34,51 @@ bool isReadableFileTarget(const QString& path) {
     return statOf(path, info) && S_ISREG(info.st_mode);
 }
 
-bool isWritableFileTarget(const QString& path, const QString& protectedPath) {
-    if (path.isEmpty())
+bool isDatabaseFileName(const QString& path) {
+    return path.endsWith(QStringLiteral(".mdb"), Qt::CaseInsensitive);
+}
+
+bool holdsSqliteDatabase(const QString& path) {
+    if (!isReadableFileTarget(path))
         return false;
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) && f.read(16) == QByteArray("SQLite format 3\0", 16);
+}
+
+OutputRefusal checkOutputTarget(const QString& path, const QStringList& protectedPaths) {
+    if (path.isEmpty())
+        return OutputRefusal::NoName;
+    const QFileInfo target(path);
     struct stat info {};
-    if (statOf(path, info)) {
-        if (!S_ISREG(info.st_mode))
-            return false;
-    } else if (QFileInfo(path).isSymLink()) {
-        return false; // a dangling link: where the save would land is not plain
-    }
-    return !isSameFile(path, protectedPath);
+    const bool exists = statOf(path, info);
+    if (!exists && target.isSymLink())
+        return OutputRefusal::NotPlainFile; // a dangling link: where it lands is not plain
+    // The name typed, and the name a link leads to.
+    const QString real = exists ? target.canonicalFilePath() : target.absoluteFilePath();
+    if (isDatabaseFileName(path) || isDatabaseFileName(real))
+        return OutputRefusal::Database;
+    if (exists && !S_ISREG(info.st_mode))
+        return OutputRefusal::NotPlainFile;
+    for (const QString& p : protectedPaths)
+        if (isSameFile(path, p))
+            return isDatabaseFileName(p) || holdsSqliteDatabase(p) ? OutputRefusal::Database
+                                                                   : OutputRefusal::Input;
+    if (exists && holdsSqliteDatabase(path))
+        return OutputRefusal::Database;
+    const QFileInfo folder(QFileInfo(real).absolutePath());
+    if (!folder.isDir())
+        return OutputRefusal::NoFolder;
+    if (!folder.isWritable())
+        return OutputRefusal::FolderNotWritable;
+    if (exists && !target.isWritable())
+        return OutputRefusal::NotWritable;
+    return OutputRefusal::None;
+}
+
+bool isWritableFileTarget(const QString& path, const QString& protectedPath) {
+    return checkOutputTarget(path, protectedPath.isEmpty()
+                                       ? QStringList{}
+                                       : QStringList{protectedPath}) == OutputRefusal::None;
 }
 
 bool replaceFileWith(const QString& path, const QByteArray& bytes) {

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace zt41 {
 
@@ -20,9 +21,31 @@ bool isSameFile(const QString& a, const QString& b);
 // writes to it, and a device or a directory is no channel file either.
 bool isReadableFileTarget(const QString& path);
 
-// Whether a channel file may be saved under a path: nothing there yet, or a
-// regular file, and never the file `protectedPath` (the open channel
-// database, which a save would otherwise replace with a text file).
+// Why a file may not be written under a path; None when it may.
+enum class OutputRefusal {
+    None,
+    NoName,
+    Database,          // a channel database: by name (.mdb), by content, or a protected one
+    Input,             // one of the files being read
+    NotPlainFile,      // a device, a FIFO, a folder, a dangling link
+    NoFolder,          // the folder does not exist
+    FolderNotWritable, // the folder takes no files
+    NotWritable,       // the file is there and may not be written
+};
+
+// The one check every file the program and the tool write passes before
+// anything is drawn, read from a radio or sent: never a channel database (by
+// its name, through any link or hard link, or by what it holds), never one of
+// `protectedPaths` (the open database, the input), only a plain file or
+// nothing yet, in a folder that exists and takes files.
+OutputRefusal checkOutputTarget(const QString& path, const QStringList& protectedPaths = {});
+
+// Whether a path names a channel database by its name.
+bool isDatabaseFileName(const QString& path);
+// Whether a plain file holds an SQLite database (a channel database renamed).
+bool holdsSqliteDatabase(const QString& path);
+
+// checkOutputTarget(path, {protectedPath}) == OutputRefusal::None.
 bool isWritableFileTarget(const QString& path, const QString& protectedPath = QString());
 
 // Puts `bytes` in place of the file at `path` whole or not at all: written to

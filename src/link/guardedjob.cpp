@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "guardedjob.h"
 
+#include "channelframe.h"
 #include "linksession.h"
 #include "readypoll.h"
 #include "writetransfer.h"
@@ -68,6 +69,8 @@ void GuardedJob::start() {
         if (m_step == Step::WaitingForRadio &&
             m_session->timer(SessionTimer::ReadyPoll)->isActive())
             m_session->poll().takeAnswer();
+        else if (m_step == Step::Writing)
+            listenForEcho();
     });
     switch (m_options.operation) {
     case Operation::Read:
@@ -166,6 +169,35 @@ void GuardedJob::continueAfter(Step ended) {
         return;
     default:
         return;
+    }
+}
+
+// The radio says nothing while it takes a write but, perhaps, "C". Bytes
+// that follow what was sent, in its order, are that write coming back.
+void GuardedJob::listenForEcho() {
+    if (m_sent.isEmpty()) {
+        m_sent = QByteArray(1, kWriteCommand);
+        for (int k = 1; k <= kChannelCount; ++k)
+            m_sent += EncodeChannelFrame(k, m_options.toSend.squelch, m_rows.row(k - 1)).toLatin1();
+    }
+    while (m_link.waitingCount() > 0) {
+        const QString c = m_link.readChar();
+        if (c.isEmpty())
+            break;
+        if (c == u"C")
+            continue;
+        ++m_heard;
+        const qsizetype at = m_sent.indexOf(c.toLatin1(), m_matched);
+        if (at < 0) {
+            m_matched = m_sent.size() + 1; // not an echo: never one from here on
+            continue;
+        }
+        m_matched = at + 1;
+    }
+    constexpr qsizetype kEchoBytes = 3;
+    if (m_heard >= kEchoBytes && m_matched <= m_sent.size()) {
+        m_result.failedStep = Step::Writing;
+        finish(Failure::Echo);
     }
 }
 

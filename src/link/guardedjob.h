@@ -38,6 +38,7 @@ public:
         BackupNotSaved,
         Differences, // the radio holds something else: `differences`
         Interrupted,
+        Echo, // what was sent came back: a looped cable, or a device that is not the radio
     };
 
     struct Options {
@@ -95,6 +96,7 @@ private:
     void transferEnded(const TransferOutcome& outcome);
     void continueAfter(Step ended);
     void finish(Failure failure);
+    void listenForEcho();
 
     SerialLink& m_link;
     bool m_openedLink = false;
@@ -107,6 +109,9 @@ private:
     Step m_afterReady = Step::Queued;
     int m_frame = 0;
     bool m_sentWrite = false;
+    QByteArray m_sent;       // what the write sends: "A" and the 16 frames
+    qsizetype m_matched = 0; // how far what came back follows it
+    qsizetype m_heard = 0;   // bytes that came back during the write, "C" aside
     Result m_result;
 };
 

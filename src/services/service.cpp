@@ -35,6 +35,10 @@ QList<Service> readServices() {
         s.simplex = entry[QLatin1String("simplex")].toBool(true);
         s.powerLimit = twoLanguages(entry[QLatin1String("power")]);
         s.note = twoLanguages(entry[QLatin1String("note")]);
+        s.watts = entry[QLatin1String("watts")].toDouble();
+        s.reducedWatts = entry[QLatin1String("reducedWatts")].toDouble();
+        for (const QJsonValue& n : entry[QLatin1String("reducedChannels")].toArray())
+            s.reducedChannels << n.toInt();
         for (const QJsonValue& f : entry[QLatin1String("plan")].toArray())
             s.plan << frequencyCount(f.toString());
         list << s;
@@ -43,6 +47,10 @@ QList<Service> readServices() {
 }
 
 } // namespace
+
+double Service::limitWatts(int n) const {
+    return reducedChannels.contains(n) ? reducedWatts : watts;
+}
 
 QString Service::frequencyText(int n) const {
     return formatFrequency(static_cast<double>(plan.at(n - 1)) / 100000);

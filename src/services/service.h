@@ -20,8 +20,13 @@ struct Service {
     QList<qint64> plan;
     bool simplex = true; // transmit must equal receive
     TwoLanguages powerLimit;
-    TwoLanguages note; // who may use it
+    double watts = 0;           // the most a transmitter may put out
+    QList<int> reducedChannels; // channels of the plan with a lower limit:
+    double reducedWatts = 0;    // this one
+    TwoLanguages note;          // who may use it
 
+    // The power limit on channel n of the plan (1 first), in watts.
+    double limitWatts(int n) const;
     // Channel n's frequency as the table writes it, "446.00625".
     QString frequencyText(int n) const;
     // The lowest and the highest frequency of the plan, as text.

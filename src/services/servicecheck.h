@@ -14,16 +14,18 @@ struct Service;
 enum class FindingKind {
     OffPlan,    // the frequency is no channel of the service's plan
     NotSimplex, // transmit differs from receive where the service wants them equal
-    HighPower,  // high power: the service allows at most its limit
+    HighPower,  // the power set (H or L, in the radio's watts) is above the service's limit
 };
 
 struct ServiceFinding {
     int channel = 0; // 1 to 16
     Field field = Field::Rf;
     FindingKind kind = FindingKind::OffPlan;
-    QString value;        // as the radio holds it: "446.01000", "H"
-    int nearest = 0;      // the nearest channel of the plan, 1 first; 0 for power
-    QString nearestValue; // its frequency, "446.00625"
+    QString value;         // as the radio holds it: "446.01000", "H"
+    int nearest = 0;       // the nearest channel of the plan, 1 first; 0 for power
+    QString nearestValue;  // its frequency, "446.00625"
+    double watts = 0;      // HighPower: what the radio puts out at that setting
+    double limitWatts = 0; // and what the service allows on that channel
 
     bool operator==(const ServiceFinding&) const = default;
 };
@@ -32,15 +34,20 @@ struct ServiceFinding {
 // and tones, "on"/"off" and "H"/"L" on every channel with a receive frequency
 // (blank power is high power there). A row the frames cannot carry stays as it is.
 ChannelRows radioForm(const ChannelRows& rows);
+// The squelch level as the radio holds it after a write: "9.4" is 9.
+QString radioSquelch(const QString& squelch);
 
-// Judges every channel with a receive frequency against the service, in
-// channel order: receive and transmit exactly on the plan, transmit equal to
-// receive where the service is simplex, and high power. A channel without a
-// transmit frequency only receives, which every service allows.
+// Judges every channel with a frequency against the service, in channel
+// order: receive and transmit exactly on the plan (a transmit frequency off
+// the plan fails whatever the receive frequency), transmit equal to receive
+// where the service is simplex, and the power (H and L in the radio's watts)
+// against the service's limit on that channel. A channel without a transmit
+// frequency only receives, which every service allows.
 QList<ServiceFinding> checkChannels(const Service& service, const ChannelRows& rows);
 
 // The first 16 channels of the plan (fewer when the plan is shorter, the rest
-// empty): simplex, low power, beat shift off, no tones; rows numbered 1 to 16.
+// empty): simplex, low power, beat shift off, no tones; receive only where the
+// radio's low power is above the service's limit; rows numbered 1 to 16.
 ChannelRows planRows(const Service& service);
 // The squelch level that goes with them.
 inline QString planSquelch() {

@@ -3,6 +3,7 @@
 
 #include "channels/channeltable.h"
 #include "channels/edithistory.h"
+#include "filedialogs.h"
 #include "files/filetarget.h"
 #include "mainwindow.h"
 #include "services/service.h"
@@ -10,6 +11,7 @@
 #include "servicewindow.h"
 #include "windowwords.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
@@ -33,9 +35,10 @@ ChannelTools::ChannelTools(MainWindow& window, ChannelTable& table, QMenu* menu)
         ->setObjectName(QStringLiteral("频段检查"));
 
     askPdfName = [this] {
-        return QFileDialog::getSaveFileName(&m_window, QStringLiteral("导出信道表 PDF"),
-                                            QStringLiteral("信道表.pdf"),
-                                            QStringLiteral("PDF(*.pdf)"));
+        return QFileDialog::getSaveFileName(
+            &m_window, QStringLiteral("导出信道表 PDF"),
+            QDir(QtFileDialogs().folder()).filePath(QStringLiteral("信道表.pdf")),
+            QStringLiteral("PDF(*.pdf)"));
     };
     confirm = [this](const QString& question) {
         return QMessageBox::question(&m_window, titles::kSystem, question) == QMessageBox::Yes;
@@ -52,11 +55,28 @@ void ChannelTools::print() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setDocName(QStringLiteral("ZT41 信道表"));
+    // The print dialog offers its file in the working folder: the folder
+    // the file dialogs last used, as 导出信道表 PDF does; put back after.
+    const QString workingFolder = QDir::currentPath();
+    QDir::setCurrent(QtFileDialogs().folder());
     QPrintPreviewDialog preview(&printer, &m_window);
     preview.setWindowTitle(QStringLiteral("打印信道表"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [&content](QPrinter* p) { printChannelCard(*p, content); });
+            [this, &content](QPrinter* p) { printTo(*p, content); });
     preview.exec();
+    QDir::setCurrent(workingFolder);
+}
+
+bool ChannelTools::printTo(QPrinter& printer, const CardContent& content) {
+    const QString file = printer.outputFileName();
+    const OutputRefusal refusal =
+        file.isEmpty() ? OutputRefusal::None : checkOutputTarget(file, {m_table.filePath()});
+    if (refusal != OutputRefusal::None) {
+        m_window.messages().show(cardNotSavedMessage(file, outputRefusalWords(refusal)));
+        return false;
+    }
+    printChannelCard(printer, content);
+    return true;
 }
 
 void ChannelTools::exportCard() {
@@ -70,9 +90,9 @@ void ChannelTools::exportCard() {
 }
 
 bool ChannelTools::exportPdf(const QString& path) {
-    QString error = QStringLiteral("不是普通文件");
-    if (isWritableFileTarget(path, m_table.filePath()) &&
-        writeChannelCardPdf(path, cardContent(), &error))
+    const OutputRefusal refusal = checkOutputTarget(path, {m_table.filePath()});
+    QString error = outputRefusalWords(refusal);
+    if (refusal == OutputRefusal::None && writeChannelCardPdf(path, cardContent(), &error))
         return true;
     m_window.messages().show(cardNotSavedMessage(path, error));
     return false;

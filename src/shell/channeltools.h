@@ -10,6 +10,7 @@
 
 class QAction;
 class QMenu;
+class QPrinter;
 
 namespace zt41 {
 
@@ -31,6 +32,10 @@ public:
     CardContent cardContent() const;
     // Writes the card; a failure is told in a message box and gives false.
     bool exportPdf(const QString& path);
+    // Draws the card on a printer the print dialog has set up; printing to a
+    // file is checked first as every file the program writes is, and a
+    // refused file is told and never drawn. Gives whether it drew.
+    bool printTo(QPrinter& printer, const CardContent& content);
     // Replaces the 16 channels and the squelch level with the first channels
     // of the service, once the user has agreed; refused while a transfer runs.
     void fillFrom(const Service& service);

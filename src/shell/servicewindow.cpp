@@ -35,8 +35,12 @@ QString findingText(const Service& service, const ServiceFinding& finding) {
         return QStringLiteral("发送频率与接收频率不同：%1不允许异频或中继差频")
             .arg(service.name.zh);
     case FindingKind::HighPower:
-        return QStringLiteral("高功率：%1最多允许 %2，请确认对讲机的实际输出功率")
-            .arg(service.name.zh, service.powerLimit.zh);
+        return QStringLiteral(
+                   "%1功率为 %2 W：%3在此信道最多允许 %4 W，请改为只接收（不填发送频率）")
+            .arg(finding.value == u"L" ? QStringLiteral("低") : QStringLiteral("高"))
+            .arg(finding.watts)
+            .arg(service.name.zh)
+            .arg(finding.limitWatts);
     }
     return QString();
 }

@@ -152,9 +152,15 @@ QString jobFailureWords(const GuardedJob::Result& r) {
     case F::BackupFolder:
     case F::BackupNotSaved:
         return QStringLiteral("备份无法保存到 %1，没有向对讲机写入任何数据。").arg(r.backupPath);
+    case F::Echo:
+        return echoWords() + QStringLiteral("。");
     default:
         return QStringLiteral("操作被中断。");
     }
+}
+
+QString echoWords() {
+    return QStringLiteral("发出的字节被原样送回。建议：连接线短接成回环，或该设备不是对讲机");
 }
 
 static QString answerWords(const PortCheck& c) {
@@ -164,7 +170,7 @@ static QString answerWords(const PortCheck& c) {
     case RadioAnswer::Silent:
         return QStringLiteral("一秒内没有应答。建议：打开对讲机电源，把插头插到底，并确认端口");
     case RadioAnswer::Echo:
-        return QStringLiteral("发出的字节被原样送回。建议：连接线短接成回环，或该设备不是对讲机");
+        return echoWords();
     case RadioAnswer::Other:
         return QStringLiteral("意外的应答：%1。建议：不是 ZT41，或线路速率不同")
             .arg(QString::fromLatin1(c.answerBytes.toHex(' ')));
@@ -314,6 +320,22 @@ WindowMessage noPortMessage(const QList<PortOpenFailure>& failures) {
 
 WindowMessage invalidPortMessage() {
     return {QStringLiteral("选用的串行端口 无效！ "), titles::kSystem, MessageIcon::Critical};
+}
+
+QString outputRefusalWords(OutputRefusal refusal) {
+    switch (refusal) {
+    case OutputRefusal::Database:
+        return QStringLiteral("是信道数据库，不能写入");
+    case OutputRefusal::Input:
+        return QStringLiteral("是正在读取的文件");
+    case OutputRefusal::NoFolder:
+    case OutputRefusal::FolderNotWritable:
+        return QStringLiteral("文件夹不存在或无法写入");
+    case OutputRefusal::NotWritable:
+        return QStringLiteral("文件无法写入");
+    default:
+        return QStringLiteral("不是普通文件");
+    }
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include "channels/channelcheck.h"
 #include "channels/channeltable.h"
 #include "files/chirpcsv.h"
+#include "files/filetarget.h"
 #include "link/guardedjob.h"
 #include "messagesink.h"
 
@@ -83,6 +84,10 @@ WindowMessage setCurDirMessage();
 QString jobStepWords(GuardedJob::Step step);
 QString frameFieldWords(FrameField field);
 QString jobFailureWords(const GuardedJob::Result& result);
+// Why a file is not written (the output check's refusal), for a message's second line.
+QString outputRefusalWords(OutputRefusal refusal);
+// The doctor's words for our own bytes coming back, said by a write as well.
+QString echoWords();
 WindowMessage jobFailedMessage(const GuardedJob::Result& result);
 // The radio holds what was written (`wrote`), or what the table holds; the
 // values that went out with a warning are named.

@@ -18,11 +18,13 @@ private Q_SLOTS:
 };
 
 void TestChannelCard::pdfHoldsEveryChannelInEmbeddedFaces() {
-    CardContent content{QStringLiteral("7"), {}, QDate(2026, 3, 14)};
+    // The squelch level as the radio holds it: 9.4 is 9.
+    CardContent content{QStringLiteral("9.4"), {}, QDate(2026, 3, 14)};
     for (int k = 1; k <= kChannelCount; ++k)
         content.rows[k - 1] = makeRow(k, {});
     content.rows[0] = makeRow(1, {"446.00625", "88.5", "446.00625", "88.5", "off", "L"});
     content.rows[4] = makeRow(5, {"145.5", "", "145.60000", "100.0", "on", ""});
+    content.rows[7] = makeRow(8, {"", "", "146.00000", "", "off", "L"});
     content.rows[15] = makeRow(16, {"409.98750", "", "", "", "off", "H"});
     QTemporaryDir dir;
     const QString pdf = dir.filePath("card.pdf");
@@ -32,10 +34,11 @@ void TestChannelCard::pdfHoldsEveryChannelInEmbeddedFaces() {
     const QString text = pdfText(pdf);
     QVERIFY2(!text.isEmpty(), "pdftotext (poppler-utils) did not run");
     for (const QString expected :
-         {"ZT41 信道表", "2026-03-14", "静噪级别：7", "信道",      "接收频率",
+         {"ZT41 信道表", "2026-03-14", "静噪级别：9", "信道",      "接收频率",
           "发送频率",    "收哑音",     "发哑音",      "拍频",      "功率",
           "备注",        "446.00625",  "145.50000",   "145.60000", "409.98750",
-          "不发射",      "446.00625",  "145.5",       "-/100.0",   "409.9875"})
+          "不发射",      "446.00625",  "145.5",       "-/100.0",   "409.9875",
+          "不接收",      "146.0",      "异频",        "仅收",      "仅发"})
         QVERIFY2(text.contains(expected), qPrintable(expected + "\n" + text));
     // Channel 5 as the radio holds it: blank power is high.
     QVERIFY2(

@@ -9,11 +9,13 @@
 #include "link/portmap.h"
 #include "link/qserialportlink.h"
 #include "linksamples.h"
+#include "pseudoradio.h"
 #include "simulatorprocess.h"
 #include "toolrun.h"
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -25,6 +27,8 @@
 #include <fcntl.h>
 #include <memory>
 #include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -87,6 +91,10 @@ private Q_SLOTS:
     void csvToTheRadioAndBack();
     void readNeverReplacesTheDatabase_data();
     void readNeverReplacesTheDatabase();
+    void lineTakesSerialPortsAndFollowsItsFolder();
+    void secondCtrlCEndsEveryUnitAtOnce();
+    void echoingCableFailsTheWrite();
+    void reportThatCannotBeWrittenStopsTheLine();
 
 private:
     ToolRun cli(const QStringList& arguments, int timeoutMs = kRunMs,
@@ -804,29 +812,192 @@ void TestCli::csvToTheRadioAndBack() {
 }
 
 void TestCli::readNeverReplacesTheDatabase_data() {
-    QTest::addColumn<QString>("name");
-    QTest::newRow("the database by its name") << "ZT41XE.mdb";
-    QTest::newRow("a database under a channel file's name") << "old.doc";
+    QTest::addColumn<QString>("name"); // the output, in the test's folder unless absolute
+    QTest::addColumn<QString>("what"); // a copy of the database, a link to it, a report, ...
+    // %1: the output, %2: the channel file read, %3: the test's folder
+    QTest::addColumn<QStringList>("command");
+    QTest::addColumn<QString>("message");
+    const QStringList read{"read", "--port", "/dev/zt41-no-such-port", "-o", "%1"};
+    const QStringList line{"write", "--watch", "--watch-dir", "%3", "--report", "%1", "%2"};
+    const QString database = QStringLiteral("is a channel database: zt41-cli never changes one");
+    QTest::newRow("the database by its name") << "ZT41XE.mdb"
+                                              << "" << read << database;
+    QTest::newRow("a database under a channel file's name") << "old.doc"
+                                                            << "copy" << read << database;
+    QTest::newRow("a card onto a link to the database")
+        << "card.pdf"
+        << "link" << QStringList{"card", "%2", "-o", "%1"} << database;
+    QTest::newRow("a plan onto a database named .csv")
+        << "x.csv"
+        << "copy" << QStringList{"plan", "--service", "pmr446", "-o", "%1"} << database;
+    QTest::newRow("a report onto a database") << "line.csv"
+                                              << "copy" << line << database;
+    QTest::newRow("a report onto /dev/full") << "/dev/full"
+                                             << "" << line << "/dev/full is not a plain file";
+    QTest::newRow("a report onto the input") << "in.doc"
+                                             << "input" << line << "is the file being read";
+    QTest::newRow("a JSON lines report onto a CSV report")
+        << "line.jsonl"
+        << "csv report" << line << "is not a JSON lines report";
+    QTest::newRow("a report onto a CHIRP CSV file") << "chirp.csv"
+                                                    << "chirp" << line << "is not a CSV report";
 }
 
 void TestCli::readNeverReplacesTheDatabase() {
     QFETCH(QString, name);
+    QFETCH(QString, what);
+    QFETCH(QStringList, command);
+    QFETCH(QString, message);
     const QString db = path(ChannelTable::defaultFileName());
     {
         ChannelTable table;
         QVERIFY(table.open(db));
         QVERIFY(table.replaceDataFields(otherRows()));
     }
-    const QString target = path(name);
-    if (target != db)
+    const QString target = QDir(m_dir->path()).filePath(name);
+    const QString input = what == u"input" ? target : path("in.doc");
+    QVERIFY(!channelFile("in.doc", otherRows(), QStringLiteral("2")).isEmpty());
+    if (what == u"copy")
         QVERIFY(QFile::copy(db, target));
-    const QByteArray before = fileBytes(target);
-    // Refused before the port is touched: no radio is needed to see it.
-    const ToolRun run = cli({"read", "--port", "/dev/zt41-no-such-port", "-o", target});
+    if (what == u"link")
+        QVERIFY(QFile::link(db, target));
+    if (what == u"csv report")
+        QVERIFY(writeBytes(target, "time,device,name,result,status,backup,first difference\n"));
+    if (what == u"chirp")
+        QCOMPARE(cli({"convert", input, target}).status, 0);
+    const bool plain = QFileInfo(target).isFile();
+    const QByteArray before = plain ? fileBytes(target) : QByteArray();
+    const QByteArray dbBefore = fileBytes(db);
+    for (QString& a : command)
+        a.replace("%1", target).replace("%2", input).replace("%3", m_dir->path());
+    // Refused before any port or radio is touched: none is needed to see it.
+    const ToolRun run = cli(command, 10000);
     QCOMPARE(run.status, 1);
-    QVERIFY2(run.err.contains(QStringLiteral("is a channel database: zt41-cli never changes one")),
-             qPrintable(run.err));
-    QCOMPARE(fileBytes(target), before);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    if (plain)
+        QCOMPARE(fileBytes(target), before);
+    QCOMPARE(fileBytes(db), dbBefore);
+}
+
+void TestCli::lineTakesSerialPortsAndFollowsItsFolder() {
+    // udev makes /dev/serial/by-id with the first cable and removes it with the last.
+    const QString byId = path(QStringLiteral("serial/by-id"));
+    const QString report = path(QStringLiteral("line.jsonl"));
+    QVERIFY(QDir().mkpath(path(QStringLiteral("serial"))));
+    QProcess line;
+    line.setProcessEnvironment(environment(path(QStringLiteral("data"))));
+    line.start(QStringLiteral(ZT41_CLI_PATH),
+               {"write", "--watch", "--watch-dir", byId, "--json", "--report", report,
+                "--no-backup", "--no-verify",
+                channelFile("new.doc", otherRows(), QStringLiteral("2"))});
+    QVERIFY(line.waitForStarted());
+    QTest::qWait(500);
+    const auto records = [&] {
+        return QString::fromUtf8(fileBytes(report)).split(u'\n', Qt::SkipEmptyParts);
+    };
+    QVERIFY(QDir().mkpath(byId));
+    // None of these is a serial port: no bell, no record.
+    QVERIFY(writeBytes(byId + "/notes.txt", "not a radio"));
+    QVERIFY(QFile::link("/dev/null", byId + "/null"));
+    QVERIFY(QFile::link(byId + "/nothing", byId + "/dangling"));
+    QCOMPARE(::mkfifo(QFile::encodeName(byId + "/fifo").constData(), 0600), 0);
+    SimulatorProcess first, second;
+    QVERIFY(first.start({"--fast", "--link", byId + "/first"}));
+    QTRY_COMPARE_WITH_TIMEOUT(records().size(), 1, 20000);
+    QVERIFY(first.terminate() == 0);
+    QVERIFY(QDir(byId).removeRecursively());
+    QTest::qWait(300);
+    QVERIFY(QDir().mkpath(byId));
+    QVERIFY(second.start({"--fast", "--link", byId + "/second"}));
+    QTRY_COMPARE_WITH_TIMEOUT(records().size(), 2, 20000);
+    ::kill(static_cast<pid_t>(line.processId()), SIGINT);
+    QVERIFY(line.waitForFinished(10000));
+    QCOMPARE(line.exitCode(), 0);
+    const QStringList r = records();
+    QVERIFY2(r[0].contains(byId + "/first") && r[1].contains(byId + "/second"),
+             qPrintable(r.join(u'\n')));
+    // One JSON document a line on standard output too, one per radio.
+    const QList<QByteArray> out = line.readAllStandardOutput().trimmed().split('\n');
+    QCOMPARE(out.size(), 2);
+    for (const QByteArray& o : out)
+        QCOMPARE(QJsonDocument::fromJson(o).object().value("status").toInt(-1), 0);
+}
+
+void TestCli::secondCtrlCEndsEveryUnitAtOnce() {
+    const QString watch = path(QStringLiteral("watch")), report = path(QStringLiteral("line.csv"));
+    QVERIFY(QDir().mkpath(watch));
+    // At the radio's own pace, so that the writes are long under way.
+    SimulatorProcess a, b;
+    QVERIFY(a.start({"--link", watch + "/a"}) && b.start({"--link", watch + "/b"}));
+    QProcess line;
+    line.setProcessEnvironment(environment(path(QStringLiteral("data"))));
+    line.start(QStringLiteral(ZT41_CLI_PATH),
+               {"write", "--watch", "--watch-dir", watch, "--report", report,
+                channelFile("new.doc", otherRows(), QStringLiteral("2"))});
+    QVERIFY(line.waitForStarted());
+    QTRY_COMPARE_WITH_TIMEOUT(backups().size(), 2, 20000); // backed up: the writes begin
+    ::kill(static_cast<pid_t>(line.processId()), SIGINT);
+    QTest::qWait(100);
+    QElapsedTimer timer;
+    timer.start();
+    ::kill(static_cast<pid_t>(line.processId()), SIGINT);
+    QVERIFY(line.waitForFinished(10000));
+    QVERIFY2(timer.elapsed() < 1500, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(line.exitCode(), 130);
+    const QStringList r = QString::fromUtf8(fileBytes(report)).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(r.size(), 3);
+    for (int i = 1; i <= 2; ++i)
+        QVERIFY2(r[i].contains(",interrupted,130,") && r[i].contains("/backups/"),
+                 qPrintable(r[i]));
+}
+
+void TestCli::echoingCableFailsTheWrite() {
+    // A looped cable: every byte sent comes straight back.
+    PseudoRadio loop;
+    QVERIFY(loop.open());
+    ::fcntl(loop.master, F_SETFL, ::fcntl(loop.master, F_GETFL) | O_NONBLOCK);
+    QProcess p;
+    p.setProcessEnvironment(environment(path(QStringLiteral("data"))));
+    p.start(QStringLiteral(ZT41_CLI_PATH),
+            {"write", "--no-backup", "--no-verify", "--port", loop.slavePath,
+             channelFile("new.doc", otherRows(), QStringLiteral("2"))});
+    QVERIFY(p.waitForStarted());
+    while (!p.waitForFinished(5)) {
+        char buf[256];
+        const ssize_t n = ::read(loop.master, buf, sizeof buf);
+        if (n > 0)
+            QCOMPARE(::write(loop.master, buf, size_t(n)), n);
+    }
+    const QString out = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+    QCOMPARE(p.exitCode(), 2);
+    QVERIFY2(out.contains("our own bytes came back"), qPrintable(out));
+}
+
+void TestCli::reportThatCannotBeWrittenStopsTheLine() {
+    const QString watch = path(QStringLiteral("watch")), report = path(QStringLiteral("line.csv"));
+    QVERIFY(QDir().mkpath(watch));
+    const QByteArray header = "time,device,name,result,status,backup,first difference\n";
+    SimulatorProcess radio;
+    QVERIFY(radio.start({"--fast", "--link", watch + "/radio"}));
+    QProcess line;
+    line.setProcessEnvironment(environment(path(QStringLiteral("data"))));
+    // The disk fills after the header and the port's lock: no file grows further.
+    line.setChildProcessModifier([size = header.size()] {
+        const rlimit limit{rlim_t(size + 40), rlim_t(size + 40)};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::signal(SIGXFSZ, SIG_IGN);
+    });
+    line.start(QStringLiteral(ZT41_CLI_PATH),
+               {"write", "--watch", "--watch-dir", watch, "--report", report, "--no-backup",
+                channelFile("new.doc", otherRows(), QStringLiteral("2"))});
+    QVERIFY(line.waitForStarted());
+    // The line stops by itself once the radio's record could not be kept.
+    QVERIFY(line.waitForFinished(30000));
+    QCOMPARE(line.exitCode(), 5);
+    const QString err = QString::fromUtf8(line.readAllStandardError());
+    QVERIFY2(err.contains("could not be written") && err.contains(watch + "/radio,ok,0,"),
+             qPrintable(err));
+    QCOMPARE(fileBytes(report), header);
 }
 
 QTEST_GUILESS_MAIN(TestCli)

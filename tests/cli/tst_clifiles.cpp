@@ -305,8 +305,11 @@ void TestCliFiles::refusals_data() {
     QTest::newRow("OUT of an unknown kind")
         << "list.csv" << list << "list.txt" << 1 << "list.txt: unknown kind of file";
     QTest::newRow("OUT in a folder that does not exist")
-        << "list.csv" << list << "no-folder/out.doc" << 5 << "cannot write";
-    QTest::newRow("OUT is a folder") << "list.csv" << list << "folder.csv" << 5 << "cannot write";
+        << "list.csv" << list << "no-folder/out.doc" << 1 << "does not exist or cannot be written";
+    QTest::newRow("OUT is a folder")
+        << "list.csv" << list << "folder.csv" << 1 << "is not a plain file";
+    QTest::newRow("OUT is IN") << "list.csv" << list << "list.csv" << 1
+                               << "list.csv is the file being read";
 }
 
 void TestCliFiles::refusals() {
@@ -345,8 +348,8 @@ void TestCliFiles::outputThatIsNoPlainFileIsRefusedAtOnce() {
     QElapsedTimer timer;
     timer.start();
     const ToolRun run = cli({"convert", doc, fifo});
-    QCOMPARE(run.status, 5);
-    QVERIFY2(run.err.contains(QStringLiteral("cannot write ") + fifo), qPrintable(run.err));
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains(fifo + QStringLiteral(" is not a plain file")), qPrintable(run.err));
     QVERIFY(timer.elapsed() < 10000);
 }
 
@@ -485,6 +488,18 @@ void TestCliFiles::manPageListsEveryOption() {
             QVERIFY2(listed.match(page, options).hasMatch(), qPrintable("OPTIONS: --" + name));
         }
     }
+    // The simulated radio's page lists every option it takes.
+    const QString radioPage = QString::fromUtf8(fileBytes(QStringLiteral(ZT41_RADIO_MAN_PAGE)));
+    const ToolRun radioHelp =
+        runTool(QStringLiteral(ZT41_RADIO_PATH), {"--help"}, toolEnvironment());
+    QVERIFY(!radioHelp.out.isEmpty());
+    for (auto m = option.globalMatch(radioHelp.out); m.hasNext();) {
+        const QString name = m.next().captured(1);
+        if (name.startsWith(QStringLiteral("help")))
+            continue;
+        QVERIFY2(radioPage.contains(QStringLiteral("\\-\\-") + QString(name).replace(u'-', "\\-")),
+                 qPrintable("zt41-radio(1): --" + name));
+    }
 }
 
 void TestCliFiles::serviceCommands_data() {
@@ -511,10 +526,14 @@ void TestCliFiles::serviceCommands_data() {
         << "";
     QTest::newRow("findings as JSON")
         << QStringList{check, "--json", "--service", "pmr446", "%1/high.csv"} << 3
-        << R"({"channel":1,"field":"pw","kind":"high-power","limit":"0.5 W","value":"H"})"
+        << R"({"channel":1,"field":"pw","kind":"high-power","limit":0.5,"value":"H","watts":5})"
         << "";
     QTest::newRow("Chinese: the service's own limit and name")
         << QStringList{"zh", check, "--service", "pmr446", "%1/high.csv"} << 3 << "最多 0.5 W"
+        << "";
+    QTest::newRow("Chinese: the nearest channel of the plan, by its place")
+        << QStringList{"zh", check, "--service=frs", "%1/cn409.doc"} << 3
+        << "最近的是它的第 15 信道，462.55000 MHz"
         << "";
     QTest::newRow("an unknown service names those there are")
         << QStringList{check, "--service", "gmrs", "%1/cn409.doc"} << 1 << ""
@@ -532,7 +551,9 @@ void TestCliFiles::serviceCommands() {
     QCOMPARE(cli({"plan", "--service", "cn409", "-o", path("cn409.doc")}).status, 0);
     QCOMPARE(cli({"plan", "--service", "pmr446", "-o", path("high.csv")}).status, 0);
     QByteArray csv = fileBytes(path("high.csv"));
-    QVERIFY(writeBytes(path("high.csv"), csv.replace(",1.0W,", ",5.0W,")));
+    // The plan only receives on PMR446: made to transmit, at high power.
+    QVERIFY(writeBytes(path("high.csv"),
+                       csv.replace(",1.0W,", ",5.0W,").replace(",off,0.000000,", ",,0.000000,")));
     Settings locale{{"LANG", "C.UTF-8"}};
     if (arguments.first() == u"zh") {
         locale = {{"LANG", "zh_CN.UTF-8"}};
@@ -553,9 +574,14 @@ void TestCliFiles::cardOfAPlan() {
     // Drawn by the tool on the offscreen platform, whatever display is set.
     const QString doc = path("frs.doc");
     QCOMPARE(cli({"plan", "--service", "frs", "-o", doc}).status, 0);
-    const ToolRun run = cli({"card", doc, "-o", path("card.pdf")}, {{"QT_QPA_PLATFORM", "xcb"}});
+    // No XDG_RUNTIME_DIR: Qt warns of it, and keeps it to itself unless --verbose.
+    const Settings settings{{"QT_QPA_PLATFORM", "xcb"}, {"XDG_RUNTIME_DIR", ""}};
+    const ToolRun run = cli({"card", doc, "-o", path("card.pdf")}, settings);
     QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QString());
     QVERIFY(fileBytes(path("card.pdf")).startsWith("%PDF-"));
+    const ToolRun verbose = cli({"card", "--verbose", doc, "-o", path("card.pdf")}, settings);
+    QVERIFY2(verbose.err.contains("zt41-cli: Qt: "), qPrintable(verbose.err));
 }
 
 QTEST_GUILESS_MAIN(TestCliFiles)

@@ -17,7 +17,7 @@
 
 using namespace zt41;
 
-namespace {} // namespace
+Q_DECLARE_METATYPE(zt41::OutputRefusal)
 
 class TestFileTarget : public QObject {
     Q_OBJECT
@@ -28,6 +28,8 @@ private Q_SLOTS:
     void saveNeverReplacesTheDatabase();
     void onlyPlainFilesAreOpenedOrSaved_data();
     void onlyPlainFilesAreOpenedOrSaved();
+    void outputCheck_data();
+    void outputCheck();
     void typedNameGetsTheFiltersExtension_data();
     void typedNameGetsTheFiltersExtension();
 };
@@ -159,6 +161,52 @@ void TestFileTarget::onlyPlainFilesAreOpenedOrSaved() {
         QVERIFY(S_ISFIFO(info.st_mode)); // still the FIFO, not replaced by a file
     }
     QVERIFY(!QFileInfo::exists(fx.dir.filePath(QStringLiteral("nowhere"))));
+}
+
+void TestFileTarget::outputCheck_data() {
+    QTest::addColumn<QString>("name"); // in the test's folder
+    QTest::addColumn<QString>("what"); // what is there under the name
+    QTest::addColumn<OutputRefusal>("refusal");
+    QTest::newRow("a new file") << "card.pdf"
+                                << "" << OutputRefusal::None;
+    QTest::newRow("a plain file") << "card.pdf"
+                                  << "plain" << OutputRefusal::None;
+    QTest::newRow("a database by its name, new") << "x.mdb"
+                                                 << "" << OutputRefusal::Database;
+    QTest::newRow("a database under another name") << "card.pdf"
+                                                   << "copy" << OutputRefusal::Database;
+    QTest::newRow("a link to the database") << "card.pdf"
+                                            << "link" << OutputRefusal::Database;
+    QTest::newRow("the input") << "in.doc"
+                               << "input" << OutputRefusal::Input;
+    QTest::newRow("a FIFO") << "pipe.csv"
+                            << "fifo" << OutputRefusal::NotPlainFile;
+    QTest::newRow("a link to nothing") << "card.pdf"
+                                       << "dangling" << OutputRefusal::NotPlainFile;
+    QTest::newRow("in a folder that does not exist") << "gone/card.pdf"
+                                                     << "" << OutputRefusal::NoFolder;
+}
+
+void TestFileTarget::outputCheck() {
+    QFETCH(QString, name);
+    QFETCH(QString, what);
+    QFETCH(OutputRefusal, refusal);
+    TableFixture fx;
+    QVERIFY(fx.open());
+    const QString path = fx.dir.filePath(name);
+    const QString input = fx.dir.filePath(QStringLiteral("in.doc"));
+    QVERIFY(writeBytes(input, "3"));
+    if (what == u"plain")
+        QVERIFY(writeBytes(path, "old"));
+    if (what == u"copy")
+        QVERIFY(QFile::copy(fx.path(), path));
+    if (what == u"link")
+        QVERIFY(QFile::link(fx.path(), path));
+    if (what == u"fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    if (what == u"dangling")
+        QVERIFY(QFile::link(fx.dir.filePath(QStringLiteral("nowhere")), path));
+    QCOMPARE(checkOutputTarget(path, {input}), refusal);
 }
 
 void TestFileTarget::typedNameGetsTheFiltersExtension_data() {

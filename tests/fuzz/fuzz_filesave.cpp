@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Save, then load: any table and squelch text the save accepts loads back,
 // always, to the same values (the squelch text but for blanks at its ends); a table of
-// plain values is written as plain values, byte for byte.
+// plain values is written as plain values, byte for byte. A plain value is
+// one the save keeps as it stands: short, no blanks at its ends, letters,
+// digits, '.', '-' and blanks, and no number too large for a double.
+#include "channels/numbers.h"
 #include "files/channelfile.h"
 #include "fuzzdata.h"
 
 #include <QBuffer>
+
+#include <cmath>
 
 using namespace zt41;
 
@@ -25,7 +30,7 @@ bool isPlain(const QString& s) {
     for (QChar c : s)
         if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != u'.' && c != u'-' && c != u' ')
             return false;
-    return true;
+    return std::isfinite(numericValue(s));
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 
 #include <QFileInfo>
 #include <QLabel>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -28,15 +29,23 @@ private Q_SLOTS:
 void TestChannelTools::exportedCardShowsTheWindow_data() {
     QTest::addColumn<QString>("name"); // in the test's folder
     QTest::addColumn<QString>("written");
+    QTest::addColumn<bool>("print"); // 打印 → 打印到文件, checked after the dialog closed
     QTest::newRow("a name without .pdf gets it") << "card"
-                                                 << "card.pdf";
+                                                 << "card.pdf" << false;
     QTest::newRow("the open database is never replaced, by a link either") << "db.pdf"
-                                                                           << "";
+                                                                           << "" << false;
+    QTest::newRow("printing to a file: the open database by a link") << "db.pdf"
+                                                                     << "" << true;
+    QTest::newRow("printing to a file: the database by its name") << "ZT41XE.mdb"
+                                                                  << "" << true;
+    QTest::newRow("printing to a plain file") << "printed.pdf"
+                                              << "printed.pdf" << true;
 }
 
 void TestChannelTools::exportedCardShowsTheWindow() {
     QFETCH(QString, name);
     QFETCH(QString, written);
+    QFETCH(bool, print);
     Window w;
     QVERIFY(w.start());
     w.fx.setRow(2, {"145.02500", "88.5", "145.62500", "88.5", "off", "L"});
@@ -47,7 +56,14 @@ void TestChannelTools::exportedCardShowsTheWindow() {
     tools->askPdfName = [&] {
         return w.fx.dir.filePath(name);
     };
-    w.action("导出信道表 PDF")->trigger();
+    if (print) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(w.fx.dir.filePath(name));
+        QCOMPARE(tools->printTo(printer, tools->cardContent()), !written.isEmpty());
+    } else {
+        w.action("导出信道表 PDF")->trigger();
+    }
     if (written.isEmpty()) {
         QCOMPARE(w.messages.shown.size(), 1);
         QVERIFY(w.messages.shown[0].text.startsWith("信道表 PDF 保存错误！！"));
@@ -66,7 +82,7 @@ void TestChannelTools::exportedCardShowsTheWindow() {
 void TestChannelTools::checkFollowsTheTableAndFills() {
     Window w;
     QVERIFY(w.start());
-    w.fx.setRow(0, {"446.00625", "", "446.00625", "", "off", "L"});
+    w.fx.setRow(0, {"446.00625", "", "", "", "off", "H"}); // receives only
     w.fx.setRow(1, {"446.01000", "", "446.01000", "", "off", "L"});
     w.action("频段检查")->trigger();
     auto* check = w.find<ServiceWindow>("频段检查");
@@ -74,8 +90,9 @@ void TestChannelTools::checkFollowsTheTableAndFills() {
     QCOMPARE(check->windowTitle(), QStringLiteral("频段检查"));
     check->choose("pmr446");
     auto* findings = check->findChild<QTreeWidget*>("检查结果");
-    // Row 2 off the plan twice; every other row of a fresh table is empty.
-    QCOMPARE(findings->topLevelItemCount(), 2);
+    // Row 2 off the plan twice and its 1 W above 0.5 W; every other row of a
+    // fresh table is empty.
+    QCOMPARE(findings->topLevelItemCount(), 3);
     QCOMPARE(findings->topLevelItem(0)->text(3), QStringLiteral("1（446.00625）"));
     w.fx.setRow(1, {"446.01875", "", "446.01875", "", "off", "H"});
     QCOMPARE(findings->topLevelItemCount(), 1);

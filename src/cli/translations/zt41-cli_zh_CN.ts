@@ -668,10 +668,6 @@
         <translation>%1（pid %2）正在运行：它会探测新的串行端口；本程序的 udev 规则会让它避开对讲机连接线，或在写频时停止它</translation>
     </message>
     <message>
-        <source>Checks every serial port (or those given with --port): the device and its USB chip and driver, whether it opens and, if not, why and who holds it, services that take serial ports away, and what answers &quot;C&quot; within a second. Exit status 0 when a radio answered, 2 when none did.</source>
-        <translation>检查每个串行端口（或 --port 给出的端口）：设备及其 USB 芯片和驱动，能否打开，打不开的原因及占用它的程序，会占用串行端口的服务，以及一秒内对“C”的应答。有对讲机应答时退出状态为 0，没有则为 2。</translation>
-    </message>
-    <message>
         <source>doctor takes no arguments</source>
         <translation>doctor 不接受参数</translation>
     </message>
@@ -690,10 +686,6 @@
     <message>
         <source>give the PDF to write with -o FILE.pdf</source>
         <translation>请用 -o 文件.pdf 给出要写入的 PDF</translation>
-    </message>
-    <message>
-        <source>%1 is not a plain file: the card is not written there</source>
-        <translation>%1 不是普通文件：信道表不写到那里</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
@@ -717,15 +709,11 @@
     </message>
     <message>
         <source>channel %1: %2 %3 is not a channel of %4; the nearest is its channel %5, %6 MHz</source>
-        <translation>信道 %1：%2 %3 不是 %4 的信道；最近的是它的 %5 信道，%6 MHz</translation>
+        <translation>信道 %1：%2 %3 不是 %4 的信道；最近的是它的第 %5 信道，%6 MHz</translation>
     </message>
     <message>
         <source>channel %1: transmit frequency %2 differs from the receive frequency, and %3 allows no split or repeater offset; the nearest of its channels is %4, %5 MHz</source>
-        <translation>信道 %1：发送频率 %2 与接收频率不同，%3 不允许异频或中继差频；最近的是它的 %4 信道，%5 MHz</translation>
-    </message>
-    <message>
-        <source>channel %1: high power: %2 allows at most %3; set the radio&apos;s output accordingly (the program cannot know it)</source>
-        <translation>信道 %1：高功率：%2 最多 %3；请相应设定对讲机的输出功率（本程序无法得知）</translation>
+        <translation>信道 %1：发送频率 %2 与接收频率不同，%3 不允许异频或中继差频；最近的是它的第 %4 信道，%5 MHz</translation>
     </message>
     <message>
         <source>Lists the licence-free services that check and plan know: identifier, name, channels, power limit and who may use them.</source>
@@ -744,10 +732,6 @@
         <translation>可异频</translation>
     </message>
     <message>
-        <source>Judges every channel with a frequency against a licence-free service: receive and transmit exactly on a channel of its plan, transmit equal to receive, and high power noted against the service&apos;s limit. Exit status 0 when nothing is found, 3 when something is.</source>
-        <translation>按免执照频段检查每个有频率的信道：接收和发送频率须正好在该频段的信道上，发送与接收同频，高功率时提示该频段的功率上限。没有发现问题时退出状态为 0，有问题时为 3。</translation>
-    </message>
-    <message>
         <source>Print the findings as JSON.</source>
         <translation>以 JSON 输出检查结果。</translation>
     </message>
@@ -762,64 +746,8 @@
         </translation>
     </message>
     <message>
-        <source>Writes a channel file (.doc) or CSV file (.csv) with the first 16 channels of a licence-free service: simplex, low power, no tones, squelch level 3.</source>
-        <translation>把免执照频段的前 16 个信道写成信道文件（.doc）或 CSV 文件（.csv）：收发同频、低功率、无哑音、静噪级别 3。</translation>
-    </message>
-    <message>
         <source>give the file to write with -o FILE</source>
         <translation>请用 -o 文件 给出要写入的文件</translation>
-    </message>
-    <message>
-        <source>Usage: zt41-cli COMMAND [OPTIONS]
-
-Commands:
-  ports [--probe]              list the serial ports and whether they open
-  read --port P [-o FILE]      read the radio&apos;s channels
-  write --port P FILE          back up, write FILE, read back and compare
-  verify --port P FILE         compare what the radio holds with FILE
-  show FILE                    print the channels of a file
-  diff FILE1 FILE2             list what differs between two files
-  convert IN OUT               convert between .doc, .csv and the database
-  doctor [--port P]            check the cable and the ports, and say what is wrong
-  card FILE -o CARD.pdf        draw the channel card to print
-  services                     list the licence-free services
-  check --service ID FILE      judge the channels against a service
-  plan --service ID -o FILE    write the first 16 channels of a service
-
-FILE is a channel file (.doc), a CHIRP CSV file (.csv) or the channel
-database ZT41XE.mdb (read only). A CSV file and the database hold no
-squelch level: --squelch LEVEL gives it (default 3).
---port may be given several times for several radios at once.
-zt41-cli COMMAND --help describes each command; --version prints the version.
-
-Exit status: 0 done, 1 usage, 2 port or radio, 3 differences or findings,
-4 bad input file, 5 output or backup file not written, 130 interrupted.
-</source>
-        <translation>用法：zt41-cli 命令 [选项]
-
-命令：
-  ports [--probe]              列出串行端口及能否打开
-  read --port P [-o FILE]      读取对讲机的信道
-  write --port P FILE          备份，写入 FILE，再读回校验
-  verify --port P FILE         校验对讲机中的信道与 FILE 是否一致
-  show FILE                    显示文件中的信道
-  diff FILE1 FILE2             列出两个文件的不同之处
-  convert IN OUT               在 .doc、.csv 和数据库之间转换
-  doctor [--port P]            检查连接线和端口，并说明问题所在
-  card FILE -o CARD.pdf        画出可打印的信道表
-  services                     列出免执照频段
-  check --service ID FILE      按频段检查信道
-  plan --service ID -o FILE    写出某频段的前 16 个信道
-
-FILE 是信道文件（.doc）、CHIRP CSV 文件（.csv）或信道数据库
-ZT41XE.mdb（只读）。CSV 文件和数据库不含静噪级别，
-由 --squelch 级别 给出（默认 3）。
---port 可以给出多次，同时写多台对讲机。
-zt41-cli 命令 --help 说明各个命令；--version 显示版本。
-
-退出状态：0 完成，1 用法错误，2 端口或对讲机错误，3 发现不同或不符合，
-4 输入文件错误，5 输出或备份文件未能写入，130 被中断。
-</translation>
     </message>
     <message>
         <source>no serial port found: plug the cable in (see dmesg)</source>
@@ -852,10 +780,6 @@ zt41-cli 命令 --help 说明各个命令；--version 显示版本。
     <message>
         <source>With --watch: leave the radios already plugged in at the start alone.</source>
         <translation>与 --watch 同用：不处理开始时已插上的对讲机。</translation>
-    </message>
-    <message>
-        <source>With --watch: append one record per radio to FILE (CSV, or JSON lines for .jsonl).</source>
-        <translation>与 --watch 同用：每台对讲机向 FILE 追加一条记录（CSV；.jsonl 为 JSON 行）。</translation>
     </message>
     <message>
         <source>--watch finds the ports itself: give no --port</source>
@@ -1040,6 +964,112 @@ zt41-cli 命令 --help 说明各个命令；--version 显示版本。
     <message>
         <source>%1: the database is damaged (%2)</source>
         <translation>%1：数据库已损坏（%2）</translation>
+    </message>
+    <message>
+        <source>Usage: zt41-cli COMMAND [OPTIONS]
+
+Commands:
+  ports [--probe]              list the serial ports and whether they open
+  read --port P [-o FILE]      read the radio&apos;s channels
+  write --port P FILE          back up, write FILE, read back and compare
+  verify --port P FILE         compare what the radio holds with FILE
+  show FILE                    print the channels of a file
+  diff FILE1 FILE2             list what differs between two files
+  convert IN OUT               convert between .doc, .csv and the database
+  doctor [--port P]            check the cable and the ports, and say what is wrong
+  card FILE -o CARD.pdf        draw the channel card to print
+  services                     list the licence-free services
+  check --service ID FILE      judge the channels against a service
+  plan --service ID -o FILE    write the first 16 channels of a service
+
+FILE is a channel file (.doc), a CHIRP CSV file (.csv) or the channel
+database ZT41XE.mdb (read only). A CSV file and the database hold no
+squelch level: --squelch LEVEL gives it (default 3).
+--port may be given several times for several radios at once.
+zt41-cli COMMAND --help describes each command; --version prints the version;
+--verbose with any command also shows what Qt itself reports.
+
+Exit status: 0 done, 1 usage, 2 port or radio, 3 differences or findings,
+4 bad input file, 5 output or backup file not written, 130 interrupted.
+</source>
+        <translation>用法：zt41-cli 命令 [选项]
+
+命令：
+  ports [--probe]              列出串行端口及能否打开
+  read --port P [-o FILE]      读取对讲机的信道
+  write --port P FILE          备份，写入 FILE，再读回校验
+  verify --port P FILE         校验对讲机中的信道与 FILE 是否一致
+  show FILE                    显示文件中的信道
+  diff FILE1 FILE2             列出两个文件的不同之处
+  convert IN OUT               在 .doc、.csv 和数据库之间转换
+  doctor [--port P]            检查连接线和端口，并说明问题所在
+  card FILE -o CARD.pdf        画出可打印的信道表
+  services                     列出免执照频段
+  check --service ID FILE      按频段检查信道
+  plan --service ID -o FILE    写出某频段的前 16 个信道
+
+FILE 是信道文件（.doc）、CHIRP CSV 文件（.csv）或信道数据库
+ZT41XE.mdb（只读）。CSV 文件和数据库不含静噪级别，
+由 --squelch 级别 给出（默认 3）。
+--port 可以给出多次，同时写多台对讲机。
+zt41-cli 命令 --help 说明各个命令；--version 显示版本；
+任何命令加 --verbose 时也显示 Qt 自身的报告。
+
+退出状态：0 完成，1 用法错误，2 端口或对讲机错误，3 发现不同或不符合，
+4 输入文件错误，5 输出或备份文件未能写入，130 被中断。
+</translation>
+    </message>
+    <message>
+        <source>no file named to write</source>
+        <translation>没有给出要写入的文件</translation>
+    </message>
+    <message>
+        <source>%1 is the file being read: it is not written over</source>
+        <translation>%1 是正在读取的文件：不会覆盖它</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file: nothing is written there</source>
+        <translation>%1 不是普通文件：不会写入</translation>
+    </message>
+    <message>
+        <source>Checks every serial port (or those given with --port): the device and its USB chip and driver, whether it opens and, if not, why and who holds it, services that take serial ports away, and what answers &quot;?C&quot; within a second (a radio answers &quot;C&quot;; a &quot;?&quot; coming back is an echo). Exit status 0 when a radio answered, 2 when none did.</source>
+        <translation>检查每个串行端口（或 --port 给出的端口）：设备及其 USB 芯片和驱动，能否打开，打不开的原因及占用它的程序，会占用串行端口的服务，以及一秒内对“?C”的应答（对讲机应答“C”；送回“?”则是回环）。有对讲机应答时退出状态为 0，没有则为 2。</translation>
+    </message>
+    <message>
+        <source>%1 is not a %2 report of the programming line: it is not written to</source>
+        <translation>%1 不是写频流水线的 %2 报告：不会写入</translation>
+    </message>
+    <message>
+        <source>%1: not a serial port, passed over</source>
+        <translation>%1：不是串行端口，已跳过</translation>
+    </message>
+    <message>
+        <source>%1: a link to nothing, passed over</source>
+        <translation>%1：链接指向不存在的文件，已跳过</translation>
+    </message>
+    <message>
+        <source>the report %1 could not be written (%2): the line stops; the radios in progress are reported here</source>
+        <translation>报告 %1 无法写入（%2）：流水线停止；进行中的对讲机在此报告</translation>
+    </message>
+    <message>
+        <source>With --watch: append one record per radio to FILE (CSV, or JSON lines for .jsonl), a new file or a report of the same kind.</source>
+        <translation>与 --watch 同用：每台对讲机向 FILE 追加一条记录（CSV；.jsonl 为 JSON 行）；FILE 须为新文件或同类报告。</translation>
+    </message>
+    <message>
+        <source>our own bytes came back: a looped cable, or a device that is not the radio</source>
+        <translation>发出的字节被原样送回：连接线短接成回环，或该设备不是对讲机</translation>
+    </message>
+    <message>
+        <source>channel %1: power %2 is %3 W: %4 allows at most %5 W on it; make it receive only (no transmit frequency)</source>
+        <translation>信道 %1：功率 %2 为 %3 W：%4 在此信道最多 %5 W；请改为只接收（不填发送频率）</translation>
+    </message>
+    <message>
+        <source>Judges every channel with a frequency against a licence-free service: receive and transmit exactly on a channel of its plan, transmit equal to receive, and the power (H %1 W, L %2 W, as the radio puts them out) within the service&apos;s limit. A channel without a transmit frequency only receives and passes. Exit status 0 when nothing is found, 3 when something is.</source>
+        <translation>按免执照频段检查每个有频率的信道：接收和发送频率须正好在该频段的信道上，发送与接收同频，功率（按对讲机实际输出，高 %1 W，低 %2 W）不超过该频段的上限。没有发送频率的信道只接收，总是允许。没有发现问题时退出状态为 0，有问题时为 3。</translation>
+    </message>
+    <message>
+        <source>Writes a channel file (.doc) or CSV file (.csv) with the first 16 channels of a licence-free service: simplex, low power, no tones, squelch level 3; receive only where the radio&apos;s low power (%1 W) is above the service&apos;s limit.</source>
+        <translation>把免执照频段的前 16 个信道写成信道文件（.doc）或 CSV 文件（.csv）：收发同频、低功率、无哑音、静噪级别 3；对讲机的低功率（%1 W）超过该频段上限时只接收。</translation>
     </message>
 </context>
 </TS>
