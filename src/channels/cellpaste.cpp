@@ -55,8 +55,9 @@ QString quotedCell(const QString& value) {
     return u'"' + q + u'"';
 }
 
+// Empty text, "Null" and a number that is 0 empty a cell.
 bool isClear(const QString& text) {
-    return text.isEmpty() || (isPlainNumber(text) && numericValue(text) == 0);
+    return isNoValue(text) || (isPlainNumber(text) && numericValue(text) == 0);
 }
 
 void applyWrites(ChannelRecord& row, const CellRule::Outcome& outcome) {
@@ -122,18 +123,26 @@ bool putValue(ChannelRecord& row, Field field, const QString& value) {
     }
     case Field::Rct:
     case Field::Tct:
-        if (!text.isEmpty() && toneProblem(text))
+        if (toneProblem(text))
             return false;
-        row[field] = text.isEmpty() ? text : formatTone(numericValue(text));
+        row[field] = isClear(text) ? QString() : formatTone(numericValue(text));
         return true;
     case Field::Bt:
-        if (!text.isEmpty() && text.compare(u"on", Qt::CaseInsensitive) != 0 &&
+        if (isClear(text)) {
+            row[field] = QString();
+            return true;
+        }
+        if (text.compare(u"on", Qt::CaseInsensitive) != 0 &&
             text.compare(u"off", Qt::CaseInsensitive) != 0)
             return false;
         row[field] = text.toLower();
         return true;
     case Field::Pw:
-        if (!text.isEmpty() && text.compare(u"H", Qt::CaseInsensitive) != 0 &&
+        if (isClear(text)) {
+            row[field] = QString();
+            return true;
+        }
+        if (text.compare(u"H", Qt::CaseInsensitive) != 0 &&
             text.compare(u"L", Qt::CaseInsensitive) != 0)
             return false;
         row[field] = text.toUpper();
