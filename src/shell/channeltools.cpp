@@ -11,11 +11,14 @@
 #include "windowwords.h"
 
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
+#include <QToolButton>
 
 namespace zt41 {
 
@@ -56,6 +59,9 @@ void ChannelTools::print() {
     preview.setWindowTitle(QStringLiteral("打印信道表"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [&content](QPrinter* p) { printChannelCard(*p, content); });
+    // Tab reaches the preview's buttons, 打印 among them.
+    for (QToolButton* button : preview.findChildren<QToolButton*>())
+        button->setFocusPolicy(Qt::TabFocus);
     preview.exec();
 }
 
@@ -95,6 +101,25 @@ void ChannelTools::fillFrom(const Service& service) {
     m_window.setSquelchText(planSquelch());
 }
 
+namespace {
+
+void placeBeside(QWidget* window, const QWidget& main) {
+    // To the right of the main window, or to its left when the screen ends
+    // there; over it only when neither side has room.
+    const QRect beside = main.frameGeometry();
+    const QScreen* screen = main.screen() ? main.screen() : QGuiApplication::primaryScreen();
+    const QRect room = screen ? screen->availableGeometry() : QRect();
+    const int width = window->frameGeometry().width();
+    int x = beside.right() + 1;
+    if (room.isValid() && x + width > room.right() + 1 && beside.left() - width >= room.left())
+        x = beside.left() - width;
+    else if (room.isValid() && x + width > room.right() + 1)
+        x = qMax(room.left(), room.right() + 1 - width);
+    window->move(x, beside.top());
+}
+
+} // namespace
+
 ServiceWindow* ChannelTools::serviceWindow() const {
     return m_serviceWindow.data();
 }
@@ -103,6 +128,7 @@ void ChannelTools::openServiceWindow() {
     if (!m_serviceWindow) {
         m_serviceWindow = new ServiceWindow(m_table, &m_window);
         connect(m_serviceWindow, &ServiceWindow::fillRequested, this, &ChannelTools::fillFrom);
+        placeBeside(m_serviceWindow, m_window);
     }
     m_serviceWindow->show();
     m_serviceWindow->raise();
