@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "accessibility.h"
 
+#include <QAbstractItemView>
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
-#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QShortcut>
 #include <QWindow>
 
@@ -12,7 +16,14 @@ namespace zt41 {
 
 namespace {
 
-const char* const kStatusLine = "zt41StatusLine";
+ScreenReaderListener g_listener = nullptr;
+
+QString withoutAmpersand(QString text) {
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(u'&');
+    text.replace(u'\x01', u'&');
+    return text;
+}
 
 class StatusLineAccessible : public QAccessibleWidget {
 public:
@@ -26,9 +37,140 @@ public:
     }
 };
 
+class ComboAccessible : public QAccessibleWidget {
+public:
+    explicit ComboAccessible(QComboBox* box)
+        : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+    QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name)
+            return box()->accessibleName();
+        if (t == QAccessible::Value) {
+            const QVariant word = box()->currentData(Qt::AccessibleTextRole);
+            return word.isValid() && box()->currentText() == box()->itemText(box()->currentIndex())
+                       ? word.toString()
+                       : box()->currentText().trimmed();
+        }
+        return QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return box()->lineEdit() ? 2 : 1; }
+    QAccessibleInterface* child(int index) const override {
+        if (index == 0)
+            return QAccessible::queryAccessibleInterface(box()->view());
+        if (index == 1 && box()->lineEdit())
+            return QAccessible::queryAccessibleInterface(box()->lineEdit());
+        return nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (!child)
+            return -1;
+        if (child->object() == box()->view())
+            return 0;
+        return box()->lineEdit() && child->object() == box()->lineEdit() ? 1 : -1;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = box()->view()->isVisible();
+        s.collapsed = !s.expanded;
+        s.editable = box()->isEditable();
+        return s;
+    }
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& name) override {
+        if (name == showMenuAction() || name == pressAction())
+            box()->showPopup();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+};
+
+// A menu bar entry whose drawn caption is padded with blanks.
+class MenuBarItemAccessible : public QAccessibleObject, public QAccessibleActionInterface {
+public:
+    MenuBarItemAccessible(QAction* action, QMenuBar* bar)
+        : QAccessibleObject(action)
+        , m_action(action)
+        , m_bar(bar) {}
+
+    bool isValid() const override { return m_action && m_bar; }
+    QWindow* window() const override { return m_bar->window()->windowHandle(); }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(m_bar);
+    }
+    int childCount() const override { return m_action->menu() ? 1 : 0; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 && m_action->menu()
+                   ? QAccessible::queryAccessibleInterface(m_action->menu())
+                   : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && m_action->menu() && child->object() == m_action->menu() ? 0 : -1;
+    }
+    QString text(QAccessible::Text t) const override {
+        const QString caption = m_action->text();
+        if (t == QAccessible::Name)
+            return withoutAmpersand(caption).trimmed();
+        if (t == QAccessible::Accelerator) {
+            const QKeySequence key = QKeySequence::mnemonic(caption);
+            return key.isEmpty() ? QString() : key.toString(QKeySequence::NativeText);
+        }
+        return {};
+    }
+    QRect rect() const override {
+        const QRect r = m_bar->actionGeometry(m_action);
+        return QRect(m_bar->mapToGlobal(r.topLeft()), r.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::MenuItem; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.disabled = !m_action->isEnabled();
+        s.focusable = true;
+        s.focused = m_bar->activeAction() == m_action;
+        s.hasPopup = m_action->menu() != nullptr;
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                    : nullptr;
+    }
+    QStringList actionNames() const override {
+        return {m_action->menu() ? showMenuAction() : pressAction()};
+    }
+    void doAction(const QString&) override {
+        if (!m_action->isEnabled())
+            return;
+        if (m_action->menu())
+            m_bar->setActiveAction(m_action);
+        else
+            m_action->trigger();
+    }
+    QStringList keyBindingsForAction(const QString&) const override {
+        return {text(QAccessible::Accelerator)};
+    }
+
+private:
+    QPointer<QAction> m_action;
+    QPointer<QMenuBar> m_bar;
+};
+
 QAccessibleInterface* roleFactory(const QString& className, QObject* object) {
-    if (className == u"QLabel" && object->property(kStatusLine).toBool())
+    if (className == u"zt41::StatusLabel")
         return new StatusLineAccessible(static_cast<QLabel*>(object));
+    if (className == u"zt41::NamedComboBox" || className == u"zt41::PickerBox")
+        return new ComboAccessible(static_cast<QComboBox*>(object));
+    if (className == u"QAction") {
+        auto* action = static_cast<QAction*>(object);
+        if (action->text() == action->text().trimmed())
+            return nullptr;
+        for (QObject* owner : action->associatedObjects())
+            if (auto* bar = qobject_cast<QMenuBar*>(owner))
+                return new MenuBarItemAccessible(action, bar);
+    }
     return nullptr;
 }
 
@@ -42,8 +184,20 @@ void installAccessibleRoles() {
     QAccessible::installFactory(roleFactory);
 }
 
-void markStatusLine(QLabel* label) {
-    label->setProperty(kStatusLine, true);
+void tellScreenReader(QAccessibleEvent* event) {
+    if (g_listener)
+        g_listener(event);
+    QAccessible::updateAccessibility(event);
+}
+
+void setScreenReaderListener(ScreenReaderListener listener) {
+    g_listener = listener;
+}
+
+void StatusLabel::setStatus(const QString& text) {
+    setText(text);
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    tellScreenReader(&changed);
 }
 
 void closeOnEscape(QWidget* window) {

@@ -10,8 +10,10 @@
 #include "servicewindow.h"
 #include "windowwords.h"
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -59,9 +61,22 @@ void ChannelTools::print() {
     preview.setWindowTitle(QStringLiteral("打印信道表"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [&content](QPrinter* p) { printChannelCard(*p, content); });
-    // Tab reaches the preview's buttons, 打印 among them.
-    for (QToolButton* button : preview.findChildren<QToolButton*>())
+    // Tab reaches the preview's buttons, 打印 among them, and each input has a name.
+    for (QToolButton* button : preview.findChildren<QToolButton*>()) {
         button->setFocusPolicy(Qt::TabFocus);
+        if (button->text().isEmpty())
+            button->setAccessibleName(QStringLiteral("更多按钮"));
+    }
+    // Ctrl+P prints, wherever the focus is in the preview.
+    const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QAction* action : preview.findChildren<QAction*>())
+        if (action->text() == printText)
+            action->setShortcut(QKeySequence::Print);
+    for (QComboBox* zoom : preview.findChildren<QComboBox*>())
+        zoom->setAccessibleName(QStringLiteral("缩放"));
+    for (QLineEdit* edit : preview.findChildren<QLineEdit*>())
+        edit->setAccessibleName(qobject_cast<QComboBox*>(edit->parent()) ? QStringLiteral("缩放")
+                                                                         : QStringLiteral("页码"));
     preview.exec();
 }
 

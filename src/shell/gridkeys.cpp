@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gridkeys.h"
 
+#include "accessibility.h"
 #include "channels/channeltable.h"
 #include "channels/edithistory.h"
 #include "channels/pickers.h"
@@ -95,7 +96,7 @@ void GridKeys::cellsChanged(const QModelIndex& topLeft, const QModelIndex& botto
     // The cell under the cursor says its new value; a whole table replaced is
     // told by the table's own change event.
     const QModelIndex current = m_grid->currentIndex();
-    if (!QAccessible::isActive() || topLeft != bottomRight || current != topLeft)
+    if (topLeft != bottomRight || current != topLeft)
         return;
     QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(m_grid);
     QAccessibleTableInterface* table = grid ? grid->tableInterface() : nullptr;
@@ -103,9 +104,9 @@ void GridKeys::cellsChanged(const QModelIndex& topLeft, const QModelIndex& botto
     if (!cell)
         return;
     QAccessibleValueChangeEvent value(cell, current.data(Qt::AccessibleTextRole));
-    QAccessible::updateAccessibility(&value);
+    tellScreenReader(&value);
     QAccessibleEvent name(cell, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&name);
+    tellScreenReader(&name);
 }
 
 } // namespace zt41

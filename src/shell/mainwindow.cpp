@@ -48,9 +48,10 @@ namespace zt41 {
 
 namespace {
 
-QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const QRect& rect,
-                 const QFont& font, const QColor& colour) {
-    auto* label = new QLabel(text, parent);
+template <typename Label = QLabel>
+Label* addLabel(QWidget* parent, const QString& name, const QString& text, const QRect& rect,
+                const QFont& font, const QColor& colour) {
+    auto* label = new Label(text, parent);
     label->setObjectName(name);
     label->setGeometry(rect);
     label->setFont(font);
@@ -178,9 +179,8 @@ void MainWindow::buildControls(QWidget* client) {
 
     addLabel(client, QStringLiteral("Label1"), QStringLiteral("信道设置系统"),
              twipRect(4200, 480, 3735, 855), kaiFont(26.25), kPureBlue);
-    m_status = addLabel(client, QStringLiteral("Label2"), QStringLiteral(" "),
-                        twipRect(8040, 600, 3615, 375), kaiFont(15.75), kPureBlue);
-    markStatusLine(m_status);
+    m_status = addLabel<StatusLabel>(client, QStringLiteral("Label2"), QStringLiteral(" "),
+                                     twipRect(8040, 600, 3615, 375), kaiFont(15.75), kPureBlue);
     addLabel(client, QStringLiteral("Label3"), QStringLiteral("(ZT_41X)"),
              twipRect(5160, 1080, 1695, 375), songFont(15.75), kPureBlue);
     QLabel* squelchLabel = addLabel(client, QStringLiteral("Label4"), QStringLiteral("静噪级别："),
@@ -206,7 +206,7 @@ void MainWindow::buildControls(QWidget* client) {
     // middle of an edit.
     connect(m_model, &ChannelGridModel::outOfRange, this, [this] { due(outOfRangeMessage()); });
 
-    m_squelch = new QComboBox(client);
+    m_squelch = new NamedComboBox(client);
     m_squelch->setObjectName(QStringLiteral("Combo1"));
     m_squelch->setEditable(true);
     m_squelch->setInsertPolicy(QComboBox::NoInsert);
@@ -224,6 +224,7 @@ void MainWindow::buildControls(QWidget* client) {
     // access key would without changing the caption's text.
     squelchLabel->setBuddy(m_squelch);
     m_squelch->setAccessibleName(QStringLiteral("静噪级别"));
+    m_squelch->lineEdit()->setAccessibleName(QStringLiteral("静噪级别"));
     m_squelch->setAccessibleDescription(QStringLiteral("Alt+S"));
     auto* squelchKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_S), this);
     connect(squelchKey, &QShortcut::activated, this, [this] {
@@ -362,7 +363,7 @@ void MainWindow::followCursor(int row) {
     const int column = qMax(0, current.column());
     // While a transfer walks the rows the grid marks the row it is on, but the
     // keyboard's place, and a screen reader's, stays where the user left it.
-    if (m_session->isBusy() && current.isValid()) {
+    if ((m_transferCommand || m_session->isBusy()) && current.isValid()) {
         m_grid->selectionModel()->select(m_model->index(row, column),
                                          QItemSelectionModel::ClearAndSelect);
         return;
@@ -409,12 +410,16 @@ void MainWindow::holdLinkForTool(bool held) {
 
 void MainWindow::writeCommand() {
     commitPendingEdit();
+    m_transferCommand = true;
     m_session->write();
+    m_transferCommand = false;
 }
 
 void MainWindow::readCommand() {
     commitPendingEdit();
+    m_transferCommand = true;
     m_session->read();
+    m_transferCommand = false;
 }
 
 bool MainWindow::start() {
@@ -439,7 +444,7 @@ bool MainWindow::start() {
 }
 
 void MainWindow::setStatus(const QString& text) {
-    m_status->setText(text);
+    m_status->setStatus(text);
 }
 
 PortDialog* MainWindow::portDialog() const {

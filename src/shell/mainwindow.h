@@ -36,6 +36,7 @@ class ReadyPoll;
 class SafeProgramming;
 class SerialLink;
 class StatusClear;
+class StatusLabel;
 class TableRows;
 class WriteTransfer;
 enum class Picker;
@@ -145,8 +146,10 @@ private:
     // check has accepted it, so a tick never sees a level about to be replaced.
     QString m_squelchValue;
     bool m_closing = false;
+    // A transfer's command runs: the cursor it moves leaves the keyboard's place alone.
+    bool m_transferCommand = false;
     QTableView* m_grid = nullptr;
-    QLabel* m_status = nullptr;
+    StatusLabel* m_status = nullptr;
     QComboBox* m_squelch = nullptr;
     QAction* m_readAction = nullptr;
     QAction* m_writeAction = nullptr;
