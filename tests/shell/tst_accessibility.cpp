@@ -155,10 +155,11 @@ void TestAccessibility::choicesFromTheKeyboard_data() {
     QTest::newRow("Space on 发哑音 sets the transmit tone alone")
         << 4 << int(Qt::Key_Space) << none << 2 << QStringList{"", "67.0", "", ""} << "67.0";
     QTest::newRow("Space on 拍频 chooses on")
-        << 5 << int(Qt::Key_Space) << none << 2 << QStringList{"", "", "on", ""} << "开";
+        << 5 << int(Qt::Key_Space) << none << 2 << QStringList{"", "", "on", ""}
+        << spokenValue(Field::Bt, QStringLiteral("on"));
     QTest::newRow("Alt+Down on 功率 chooses L, and moves no channel")
         << 6 << int(Qt::Key_Down) << int(Qt::AltModifier) << 2 << QStringList{"", "", "", "L"}
-        << "低功率";
+        << spokenValue(Field::Pw, QStringLiteral("L"));
 }
 
 void TestAccessibility::choicesFromTheKeyboard() {
