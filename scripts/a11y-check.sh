@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 if [ "${1:-}" != "--inside" ]; then
     . scripts/deps.sh
     zt41_install_deps xvfb xauth xdotool openbox dbus at-spi2-core python3-pyatspi
-    exec xvfb-run -a -s "-screen 0 1600x1000x24" dbus-run-session -- "$0" --inside "${1:-build/release}"
+    exec xvfb-run -a -s "-screen 0 1920x1080x24" dbus-run-session -- "$0" --inside "${1:-build/release}"
 fi
 build=$(realpath "$2")
 tree=$(realpath scripts/a11y_tree.py)
@@ -20,11 +20,17 @@ export HOME=$work QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BR
 gsettings set org.gnome.desktop.interface toolkit-accessibility true 2>/dev/null || true
 openbox >/dev/null 2>&1 &
 sleep 1
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+sleep 1
 (cd "$work" && "$build/bin/zt41" --demo >"$work/zt41.log" 2>&1) &
-sleep 4
+for _ in $(seq 30); do
+    sleep 1
+    /usr/bin/python3 "$tree" windows >/dev/null 2>&1 && break
+done
+sleep 1
 
 keys() { xdotool key --delay 120 "$@"; sleep 0.6; }
-focused() { python3 "$tree" focus; }
+focused() { /usr/bin/python3 "$tree" focus; }
 # Tab up to $1 times and list what got the focus, once each.
 tabbing() {
     local seen=()
@@ -36,11 +42,11 @@ tabbing() {
 }
 report() { # $1: what was opened
     echo "== $1"
-    python3 "$tree" unnamed | grep -v '^ZT41 \[' || true
+    /usr/bin/python3 "$tree" unnamed | grep -v '^ZT41 \[' || true
 }
 
 echo "== main window"
-python3 "$tree" unnamed
+/usr/bin/python3 "$tree" unnamed
 echo "-- Tab through the main window"
 focused | sed 's/^/    start: /'
 tabbing 8
@@ -62,8 +68,9 @@ open_and_check() { # $1 name, rest: keys that open it
     keys "$@"
     sleep 1.5
     report "$name"
+    /usr/bin/python3 "$tree" windows | sed 's/^/    place: /'
     echo "-- Tab in $name"
-    tabbing 8
+    tabbing "${TABS:-8}"
     keys Escape
     sleep 0.8
     focused | sed 's/^/    after Esc: /'
@@ -72,18 +79,19 @@ open_and_check 选择端口 alt+p
 open_and_check 操作说明 alt+h i
 open_and_check 关于 alt+h a
 open_and_check 频段检查 alt+t s
-python3 "$tree" windows | sed 's/^/    place: /'
 open_and_check 备份与恢复 alt+t b
 open_and_check 连接诊断 alt+t d
 sleep 3
 echo "-- 校验对讲机 (channel 3 differs from the radio)"
 keys alt+t c
 sleep 6
-open_and_check 校验结果
-open_and_check 打印信道表 alt+t p
+open_and_check 校验结果 Tab
+TABS=16 open_and_check 打印信道表 alt+t p
 echo "-- the end of 写信道数据, as the status line says it"
+/usr/bin/python3 "$tree" listen 9 &
+sleep 1
 keys alt+w
-sleep 7
-python3 "$tree" unnamed | grep '^ZT41' || true
+sleep 9
+/usr/bin/python3 "$tree" unnamed | grep '^ZT41' || true
 focused | sed 's/^/    now: /'
 keys alt+e

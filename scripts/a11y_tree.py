@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Reads zt41's accessibility tree through AT-SPI, as a screen reader does.
 
@@ -50,7 +50,11 @@ def unnamed():
             continue
         blank = []
         padded = []
+        buttons = []
         for node in walk(window):
+            if node.getRole() in (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON) \
+                    and visible(node):
+                buttons.append(node.name)
             if node.getRole() not in INTERACTIVE or not visible(node):
                 continue
             name = node.name or ""
@@ -58,20 +62,35 @@ def unnamed():
                 blank.append(node.getRoleName())
             elif name != name.strip():
                 padded.append(repr(name))
-        print(f"{window.name}\tunnamed={len(blank)} {blank}\tpadded={len(padded)} {padded}")
+        print(f"{window.name}\tunnamed={len(blank)} {blank}\tpadded={len(padded)} {padded}"
+              f"\tbuttons={len(buttons)} {buttons}")
 
 
 def focus():
-    for node in walk(program()):
-        try:
-            if node.getState().contains(pyatspi.STATE_FOCUSED) and visible(node):
-                window = node
-                while window.parent is not None and window.parent.getRole() != pyatspi.ROLE_APPLICATION:
-                    window = window.parent
-                print(f"{window.name}\t{node.getRoleName()}\t{node.name}")
-                return
-        except Exception:
+    """The focused control of the active window (a table's current cell only
+    when its table has the focus)."""
+    for window in program():
+        if window is None or not window.getState().contains(pyatspi.STATE_ACTIVE):
             continue
+        found = None
+        for node in walk(window):
+            try:
+                states = node.getState()
+                if not states.contains(pyatspi.STATE_FOCUSED) or not visible(node):
+                    continue
+                if node.getRole() == pyatspi.ROLE_TABLE_CELL and found is None:
+                    continue
+                if found is not None and found.getRole() == pyatspi.ROLE_TABLE and \
+                        node.getRole() != pyatspi.ROLE_TABLE_CELL:
+                    continue
+                found = node
+            except Exception:
+                continue
+        if found is not None:
+            print(f"{window.name}\t{found.getRoleName()}\t{found.name}")
+            return
+        print(f"{window.name}\tnothing\t")
+        return
     print("-\tnothing\t")
 
 
@@ -83,4 +102,18 @@ def windows():
         print(f"{window.name}\t{c.x},{c.y} {c.width}x{c.height}")
 
 
-{"unnamed": unnamed, "focus": focus, "windows": windows}[sys.argv[1]]()
+def listen():
+    """Prints the name changes of status bars for a few seconds: what a screen
+    reader hears of the status line."""
+    import threading
+
+    def changed(event):
+        if event.source.getRole() == pyatspi.ROLE_STATUS_BAR:
+            print(f"status bar says: {event.source.name!r}", flush=True)
+
+    pyatspi.Registry.registerEventListener(changed, "object:property-change:accessible-name")
+    threading.Timer(float(sys.argv[2]), pyatspi.Registry.stop).start()
+    pyatspi.Registry.start()
+
+
+{"unnamed": unnamed, "focus": focus, "windows": windows, "listen": listen}[sys.argv[1]]()

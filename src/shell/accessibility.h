@@ -39,8 +39,9 @@ public:
     using QComboBox::QComboBox;
 };
 
-// When a window of the program closes and leaves no window with the focus,
-// `window` takes it back, and `fallback` when nothing inside had it.
+// A window the program opens takes the focus. When a window of the program
+// closes and leaves no window with the focus, `window` takes it back, and
+// `fallback` when nothing inside had it.
 class FocusKeeper : public QObject {
     Q_OBJECT
 public:

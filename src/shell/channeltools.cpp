@@ -12,6 +12,7 @@
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QGraphicsView>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
@@ -72,6 +73,8 @@ void ChannelTools::print() {
     for (QAction* action : preview.findChildren<QAction*>())
         if (action->text() == printText)
             action->setShortcut(QKeySequence::Print);
+    for (QGraphicsView* page : preview.findChildren<QGraphicsView*>())
+        page->setAccessibleName(QStringLiteral("预览"));
     for (QComboBox* zoom : preview.findChildren<QComboBox*>())
         zoom->setAccessibleName(QStringLiteral("缩放"));
     for (QLineEdit* edit : preview.findChildren<QLineEdit*>())
@@ -119,18 +122,27 @@ void ChannelTools::fillFrom(const Service& service) {
 namespace {
 
 void placeBeside(QWidget* window, const QWidget& main) {
-    // To the right of the main window, or to its left when the screen ends
-    // there; over it only when neither side has room.
+    // To the right of the main window, or to its left, narrowed to the room
+    // there when it is wider; over it only when neither side has room at all.
     const QRect beside = main.frameGeometry();
     const QScreen* screen = main.screen() ? main.screen() : QGuiApplication::primaryScreen();
-    const QRect room = screen ? screen->availableGeometry() : QRect();
-    const int width = window->frameGeometry().width();
-    int x = beside.right() + 1;
-    if (room.isValid() && x + width > room.right() + 1 && beside.left() - width >= room.left())
-        x = beside.left() - width;
-    else if (room.isValid() && x + width > room.right() + 1)
-        x = qMax(room.left(), room.right() + 1 - width);
-    window->move(x, beside.top());
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    const int frame = window->frameGeometry().width() - window->width();
+    const int right = room.right() - beside.right();
+    const int left = beside.left() - room.left();
+    const int wanted = window->frameGeometry().width();
+    const int least = window->minimumSizeHint().width() + frame;
+    const int space = qMax(right, left);
+    if (space < least) {
+        window->move(qMax(room.left(), room.right() + 1 - wanted), beside.top());
+        return;
+    }
+    const int width = qMin(wanted, space);
+    window->resize(width - frame, window->height());
+    window->move(right >= width || right >= left ? beside.right() + 1 : beside.left() - width,
+                 beside.top());
 }
 
 } // namespace
