@@ -73,7 +73,16 @@ open_and_check() { # $1 name, rest: keys that open it
     tabbing "${TABS:-8}"
     keys Escape
     sleep 0.8
-    focused | sed 's/^/    after Esc: /'
+    local after
+    after=$(focused)
+    echo "    after Esc: $after"
+    case "$after" in
+    "ZT41 ["*) ;;
+    *)
+        echo "    Esc did not close it: closed by the window manager"
+        keys alt+F4
+        ;;
+    esac
 }
 open_and_check 选择端口 alt+p
 open_and_check 操作说明 alt+h i

@@ -217,20 +217,16 @@ FocusKeeper::FocusKeeper(QWidget* window, QWidget* fallback)
 }
 
 bool FocusKeeper::eventFilter(QObject* watched, QEvent* event) {
-    // A window the program opens takes the focus, so that its keys work at once.
-    if (event->type() == QEvent::Show && watched != m_window && watched->isWidgetType()) {
-        auto* shown = static_cast<QWidget*>(watched);
-        const Qt::WindowType type = shown->windowType();
-        if (shown->isWindow() && (type == Qt::Dialog || type == Qt::Window) &&
-            !shown->testAttribute(Qt::WA_ShowWithoutActivating))
-            QMetaObject::invokeMethod(
-                shown,
-                [window = QPointer<QWidget>(shown)] {
-                    if (window && window->isVisible())
-                        window->activateWindow();
-                },
-                Qt::QueuedConnection);
-    }
+    // The 工具 windows open from a menu, and some window managers leave the
+    // focus where it was: they take it, so that their keys work at once.
+    if (event->type() == QEvent::Show && watched->inherits("zt41::ListWindow"))
+        QMetaObject::invokeMethod(
+            watched,
+            [window = QPointer<QWidget>(static_cast<QWidget*>(watched))] {
+                if (window && window->isVisible())
+                    window->activateWindow();
+            },
+            Qt::QueuedConnection);
     if (event->type() == QEvent::Hide && watched != m_window && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->isWindow() && !m_due) {
         m_due = true;

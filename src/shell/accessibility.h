@@ -39,7 +39,7 @@ public:
     using QComboBox::QComboBox;
 };
 
-// A window the program opens takes the focus. When a window of the program
+// The 工具 windows take the focus when shown. When a window of the program
 // closes and leaves no window with the focus, `window` takes it back, and
 // `fallback` when nothing inside had it.
 class FocusKeeper : public QObject {
