@@ -69,8 +69,8 @@ ServiceWindow::ServiceWindow(const ChannelTable& table, QWidget* parent)
                                  QStringLiteral("数值"), QStringLiteral("最近的频段信道"),
                                  QStringLiteral("说明")});
     m_findings->setAccessibleName(QStringLiteral("检查结果"));
-    // 说明 takes the width that is left and wraps its whole text into it.
-    m_findings->setWordWrap(true);
+    // 说明 takes the width that is left, inside the window: what does not fit
+    // ends in "…" and its tool tip holds the whole text.
     m_findings->header()->setStretchLastSection(true);
     m_findings->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_findings->header()->setSectionResizeMode(4, QHeaderView::Stretch);
