@@ -37,10 +37,31 @@ std::vector<Field> Pickers::fields(Picker picker) {
 bool Pickers::pick(ChannelTable& table, Picker picker, const QString& item) {
     if (!table.hasCurrentRow())
         return false;
+    return pickAt(table, table.currentRow(), picker, item);
+}
+
+bool Pickers::pickAt(ChannelTable& table, int row, Picker picker, const QString& item) {
+    if (row < 0 || row >= kChannelCount)
+        return false;
     std::vector<std::pair<Field, QString>> changes;
     for (Field f : fields(picker))
         changes.emplace_back(f, item);
-    return table.writeFields(changes);
+    return table.writeFieldsAt(row, changes);
+}
+
+std::optional<Picker> Pickers::forField(Field field) {
+    switch (field) {
+    case Field::Rct:
+        return Picker::BothTones;
+    case Field::Tct:
+        return Picker::TransmitTone;
+    case Field::Bt:
+        return Picker::Shift;
+    case Field::Pw:
+        return Picker::Power;
+    default:
+        return std::nullopt;
+    }
 }
 
 } // namespace zt41

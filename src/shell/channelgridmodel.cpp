@@ -4,6 +4,7 @@
 #include "channels/cellrule.h"
 #include "channels/channeltable.h"
 #include "channels/edithistory.h"
+#include "windowwords.h"
 
 namespace zt41 {
 
@@ -40,9 +41,14 @@ int ChannelGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ChannelGridModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid())
         return {};
-    return m_table.row(index.row()).text(static_cast<Field>(index.column()));
+    const auto field = static_cast<Field>(index.column());
+    if (role == Qt::AccessibleTextRole)
+        return spokenValue(field, m_table.row(index.row()).text(field));
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
+        return {};
+    return m_table.row(index.row()).text(field);
 }
 
 bool ChannelGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
@@ -64,6 +70,11 @@ bool ChannelGridModel::setData(const QModelIndex& index, const QVariant& value, 
 }
 
 QVariant ChannelGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    // A screen reader reads the captions without their padding, and the
+    // blank row headers as the channel numbers.
+    if (role == Qt::AccessibleTextRole)
+        return orientation == Qt::Horizontal ? spokenColumnName(static_cast<Field>(section))
+                                             : QString::number(section + 1);
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal)

@@ -11,13 +11,19 @@
 #include "servicewindow.h"
 #include "windowwords.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QGraphicsView>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
+#include <QToolButton>
 
 namespace zt41 {
 
@@ -63,6 +69,24 @@ void ChannelTools::print() {
     preview.setWindowTitle(QStringLiteral("打印信道表"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this, &content](QPrinter* p) { printTo(*p, content); });
+    // Tab reaches the preview's buttons, 打印 among them, and each input has a name.
+    for (QToolButton* button : preview.findChildren<QToolButton*>()) {
+        button->setFocusPolicy(Qt::TabFocus);
+        if (button->text().isEmpty())
+            button->setAccessibleName(QStringLiteral("更多按钮"));
+    }
+    // Ctrl+P prints, wherever the focus is in the preview.
+    const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QAction* action : preview.findChildren<QAction*>())
+        if (action->text() == printText)
+            action->setShortcut(QKeySequence::Print);
+    for (QGraphicsView* page : preview.findChildren<QGraphicsView*>())
+        page->setAccessibleName(QStringLiteral("预览"));
+    for (QComboBox* zoom : preview.findChildren<QComboBox*>())
+        zoom->setAccessibleName(QStringLiteral("缩放"));
+    for (QLineEdit* edit : preview.findChildren<QLineEdit*>())
+        edit->setAccessibleName(qobject_cast<QComboBox*>(edit->parent()) ? QStringLiteral("缩放")
+                                                                         : QStringLiteral("页码"));
     preview.exec();
     QDir::setCurrent(workingFolder);
 }
@@ -115,6 +139,34 @@ void ChannelTools::fillFrom(const Service& service) {
     m_window.setSquelchText(planSquelch());
 }
 
+namespace {
+
+void placeBeside(QWidget* window, const QWidget& main) {
+    // To the right of the main window, or to its left, narrowed to the room
+    // there when it is wider; over it only when neither side has room at all.
+    const QRect beside = main.frameGeometry();
+    const QScreen* screen = main.screen() ? main.screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    const int frame = window->frameGeometry().width() - window->width();
+    const int right = room.right() - beside.right();
+    const int left = beside.left() - room.left();
+    const int wanted = window->frameGeometry().width();
+    const int least = window->minimumSizeHint().width() + frame;
+    const int space = qMax(right, left);
+    if (space < least) {
+        window->move(qMax(room.left(), room.right() + 1 - wanted), beside.top());
+        return;
+    }
+    const int width = qMin(wanted, space);
+    window->resize(width - frame, window->height());
+    window->move(right >= width || right >= left ? beside.right() + 1 : beside.left() - width,
+                 beside.top());
+}
+
+} // namespace
+
 ServiceWindow* ChannelTools::serviceWindow() const {
     return m_serviceWindow.data();
 }
@@ -123,6 +175,7 @@ void ChannelTools::openServiceWindow() {
     if (!m_serviceWindow) {
         m_serviceWindow = new ServiceWindow(m_table, &m_window);
         connect(m_serviceWindow, &ServiceWindow::fillRequested, this, &ChannelTools::fillFrom);
+        placeBeside(m_serviceWindow, m_window);
     }
     m_serviceWindow->show();
     m_serviceWindow->raise();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow.h"
 
+#include "accessibility.h"
 #include "channelgriddelegate.h"
 #include "channelgridmodel.h"
 #include "channels/cellrule.h"
@@ -16,6 +17,7 @@
 #include "files/workingdir.h"
 #include "fonts.h"
 #include "gridedits.h"
+#include "gridkeys.h"
 #include "helpwindows.h"
 #include "link/linksession.h"
 #include "link/readypoll.h"
@@ -38,6 +40,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QTableView>
 #include <QTimer>
 
@@ -45,9 +48,10 @@ namespace zt41 {
 
 namespace {
 
-QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const QRect& rect,
-                 const QFont& font, const QColor& colour) {
-    auto* label = new QLabel(text, parent);
+template <typename Label = QLabel>
+Label* addLabel(QWidget* parent, const QString& name, const QString& text, const QRect& rect,
+                const QFont& font, const QColor& colour) {
+    auto* label = new Label(text, parent);
     label->setObjectName(name);
     label->setGeometry(rect);
     label->setFont(font);
@@ -103,6 +107,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     setObjectName(QStringLiteral("启动窗体"));
     setWindowTitle(caption());
     setWindowIcon(programIcon());
+    installAccessibleRoles();
     // The data source and the serial port keep the names the rest of the system knows them by.
     m_table.setObjectName(QStringLiteral("Adodc1"));
     m_link.setObjectName(QStringLiteral("MSComm1"));
@@ -140,6 +145,9 @@ MainWindow::MainWindow(Services services, QWidget* parent)
         m_table, [this] { return squelchText(); },
         [this](const QString& text) { setSquelchText(text); }, this);
     m_model->setHistory(m_history);
+    new GridKeys(
+        m_grid, m_table, [this] { return m_history; }, this);
+    new FocusKeeper(this, m_grid);
     new GridEdits({this, m_grid, m_delegate, m_table, *m_history, *m_session, *m_messages,
                    [this] { return transferRunning(); },
                    [this] {
@@ -171,12 +179,12 @@ void MainWindow::buildControls(QWidget* client) {
 
     addLabel(client, QStringLiteral("Label1"), QStringLiteral("信道设置系统"),
              twipRect(4200, 480, 3735, 855), kaiFont(26.25), kPureBlue);
-    m_status = addLabel(client, QStringLiteral("Label2"), QStringLiteral(" "),
-                        twipRect(8040, 600, 3615, 375), kaiFont(15.75), kPureBlue);
+    m_status = addLabel<StatusLabel>(client, QStringLiteral("Label2"), QStringLiteral(" "),
+                                     twipRect(8040, 600, 3615, 375), kaiFont(15.75), kPureBlue);
     addLabel(client, QStringLiteral("Label3"), QStringLiteral("(ZT_41X)"),
              twipRect(5160, 1080, 1695, 375), songFont(15.75), kPureBlue);
-    addLabel(client, QStringLiteral("Label4"), QStringLiteral("静噪级别："),
-             twipRect(1200, 1080, 1695, 495), kaiFont(14.25), kPureRed);
+    QLabel* squelchLabel = addLabel(client, QStringLiteral("Label4"), QStringLiteral("静噪级别："),
+                                    twipRect(1200, 1080, 1695, 495), kaiFont(14.25), kPureRed);
 
     m_model = new ChannelGridModel(m_table, this);
     m_grid = new QTableView(client);
@@ -198,11 +206,13 @@ void MainWindow::buildControls(QWidget* client) {
     // middle of an edit.
     connect(m_model, &ChannelGridModel::outOfRange, this, [this] { due(outOfRangeMessage()); });
 
-    m_squelch = new QComboBox(client);
+    m_squelch = new NamedComboBox(client);
     m_squelch->setObjectName(QStringLiteral("Combo1"));
     m_squelch->setEditable(true);
     m_squelch->setInsertPolicy(QComboBox::NoInsert);
     m_squelch->addItems(Squelch::items());
+    for (int i = 0; i < m_squelch->count(); ++i)
+        m_squelch->setItemData(i, m_squelch->itemText(i).trimmed(), Qt::AccessibleTextRole);
     m_squelch->setGeometry(twipRect(2760, 1080, 855, 360));
     setTextColour(m_squelch, kPureRed);
     // Inline completion would turn a typed blank into "  0".
@@ -210,6 +220,17 @@ void MainWindow::buildControls(QWidget* client) {
     m_squelch->setEditText(Squelch::initialText());
     m_squelchValue = Squelch::initialText();
     connect(m_squelch, &QComboBox::editTextChanged, this, &MainWindow::squelchTextChanged);
+    // The caption names the list for a screen reader; Alt+S reaches it, as an
+    // access key would without changing the caption's text.
+    squelchLabel->setBuddy(m_squelch);
+    m_squelch->setAccessibleName(QStringLiteral("静噪级别"));
+    m_squelch->lineEdit()->setAccessibleName(QStringLiteral("静噪级别"));
+    m_squelch->setAccessibleDescription(QStringLiteral("Alt+S"));
+    auto* squelchKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_S), this);
+    connect(squelchKey, &QShortcut::activated, this, [this] {
+        m_squelch->setFocus(Qt::ShortcutFocusReason);
+        m_squelch->lineEdit()->selectAll();
+    });
 
     // The pickers sit over the grid, one at the left edge of each column they serve.
     addPicker(client, QStringLiteral("Combo4"), Picker::BothTones, 4320, 1095);
@@ -223,6 +244,11 @@ QComboBox* MainWindow::addPicker(QWidget* client, const QString& name, Picker pi
     auto* box = new PickerBox(client);
     box->setObjectName(name);
     box->addItems(Pickers::items(picker));
+    // Named by the column it serves; its items are read as words, blanks included.
+    const Field field = Pickers::fields(picker).front();
+    box->setAccessibleName(spokenColumnName(field));
+    for (int i = 0; i < box->count(); ++i)
+        box->setItemData(i, spokenValue(field, box->itemText(i)), Qt::AccessibleTextRole);
     box->setCurrentIndex(-1);
     box->setGeometry(twipRect(left, 1920, width, 360));
     setTextColour(box, kPureRed);
@@ -279,6 +305,11 @@ void MainWindow::wireSession() {
     connect(m_session, &LinkSession::statusChanged, this,
             [this](LinkStatus status) { setStatus(statusText(status)); });
     connect(m_session, &LinkSession::transferChanged, this, &MainWindow::lockFor);
+    // At the end of a transfer the grid's cursor goes where the table's is.
+    connect(m_session, &LinkSession::transferChanged, this, [this](Transfer t) {
+        if (t == Transfer::None)
+            followCursor(m_table.currentRow());
+    });
     connect(m_session, &LinkSession::finished, this, &MainWindow::showOutcome);
     connect(m_session, &LinkSession::readStarted, this, &MainWindow::runRead);
 }
@@ -330,9 +361,17 @@ void MainWindow::followCursor(int row) {
         m_grid->selectionModel()->clear();
         return;
     }
-    if (m_grid->currentIndex().row() == row)
+    const QModelIndex current = m_grid->currentIndex();
+    const int column = qMax(0, current.column());
+    // While a transfer walks the rows the grid marks the row it is on, but the
+    // keyboard's place, and a screen reader's, stays where the user left it.
+    if ((m_transferCommand || m_session->isBusy()) && current.isValid()) {
+        m_grid->selectionModel()->select(m_model->index(row, column),
+                                         QItemSelectionModel::ClearAndSelect);
         return;
-    const int column = qMax(0, m_grid->currentIndex().column());
+    }
+    if (current.row() == row)
+        return;
     m_grid->setCurrentIndex(m_model->index(row, column));
 }
 
@@ -373,12 +412,16 @@ void MainWindow::holdLinkForTool(bool held) {
 
 void MainWindow::writeCommand() {
     commitPendingEdit();
+    m_transferCommand = true;
     m_session->write();
+    m_transferCommand = false;
 }
 
 void MainWindow::readCommand() {
     commitPendingEdit();
+    m_transferCommand = true;
     m_session->read();
+    m_transferCommand = false;
 }
 
 bool MainWindow::start() {
@@ -388,6 +431,7 @@ bool MainWindow::start() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     m_table.moveFirst();
     m_grid->setCurrentIndex(m_model->index(0, 0));
+    m_grid->setFocus(Qt::OtherFocusReason);
     m_session->timer(SessionTimer::Write)->stop();
     m_probeFailures.clear();
     if (probePorts(m_link, &m_probeFailures) != 0) {
@@ -402,7 +446,7 @@ bool MainWindow::start() {
 }
 
 void MainWindow::setStatus(const QString& text) {
-    m_status->setText(text);
+    m_status->setStatus(text);
 }
 
 PortDialog* MainWindow::portDialog() const {

@@ -36,6 +36,7 @@ class ReadyPoll;
 class SafeProgramming;
 class SerialLink;
 class StatusClear;
+class StatusLabel;
 class TableRows;
 class WriteTransfer;
 enum class Picker;
@@ -149,8 +150,10 @@ private:
     QString m_squelchValue;
     bool m_closing = false;
     bool m_closeWithoutQuestions = false;
+    // A transfer's command runs: the cursor it moves leaves the keyboard's place alone.
+    bool m_transferCommand = false;
     QTableView* m_grid = nullptr;
-    QLabel* m_status = nullptr;
+    StatusLabel* m_status = nullptr;
     QComboBox* m_squelch = nullptr;
     QAction* m_readAction = nullptr;
     QAction* m_writeAction = nullptr;

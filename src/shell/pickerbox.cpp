@@ -15,7 +15,7 @@ void PickerBox::keyPressEvent(QKeyEvent* event) {
                            ((event->key() == Qt::Key_Down || event->key() == Qt::Key_Up) &&
                             (event->modifiers() & Qt::AltModifier));
     if (opensList) {
-        QComboBox::keyPressEvent(event);
+        NamedComboBox::keyPressEvent(event);
         return;
     }
     // Tab, Return and the like go on to the window; nothing changes the item.

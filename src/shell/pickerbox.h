@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QComboBox>
+#include "accessibility.h"
 
 namespace zt41 {
 
@@ -9,10 +9,10 @@ namespace zt41 {
 // into the current row: a click on an item, or a key that chooses while the
 // list is open. The wheel turning over the closed list, or an arrow or letter
 // key on it, would otherwise count as a choice and silently change the row.
-class PickerBox : public QComboBox {
+class PickerBox : public NamedComboBox {
     Q_OBJECT
 public:
-    using QComboBox::QComboBox;
+    using NamedComboBox::NamedComboBox;
 
 protected:
     void wheelEvent(QWheelEvent* event) override;

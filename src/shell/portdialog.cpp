@@ -67,6 +67,7 @@ PortDialog::PortDialog(SerialLink& link, LinkSession& session, MessageSink& mess
     for (int n = 1; n <= PortSelection::kOptions; ++n) {
         auto* option = new QRadioButton(QStringLiteral(" COM%1").arg(n), this);
         option->setObjectName(QStringLiteral("Option%1").arg(n));
+        option->setAccessibleName(QStringLiteral("COM%1").arg(n)); // read without the blank
         const OptionPlace& place = kOptionPlaces[n - 1];
         option->setGeometry(twipRect(place.left, place.top, place.width, place.height));
         option->setFont(kaiFont(15.75));

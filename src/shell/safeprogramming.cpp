@@ -42,6 +42,9 @@ ListWindow::ListWindow(const QString& name, const QString& title, const QString&
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->horizontalHeader()->setStretchLastSection(true);
+    // Tab leaves the table for the buttons; the arrows move inside it.
+    m_table->setTabKeyNavigation(false);
+    m_table->setAccessibleName(title);
     m_table->setVisible(!heads.isEmpty());
     layout->addWidget(m_table);
     m_buttons = new QHBoxLayout;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "servicewindow.h"
 
+#include "accessibility.h"
 #include "card/cardfonts.h"
 #include "channels/channeltable.h"
 #include "services/service.h"
@@ -52,6 +53,7 @@ ServiceWindow::ServiceWindow(const ChannelTable& table, QWidget* parent)
     setWindowTitle(QStringLiteral("频段检查"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(songFont(10.5));
+    closeOnEscape(this);
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("频段列表"));
@@ -60,6 +62,7 @@ ServiceWindow::ServiceWindow(const ChannelTable& table, QWidget* parent)
         item->setData(Qt::UserRole, s.id);
     }
     m_list->setFixedWidth(240);
+    m_list->setAccessibleName(QStringLiteral("频段"));
     m_about = new QLabel(this);
     m_about->setObjectName(QStringLiteral("频段说明"));
     m_about->setWordWrap(true);
@@ -69,7 +72,12 @@ ServiceWindow::ServiceWindow(const ChannelTable& table, QWidget* parent)
     m_findings->setHeaderLabels({QStringLiteral("信道"), QStringLiteral("项目"),
                                  QStringLiteral("数值"), QStringLiteral("最近的频段信道"),
                                  QStringLiteral("说明")});
+    m_findings->setAccessibleName(QStringLiteral("检查结果"));
+    // 说明 takes the width that is left, inside the window: what does not fit
+    // ends in "…" and its tool tip holds the whole text.
+    m_findings->header()->setStretchLastSection(true);
     m_findings->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_findings->header()->setSectionResizeMode(4, QHeaderView::Stretch);
     m_verdict = new QLabel(this);
     m_verdict->setObjectName(QStringLiteral("检查结论"));
     auto* fill = new QPushButton(QStringLiteral("按此频段填入信道"), this);

@@ -559,4 +559,32 @@ WindowMessage csvExportMessage(ChirpRefusal refusal, const QList<ChirpWarning>& 
     return {lines.join(u'\n'), titles::kSystem, MessageIcon::Warning};
 }
 
+QString spokenValue(Field field, const QString& text) {
+    const QString value = text.trimmed();
+    switch (field) {
+    case Field::Rct:
+    case Field::Tct:
+        return value.isEmpty() ? QStringLiteral("无") : value;
+    case Field::Bt:
+        if (value == u"on")
+            return QStringLiteral("开");
+        if (value == u"off")
+            return QStringLiteral("关");
+        break;
+    case Field::Pw:
+        if (value == u"H")
+            return QStringLiteral("高功率");
+        if (value == u"L")
+            return QStringLiteral("低功率");
+        break;
+    default:
+        break;
+    }
+    return value.isEmpty() ? QStringLiteral("空") : value;
+}
+
+QString spokenColumnName(Field field) {
+    return ChannelGridModel::captions().value(static_cast<int>(field)).trimmed();
+}
+
 } // namespace zt41

@@ -117,4 +117,11 @@ WindowMessage cardNotSavedMessage(const QString& path, const QString& why);
 // 关于's 系统信息 when no system information program is found.
 WindowMessage sysInfoMissingMessage();
 
+// What a screen reader says for a grid cell's or a picker item's text: the
+// blanks and letters the window shows, as words ("无" for no tone, "高功率"
+// for H, "空" for an empty cell). Other texts are said as they are.
+QString spokenValue(Field field, const QString& text);
+// A grid column's name, read without the caption's padding.
+QString spokenColumnName(Field field);
+
 } // namespace zt41

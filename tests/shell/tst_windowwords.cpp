@@ -22,6 +22,8 @@ private Q_SLOTS:
     void messages_data();
     void messages();
     void everyCsvWarningHasItsOwnWords();
+    void spokenValues_data();
+    void spokenValues();
 };
 
 void TestWindowWords::outcomeMessages_data() {
@@ -232,6 +234,39 @@ void TestWindowWords::everyCsvWarningHasItsOwnWords() {
         QVERIFY(csvImportMessage(refused).text.size() >
                 QStringLiteral("CSV 文件无法导入：").size());
     }
+}
+
+void TestWindowWords::spokenValues_data() {
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("no receive tone, the picker's three blanks") << int(Field::Rct) << "   "
+                                                                << "无";
+    QTest::newRow("no transmit tone, an empty cell") << int(Field::Tct) << ""
+                                                     << "无";
+    QTest::newRow("a tone as it is") << int(Field::Tct) << "88.5"
+                                     << "88.5";
+    QTest::newRow("shift on") << int(Field::Bt) << "on"
+                              << "开";
+    QTest::newRow("shift off") << int(Field::Bt) << "off"
+                               << "关";
+    QTest::newRow("the shift picker's blanks") << int(Field::Bt) << "  "
+                                               << "空";
+    QTest::newRow("high power") << int(Field::Pw) << "H"
+                                << "高功率";
+    QTest::newRow("low power") << int(Field::Pw) << "L"
+                               << "低功率";
+    QTest::newRow("an empty frequency") << int(Field::Rf) << ""
+                                        << "空";
+    QTest::newRow("a frequency as it is") << int(Field::Rf) << "145.01250"
+                                          << "145.01250";
+}
+
+void TestWindowWords::spokenValues() {
+    QFETCH(int, field);
+    QFETCH(QString, text);
+    QFETCH(QString, said);
+    QCOMPARE(spokenValue(Field(field), text), said);
 }
 
 QTEST_GUILESS_MAIN(TestWindowWords)
