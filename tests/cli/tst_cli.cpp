@@ -105,10 +105,13 @@ private:
     QString channelFile(const char* name, const ChannelRows& rows, const QString& squelch);
     QString path(const QString& name) const { return m_dir->filePath(name); }
     // A write left running, for a test that interrupts it.
-    bool startWrite(QProcess& p, const QString& port, const QString& file) const {
+    bool startTool(QProcess& p, const QStringList& arguments) const {
         p.setProcessEnvironment(environment(path(QStringLiteral("data"))));
-        p.start(QStringLiteral(ZT41_CLI_PATH), {"write", "--port", port, file});
+        p.start(QStringLiteral(ZT41_CLI_PATH), arguments);
         return p.waitForStarted();
+    }
+    bool startWrite(QProcess& p, const QString& port, const QString& file) const {
+        return startTool(p, {"write", "--port", port, file});
     }
     QString memoryOf(const SimulatorProcess* sim) const;
     QStringList backups() const;
@@ -885,12 +888,9 @@ void TestCli::lineTakesSerialPortsAndFollowsItsFolder() {
     const QString report = path(QStringLiteral("line.jsonl"));
     QVERIFY(QDir().mkpath(path(QStringLiteral("serial"))));
     QProcess line;
-    line.setProcessEnvironment(environment(path(QStringLiteral("data"))));
-    line.start(QStringLiteral(ZT41_CLI_PATH),
-               {"write", "--watch", "--watch-dir", byId, "--json", "--report", report,
-                "--no-backup", "--no-verify",
-                channelFile("new.doc", otherRows(), QStringLiteral("2"))});
-    QVERIFY(line.waitForStarted());
+    QVERIFY(startTool(line, {"write", "--watch", "--watch-dir", byId, "--json", "--report", report,
+                             "--no-backup", "--no-verify",
+                             channelFile("new.doc", otherRows(), QStringLiteral("2"))}));
     QTest::qWait(500);
     const auto records = [&] {
         return QString::fromUtf8(fileBytes(report)).split(u'\n', Qt::SkipEmptyParts);
@@ -930,11 +930,8 @@ void TestCli::secondCtrlCEndsEveryUnitAtOnce() {
     SimulatorProcess a, b;
     QVERIFY(a.start({"--link", watch + "/a"}) && b.start({"--link", watch + "/b"}));
     QProcess line;
-    line.setProcessEnvironment(environment(path(QStringLiteral("data"))));
-    line.start(QStringLiteral(ZT41_CLI_PATH),
-               {"write", "--watch", "--watch-dir", watch, "--report", report,
-                channelFile("new.doc", otherRows(), QStringLiteral("2"))});
-    QVERIFY(line.waitForStarted());
+    QVERIFY(startTool(line, {"write", "--watch", "--watch-dir", watch, "--report", report,
+                             channelFile("new.doc", otherRows(), QStringLiteral("2"))}));
     QTRY_COMPARE_WITH_TIMEOUT(backups().size(), 2, 20000); // backed up: the writes begin
     ::kill(static_cast<pid_t>(line.processId()), SIGINT);
     QTest::qWait(100);
@@ -957,11 +954,8 @@ void TestCli::echoingCableFailsTheWrite() {
     QVERIFY(loop.open());
     ::fcntl(loop.master, F_SETFL, ::fcntl(loop.master, F_GETFL) | O_NONBLOCK);
     QProcess p;
-    p.setProcessEnvironment(environment(path(QStringLiteral("data"))));
-    p.start(QStringLiteral(ZT41_CLI_PATH),
-            {"write", "--no-backup", "--no-verify", "--port", loop.slavePath,
-             channelFile("new.doc", otherRows(), QStringLiteral("2"))});
-    QVERIFY(p.waitForStarted());
+    QVERIFY(startTool(p, {"write", "--no-backup", "--no-verify", "--port", loop.slavePath,
+                          channelFile("new.doc", otherRows(), QStringLiteral("2"))}));
     while (!p.waitForFinished(5)) {
         char buf[256];
         const ssize_t n = ::read(loop.master, buf, sizeof buf);
@@ -980,17 +974,14 @@ void TestCli::reportThatCannotBeWrittenStopsTheLine() {
     SimulatorProcess radio;
     QVERIFY(radio.start({"--fast", "--link", watch + "/radio"}));
     QProcess line;
-    line.setProcessEnvironment(environment(path(QStringLiteral("data"))));
     // The disk fills after the header and the port's lock: no file grows further.
     line.setChildProcessModifier([size = header.size()] {
         const rlimit limit{rlim_t(size + 40), rlim_t(size + 40)};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         ::signal(SIGXFSZ, SIG_IGN);
     });
-    line.start(QStringLiteral(ZT41_CLI_PATH),
-               {"write", "--watch", "--watch-dir", watch, "--report", report, "--no-backup",
-                channelFile("new.doc", otherRows(), QStringLiteral("2"))});
-    QVERIFY(line.waitForStarted());
+    QVERIFY(startTool(line, {"write", "--watch", "--watch-dir", watch, "--report", report,
+                             "--no-backup", channelFile("new.doc", otherRows(), "2")}));
     // The line stops by itself once the radio's record could not be kept.
     QVERIFY(line.waitForFinished(30000));
     QCOMPARE(line.exitCode(), 5);

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -41,28 +42,12 @@ void record(QAccessibleEvent* event) {
 }
 
 bool interactive(QAccessible::Role role) {
-    switch (role) {
-    case QAccessible::PushButton:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::ComboBox:
-    case QAccessible::EditableText:
-    case QAccessible::SpinBox:
-    case QAccessible::Table:
-    case QAccessible::Tree:
-    case QAccessible::List:
-    case QAccessible::ListItem:
-    case QAccessible::MenuItem:
-    case QAccessible::ButtonMenu:
-    case QAccessible::ButtonDropDown:
-    case QAccessible::Cell:
-    case QAccessible::ColumnHeader:
-    case QAccessible::RowHeader:
-    case QAccessible::StatusBar:
-        return true;
-    default:
-        return false;
-    }
+    using A = QAccessible;
+    static const QSet<A::Role> roles{A::PushButton,     A::CheckBox, A::RadioButton,  A::ComboBox,
+                                     A::EditableText,   A::SpinBox,  A::Table,        A::Tree,
+                                     A::List,           A::ListItem, A::MenuItem,     A::ButtonMenu,
+                                     A::ButtonDropDown, A::Cell,     A::ColumnHeader, A::RowHeader};
+    return roles.contains(role);
 }
 
 // The controls a screen reader would read as blank, or with the padding that
@@ -72,8 +57,7 @@ void unnamed(QAccessibleInterface* iface, const QString& path, QStringList& foun
         return;
     const QString name = iface->text(QAccessible::Name);
     const QString here = path + u'/' + QString::number(int(iface->role()), 16) + u':' + name;
-    if (interactive(iface->role()) && iface->role() != QAccessible::StatusBar &&
-        (name.trimmed().isEmpty() || name != name.trimmed()))
+    if (interactive(iface->role()) && (name.trimmed().isEmpty() || name != name.trimmed()))
         found << here;
     for (int i = 0; i < iface->childCount(); ++i)
         unnamed(iface->child(i), here, found, depth + 1);
