@@ -2,40 +2,33 @@
 #include "cellrule.h"
 
 #include "channeltable.h"
-#include "numbers.h"
-
-#include <cmath>
+#include "kernel/cellrule.h"
+#include "kernelbridge.h"
 
 namespace zt41 {
 
 namespace {
 
-bool isEmptyChannelValue(const FieldValue& v) {
-    return !v || numericValue(*v) == 0;
+CellRule::Outcome fromKernel(const kernel::CellRuleOutcome& k) {
+    CellRule::Outcome out;
+    out.outOfRange = k.outOfRange;
+    for (const auto& [field, text] : k.writes)
+        out.writes.emplace_back(field, zt41::fromKernel(text));
+    return out;
 }
 
 } // namespace
 
 bool CellRule::inRange(double mhz) {
-    return std::isfinite(mhz) && mhz >= 130 && mhz <= 500;
+    return kernel::frequencyInRange(mhz);
 }
 
 QString CellRule::normalise(double mhz) {
-    const auto tensOfHz = static_cast<qint64>(roundHalfEven(mhz * 100000));
-    // On a step, the text is written from the step's own count: formatting
-    // the typed value could round the other way at a half (145.137505 is on
-    // the 6.25 kHz step 145.13750, yet reads "145.13751"), off every step.
-    if (tensOfHz % 625 == 0 || tensOfHz % 500 == 0)
-        return formatFrequency(static_cast<double>(tensOfHz) / 100000);
-    return formatFrequency(static_cast<double>(tensOfHz / 500 * 500) / 100000);
+    return QString::fromStdString(kernel::normaliseFrequency(mhz));
 }
 
 CellRule::Outcome CellRule::evaluate(const ChannelRecord& row, int column) {
-    if (column == static_cast<int>(Field::Rf))
-        return receive(row);
-    if (column == static_cast<int>(Field::Tf))
-        return transmit(row);
-    return {};
+    return fromKernel(kernel::evaluateCellRule(toKernel(row), column));
 }
 
 bool CellRule::applyEdit(ChannelTable& table, int rowIndex, int column, const QString& typed,
@@ -55,37 +48,6 @@ bool CellRule::applyEdit(ChannelTable& table, int rowIndex, int column, const QS
     if (outOfRange)
         *outOfRange = outcome.outOfRange;
     return true;
-}
-
-CellRule::Outcome CellRule::receive(const ChannelRecord& row) {
-    const FieldValue& rf = row[Field::Rf];
-    if (isEmptyChannelValue(rf))
-        return {{{Field::Rf, QString()},
-                 {Field::Rct, QString()},
-                 {Field::Tf, QString()},
-                 {Field::Tct, QString()},
-                 {Field::Bt, QString()},
-                 {Field::Pw, QString()}},
-                false};
-    const double v = numericValue(*rf);
-    if (!inRange(v))
-        return {{{Field::Rf, QString()}}, true};
-    const QString t = normalise(v);
-    return {{{Field::Rf, t},
-             {Field::Tf, t},
-             {Field::Bt, QStringLiteral("off")},
-             {Field::Pw, QStringLiteral("H")}},
-            false};
-}
-
-CellRule::Outcome CellRule::transmit(const ChannelRecord& row) {
-    const FieldValue& tf = row[Field::Tf];
-    if (isEmptyChannelValue(row[Field::Rf]) || isEmptyChannelValue(tf))
-        return {{{Field::Tf, QString()}}, false};
-    const double v = numericValue(*tf);
-    if (!inRange(v))
-        return {{{Field::Tf, QString()}}, true};
-    return {{{Field::Tf, normalise(v)}}, false};
 }
 
 } // namespace zt41

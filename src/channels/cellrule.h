@@ -42,10 +42,6 @@ public:
     // The frequency text of an in-range value on the radio's channel steps:
     // 6.25 kHz and 5 kHz multiples stay, anything else drops to the 5 kHz step below.
     static QString normalise(double mhz);
-
-private:
-    static Outcome receive(const ChannelRecord& row);
-    static Outcome transmit(const ChannelRecord& row);
 };
 
 } // namespace zt41

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "channelrecord.h"
+#include "kernel/channelcheck.h"
 
 #include <QList>
 #include <QString>
@@ -17,16 +18,7 @@ namespace zt41 {
 // squelch check refuses, a row out of its place. A frequency off the 5 and
 // 6.25 kHz steps travels exactly and is only named: a radio that held it must
 // get it back from its backup.
-enum class CheckReason {
-    NotANumber,    // a frequency or tone that is not a plain number
-    OutOfRange,    // a frequency outside 130..500 MHz
-    OffStep,       // a frequency on neither the 5 kHz nor the 6.25 kHz steps: a warning
-    FinerThan10Hz, // a frequency with digits the radio cannot hold
-    NotATone,      // not one of the radio's 39 CTCSS tones
-    NotAChoice,    // a shift other than on/off, a power other than H/L
-    SquelchLevel,  // a squelch level that rounds above 9, or no finite number
-    ChannelNumber, // a row whose number is not its place
-};
+using kernel::CheckReason;
 
 // One value a rule rejects. `channel` is 1..16, or 0 for the squelch level.
 struct ChannelFinding {

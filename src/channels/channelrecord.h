@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "kernel/record.h"
+
 #include <QString>
 
 #include <array>
@@ -8,11 +10,11 @@
 
 namespace zt41 {
 
-// Field positions of a channel row; the grid's column index is the same number.
-enum class Field : int { No = 0, Rf = 1, Rct = 2, Tf = 3, Tct = 4, Bt = 5, Pw = 6 };
-
-constexpr int kFieldCount = 7;
-constexpr int kChannelCount = 16;
+// Field positions, counts and the database names of the fields are the kernel's.
+using kernel::Field;
+using kernel::kChannelCount;
+using kernel::kFieldCount;
+using kernel::kFieldNames;
 
 // A field either holds text (possibly empty) or no value at all (a database null).
 using FieldValue = std::optional<QString>;
@@ -37,9 +39,5 @@ struct ChannelSet {
     QString squelch;
     ChannelRows rows{};
 };
-
-// The database names of the fields, in position order.
-inline constexpr std::array<const char*, kFieldCount> kFieldNames = {"no",  "rf", "rct", "tf",
-                                                                     "tct", "bt", "pw"};
 
 } // namespace zt41

@@ -2,36 +2,17 @@
 #include "pickers.h"
 
 #include "channeltable.h"
-#include "tones.h"
+#include "kernel/pickers.h"
+#include "kernelbridge.h"
 
 namespace zt41 {
 
 QStringList Pickers::items(Picker picker) {
-    switch (picker) {
-    case Picker::BothTones:
-        return QStringList{QStringLiteral("   ")} + toneSet();
-    case Picker::TransmitTone:
-        return QStringList{QStringLiteral("  ")} + toneSet();
-    case Picker::Shift:
-        return {QStringLiteral("off"), QStringLiteral("on"), QStringLiteral("  ")};
-    case Picker::Power:
-        return {QStringLiteral("H"), QStringLiteral("L")};
-    }
-    return {};
+    return fromKernel(kernel::pickerItems(picker));
 }
 
 std::vector<Field> Pickers::fields(Picker picker) {
-    switch (picker) {
-    case Picker::BothTones:
-        return {Field::Rct, Field::Tct};
-    case Picker::TransmitTone:
-        return {Field::Tct};
-    case Picker::Shift:
-        return {Field::Bt};
-    case Picker::Power:
-        return {Field::Pw};
-    }
-    return {};
+    return kernel::pickerFields(picker);
 }
 
 bool Pickers::pick(ChannelTable& table, Picker picker, const QString& item) {
@@ -50,18 +31,7 @@ bool Pickers::pickAt(ChannelTable& table, int row, Picker picker, const QString&
 }
 
 std::optional<Picker> Pickers::forField(Field field) {
-    switch (field) {
-    case Field::Rct:
-        return Picker::BothTones;
-    case Field::Tct:
-        return Picker::TransmitTone;
-    case Field::Bt:
-        return Picker::Shift;
-    case Field::Pw:
-        return Picker::Power;
-    default:
-        return std::nullopt;
-    }
+    return kernel::pickerForField(field);
 }
 
 } // namespace zt41

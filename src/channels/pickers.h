@@ -2,6 +2,7 @@
 #pragma once
 
 #include "channelrecord.h"
+#include "kernel/pickers.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,12 +15,7 @@ namespace zt41 {
 class ChannelTable;
 
 // The four selection lists that set the fields the grid does not let the user type.
-enum class Picker {
-    BothTones,    // Combo4: receive tone, then transmit tone
-    TransmitTone, // Combo5
-    Shift,        // Combo2
-    Power,        // Combo3
-};
+using kernel::Picker;
 
 class Pickers {
 public:

@@ -1,30 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "squelch.h"
 
-#include "numbers.h"
-
-#include <algorithm>
-#include <cmath>
+#include "kernel/squelch.h"
+#include "kernelbridge.h"
 
 namespace zt41 {
 
 QStringList Squelch::items() {
-    QStringList list;
-    for (int level = 0; level <= 9; ++level)
-        list << QStringLiteral("  %1").arg(level);
-    return list;
+    return fromKernel(kernel::squelch::items());
 }
 
 bool Squelch::isRefused(const QString& text) {
-    const double level = roundHalfEven(numericValue(text.trimmed()));
-    return !std::isfinite(level) || level > 9;
+    return kernel::squelch::isRefused(toKernel(text));
 }
 
 int Squelch::levelForFrame(const QString& text) {
-    const double level = roundHalfEven(numericValue(text.trimmed()));
-    if (std::isnan(level))
-        return 0;
-    return static_cast<int>(std::clamp(level, 0.0, 9.0));
+    return kernel::squelch::levelForFrame(toKernel(text));
 }
 
 } // namespace zt41

@@ -2,14 +2,15 @@
 #pragma once
 
 #include "channels/channelrecord.h"
+#include "kernel/frames.h"
 
 #include <QString>
 
 namespace zt41 {
 
-constexpr int kFrameLength = 28;
-constexpr char kWriteCommand = 'A';
-constexpr char kReadRequest = '5';
+using kernel::kFrameLength;
+using kernel::kReadRequest;
+using kernel::kWriteCommand;
 
 // Builds the 28-digit frame for one row. Frame 1 carries the squelch level in
 // its slot field, frames 2 to 16 the row's channel number minus 1.
@@ -30,15 +31,7 @@ bool isAlignedFrame(const QString& frame, int frameNumber);
 
 // What keeps a row from travelling in a frame: a negative count, a count with
 // more digits than its word holds, or a channel number whose slot is not 00..99.
-enum class FrameProblem {
-    None,
-    ChannelNumber,
-    ReceiveFrequency,
-    TransmitFrequency,
-    ReceiveTone,
-    TransmitTone,
-    BreaksRule, // it fits a frame, but the editing rules refuse a value of it
-};
+using kernel::FrameProblem;
 FrameProblem frameProblem(int frameNumber, const ChannelRecord& row);
 
 } // namespace zt41

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "channels/channelrecord.h"
+#include "kernel/frames.h"
 
 #include <QList>
 #include <QString>
@@ -9,15 +10,7 @@
 namespace zt41 {
 
 // The parts of a frame that carry something the user set.
-enum class FrameField {
-    Squelch, // frame 1's slot field
-    Power,
-    Shift,
-    ReceiveFrequency,
-    TransmitFrequency,
-    ReceiveTone,
-    TransmitTone,
-};
+using kernel::FrameField;
 
 // One field that differs between two sets of channels as the radio holds
 // them. The values are in the form a read gives back ("440.00000", "67.0").

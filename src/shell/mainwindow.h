@@ -39,7 +39,10 @@ class StatusClear;
 class StatusLabel;
 class TableRows;
 class WriteTransfer;
+namespace kernel {
 enum class Picker;
+}
+using kernel::Picker;
 
 // Opens the channel database the program works on. A file that is not a
 // channel database, or cannot be written, is left as it is: the user is told
