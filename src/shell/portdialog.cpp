@@ -41,22 +41,22 @@ PortDialog::PortDialog(SerialLink& link, LinkSession& session, MessageSink& mess
     , m_selection(link, session)
     , m_messages(messages) {
     setObjectName(QStringLiteral("Dialog"));
-    setWindowTitle(QStringLiteral("选择端口"));
+    setWindowTitle(tr("选择端口"));
     setFixedSize(twipRect(0, 0, 4290, 4140).size());
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
 
-    auto* label = new QLabel(QStringLiteral("请选择串行口:"), this);
+    auto* label = new QLabel(tr("请选择串行口:"), this);
     label->setObjectName(QStringLiteral("Label1"));
     label->setGeometry(twipRect(360, 240, 2295, 375));
     label->setFont(kaiFont(15.75));
     setTextColour(label, kPureBlue);
 
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    auto* ok = new QPushButton(tr("确定"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setGeometry(twipRect(720, 3360, 1095, 375));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    auto* cancel = new QPushButton(tr("取消"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
     cancel->setGeometry(twipRect(2520, 3360, 1095, 375));
     connect(ok, &QPushButton::clicked, this, &PortDialog::accept);

@@ -73,7 +73,7 @@ QPushButton* ListWindow::addButton(const QString& name, const QString& text) {
 }
 
 QPushButton* ListWindow::addCloseButton() {
-    QPushButton* button = addButton(QStringLiteral("关闭"), QStringLiteral("关闭"));
+    QPushButton* button = addButton(QStringLiteral("关闭"), tr("关闭"));
     button->setDefault(true);
     connect(button, &QPushButton::clicked, this, &QWidget::close);
     return button;
@@ -94,14 +94,10 @@ void SafeProgramming::addTo(QMenu* tools) {
         a->setObjectName(name);
         m_actions << a;
     };
-    add(QStringLiteral("写入并校验"), QStringLiteral("写入并校验(&V)"),
-        &SafeProgramming::writeAndVerify);
-    add(QStringLiteral("校验对讲机"), QStringLiteral("校验对讲机(&C)"),
-        &SafeProgramming::verifyRadio);
-    add(QStringLiteral("备份与恢复"), QStringLiteral("备份与恢复(&B)..."),
-        &SafeProgramming::showBackups);
-    add(QStringLiteral("连接诊断"), QStringLiteral("连接诊断(&D)..."),
-        &SafeProgramming::showConnectionCheck);
+    add(QStringLiteral("写入并校验"), tr("写入并校验(&V)"), &SafeProgramming::writeAndVerify);
+    add(QStringLiteral("校验对讲机"), tr("校验对讲机(&C)"), &SafeProgramming::verifyRadio);
+    add(QStringLiteral("备份与恢复"), tr("备份与恢复(&B)..."), &SafeProgramming::showBackups);
+    add(QStringLiteral("连接诊断"), tr("连接诊断(&D)..."), &SafeProgramming::showConnectionCheck);
 }
 
 void SafeProgramming::setEnabled(bool enabled) {
@@ -182,10 +178,9 @@ void SafeProgramming::progress() {
     const Step step = m_job->step();
     if (step == Step::Backup || step == Step::Writing || step == Step::Verifying ||
         step == Step::Reading)
-        m_window.showStatusText(
-            QStringLiteral("正在%1... %2/16").arg(jobStepWords(step)).arg(m_job->frame()));
+        m_window.showStatusText(tr("正在%1... %2/16").arg(jobStepWords(step)).arg(m_job->frame()));
     else
-        m_window.showStatusText(QStringLiteral("正在等待对讲机..."));
+        m_window.showStatusText(tr("正在等待对讲机..."));
 }
 
 void SafeProgramming::ended() {
@@ -214,18 +209,16 @@ void SafeProgramming::ended() {
 }
 
 void SafeProgramming::showDifferences(const GuardedJob::Result& r, bool restorable) {
-    QString intro = QStringLiteral("对讲机中有 %1 处与%2不同。")
-                        .arg(r.differences.size())
-                        .arg(m_purpose == Purpose::WriteAndVerify || m_purpose == Purpose::Verify
-                                 ? QStringLiteral("表格")
-                                 : QStringLiteral("备份"));
+    QString intro =
+        tr("对讲机中有 %1 处与%2不同。")
+            .arg(r.differences.size())
+            .arg(m_purpose == Purpose::WriteAndVerify || m_purpose == Purpose::Verify ? tr("表格")
+                                                                                      : tr("备份"));
     if (!r.backupPath.isEmpty())
-        intro += QStringLiteral("\n写入前的备份：") + r.backupPath;
+        intro += tr("\n写入前的备份：") + r.backupPath;
     intro += warnedValuesWords(m_warned, m_purpose != Purpose::Verify);
-    auto* w = new ListWindow(QStringLiteral("校验结果"), QStringLiteral("校验结果"), intro,
-                             {QStringLiteral("信道"), QStringLiteral("项目"),
-                              QStringLiteral("表格中"), QStringLiteral("对讲机中")},
-                             &m_window);
+    auto* w = new ListWindow(QStringLiteral("校验结果"), tr("校验结果"), intro,
+                             {tr("信道"), tr("项目"), tr("表格中"), tr("对讲机中")}, &m_window);
     QList<QStringList> rows;
     for (const FieldDifference& d : r.differences)
         rows << QStringList{d.field == FrameField::Squelch ? QStringLiteral("-")
@@ -234,8 +227,8 @@ void SafeProgramming::showDifferences(const GuardedJob::Result& r, bool restorab
     w->setRows(rows);
     if (restorable) {
         const QString path = r.backupPath;
-        connect(w->addButton(QStringLiteral("恢复备份"), QStringLiteral("恢复备份")),
-                &QPushButton::clicked, this, [this, w, path] {
+        connect(w->addButton(QStringLiteral("恢复备份"), tr("恢复备份")), &QPushButton::clicked,
+                this, [this, w, path] {
                     w->close();
                     restore(path);
                 });
@@ -245,9 +238,9 @@ void SafeProgramming::showDifferences(const GuardedJob::Result& r, bool restorab
 }
 
 void SafeProgramming::offerRestore(const QString& text, const QString& backupPath) {
-    auto* w = new ListWindow(QStringLiteral("写入失败"), titles::kDataError, text, {}, &m_window);
-    connect(w->addButton(QStringLiteral("恢复备份"), QStringLiteral("恢复备份")),
-            &QPushButton::clicked, this, [this, w, backupPath] {
+    auto* w = new ListWindow(QStringLiteral("写入失败"), titles::dataError(), text, {}, &m_window);
+    connect(w->addButton(QStringLiteral("恢复备份"), tr("恢复备份")), &QPushButton::clicked, this,
+            [this, w, backupPath] {
                 w->close();
                 restore(backupPath);
             });
@@ -270,7 +263,7 @@ void SafeProgramming::restore(const QString& backupPath) {
         m_messages.show(fileReadErrorMessage());
         return;
     }
-    if (!m_messages.ask(restoreQuestion(backupTime(backupPath), portName()), titles::kSystem))
+    if (!m_messages.ask(restoreQuestion(backupTime(backupPath), portName()), titles::system()))
         return;
     ChannelSet set{read.contents.squelch, read.contents.rows};
     for (int k = 1; k <= kChannelCount; ++k)
@@ -286,11 +279,9 @@ void SafeProgramming::showBackups() {
     }
     const std::optional<BackupStore> store = BackupStore::standard();
     m_backups = new ListWindow(
-        QStringLiteral("备份与恢复"), QStringLiteral("备份与恢复"),
-        QStringLiteral("写入前保存的对讲机信道（%1）：").arg(store ? store->folder() : QString()),
-        {QStringLiteral("时间"), QStringLiteral("端口"), QStringLiteral("静噪"),
-         QStringLiteral("信道 1 接收频率")},
-        &m_window);
+        QStringLiteral("备份与恢复"), tr("备份与恢复"),
+        tr("写入前保存的对讲机信道（%1）：").arg(store ? store->folder() : QString()),
+        {tr("时间"), tr("端口"), tr("静噪"), tr("信道 1 接收频率")}, &m_window);
     fillBackups();
     // The backup on the chosen row, found by its path: the list may be filled anew.
     const auto chosen = [this]() -> QString {
@@ -298,12 +289,12 @@ void SafeProgramming::showBackups() {
             m_backups ? m_backups->table()->item(m_backups->table()->currentRow(), 0) : nullptr;
         return item ? item->data(Qt::UserRole).toString() : QString();
     };
-    connect(m_backups->addButton(QStringLiteral("载入表格"), QStringLiteral("载入表格")),
-            &QPushButton::clicked, this, [this, chosen] {
+    connect(m_backups->addButton(QStringLiteral("载入表格"), tr("载入表格")), &QPushButton::clicked,
+            this, [this, chosen] {
                 if (const QString path = chosen(); !path.isEmpty())
                     loadBackup(path);
             });
-    connect(m_backups->addButton(QStringLiteral("写入对讲机"), QStringLiteral("写入对讲机")),
+    connect(m_backups->addButton(QStringLiteral("写入对讲机"), tr("写入对讲机")),
             &QPushButton::clicked, this, [this, chosen] {
                 if (const QString path = chosen(); !path.isEmpty())
                     restore(path);
@@ -339,7 +330,7 @@ void SafeProgramming::loadBackup(const QString& path) {
     const bool same = compareInFrameForm(read.contents.squelch, read.contents.rows,
                                          m_window.squelchText(), m_table.rows())
                           .isEmpty();
-    if (!same && !m_messages.ask(loadBackupQuestion(backupTime(path)), titles::kSystem))
+    if (!same && !m_messages.ask(loadBackupQuestion(backupTime(path)), titles::system()))
         return;
     const EditHistory::Step step(m_window.history());
     const QString squelch = loadTableFromFile(m_table, path);
@@ -354,10 +345,9 @@ void SafeProgramming::showConnectionCheck() {
     if (m_window.transferRunning() || m_check)
         return;
     if (!m_connection) {
-        m_connection = new ListWindow(QStringLiteral("连接诊断"), QStringLiteral("连接诊断"),
-                                      QStringLiteral("正在检查..."),
-                                      {QStringLiteral("端口"), QStringLiteral("结果")}, &m_window);
-        connect(m_connection->addButton(QStringLiteral("重新检查"), QStringLiteral("重新检查")),
+        m_connection = new ListWindow(QStringLiteral("连接诊断"), tr("连接诊断"), tr("正在检查..."),
+                                      {tr("端口"), tr("结果")}, &m_window);
+        connect(m_connection->addButton(QStringLiteral("重新检查"), tr("重新检查")),
                 &QPushButton::clicked, this, &SafeProgramming::showConnectionCheck);
         m_connection->addCloseButton();
         m_connection->show();
@@ -385,17 +375,16 @@ void SafeProgramming::fillConnectionWindow() {
         return;
     QStringList services;
     for (const ProcessInfo& s : report.services)
-        services << (s.command == u"brltty"
-                         ? QStringLiteral("brltty（pid %1）正在运行：它会占用 CH340 "
-                                          "连接线；如不使用盲文显示器，请卸载它。")
-                               .arg(s.pid)
-                         : QStringLiteral("%1（pid %2）正在运行：它会探测新的串行端口。")
-                               .arg(s.command)
-                               .arg(s.pid));
+        services
+            << (s.command == u"brltty"
+                    ? tr("brltty（pid %1）正在运行：它会占用 CH340 "
+                         "连接线；如不使用盲文显示器，请卸载它。")
+                          .arg(s.pid)
+                    : tr("%1（pid %2）正在运行：它会探测新的串行端口。").arg(s.command).arg(s.pid));
     m_connection->findChild<QLabel*>(QStringLiteral("intro"))
-        ->setText((report.ports.isEmpty() ? QStringLiteral("没有找到串行端口：请插上连接线。")
-                   : report.radioAnswered() ? QStringLiteral("有对讲机应答。")
-                                            : QStringLiteral("没有对讲机应答。")) +
+        ->setText((report.ports.isEmpty()   ? tr("没有找到串行端口：请插上连接线。")
+                   : report.radioAnswered() ? tr("有对讲机应答。")
+                                            : tr("没有对讲机应答。")) +
                   (services.isEmpty() ? QString() : u'\n' + services.join(u'\n')));
     QList<QStringList> rows;
     for (const PortCheck& c : report.ports)
