@@ -33,13 +33,15 @@ ChannelTools::ChannelTools(MainWindow& window, ChannelTable& table, QMenu* menu)
     , m_window(window)
     , m_table(table) {
     menu->addSeparator();
-    menu->addAction(tr("打印信道表(&P)..."), this, &ChannelTools::print)
-        ->setObjectName(QStringLiteral("打印信道表"));
-    menu->addAction(tr("导出信道表 PDF(&E)..."), this, &ChannelTools::exportCard)
-        ->setObjectName(QStringLiteral("导出信道表 PDF"));
+    const auto add = [&](const char* name, const char* text, void (ChannelTools::*f)()) {
+        QAction* a = menu->addAction(QString(), this, f);
+        a->setObjectName(QString::fromUtf8(name));
+        sayInWindowLanguage(a, [a, text] { a->setText(tr(text)); });
+    };
+    add("打印信道表", QT_TR_NOOP("打印信道表(&P)..."), &ChannelTools::print);
+    add("导出信道表 PDF", QT_TR_NOOP("导出信道表 PDF(&E)..."), &ChannelTools::exportCard);
     menu->addSeparator();
-    menu->addAction(tr("频段检查(&S)..."), this, &ChannelTools::openServiceWindow)
-        ->setObjectName(QStringLiteral("频段检查"));
+    add("频段检查", QT_TR_NOOP("频段检查(&S)..."), &ChannelTools::openServiceWindow);
 
     askPdfName = [this] {
         return QFileDialog::getSaveFileName(

@@ -2,6 +2,7 @@
 #include "helpwindows.h"
 
 #include "fonts.h"
+#include "language.h"
 #include "messageboxes.h"
 #include "programicon.h"
 #include "twips.h"
@@ -72,6 +73,11 @@ protected:
         connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
         m_ok->setFocus();
         return m_ok;
+    }
+
+    void showEvent(QShowEvent* event) override {
+        tipTextsThatDoNotFit(this);
+        QDialog::showEvent(event);
     }
 
     void keyPressEvent(QKeyEvent* event) override {
@@ -220,7 +226,22 @@ QString instructionsText() {
 }
 
 HelpWindows::HelpWindows(QObject* parent)
-    : QObject(parent) {}
+    : QObject(parent) {
+    // An open window is made afresh in the new language, where it stood.
+    connect(&LanguageNews::instance(), &LanguageNews::changed, this, [this] {
+        const auto renew = [](QPointer<QWidget>& window, const std::function<QWidget*()>& open) {
+            if (!window)
+                return;
+            const QPoint at = window->pos();
+            QWidget* old = window;
+            window = nullptr;
+            old->close();
+            open()->move(at);
+        };
+        renew(m_instructions, [this] { return showInstructions(); });
+        renew(m_about, [this] { return showAbout(); });
+    });
+}
 
 QWidget* HelpWindows::showInstructions() {
     if (!m_instructions)

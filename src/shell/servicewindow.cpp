@@ -51,7 +51,6 @@ ServiceWindow::ServiceWindow(const ChannelTable& table, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_table(table) {
     setObjectName(QStringLiteral("频段检查"));
-    setWindowTitle(tr("频段检查"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(songFont(10.5));
     closeOnEscape(this);
@@ -59,20 +58,16 @@ ServiceWindow::ServiceWindow(const ChannelTable& table, QWidget* parent)
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("频段列表"));
     for (const Service& s : services()) {
-        auto* item = new QListWidgetItem(inWindowLanguage(s.name), m_list);
+        auto* item = new QListWidgetItem(m_list);
         item->setData(Qt::UserRole, s.id);
     }
     m_list->setFixedWidth(240);
-    m_list->setAccessibleName(tr("频段"));
     m_about = new QLabel(this);
     m_about->setObjectName(QStringLiteral("频段说明"));
     m_about->setWordWrap(true);
     m_findings = new QTreeWidget(this);
     m_findings->setObjectName(QStringLiteral("检查结果"));
     m_findings->setRootIsDecorated(false);
-    m_findings->setHeaderLabels(
-        {tr("信道"), tr("项目"), tr("数值"), tr("最近的频段信道"), tr("说明")});
-    m_findings->setAccessibleName(tr("检查结果"));
     // 说明 takes the width that is left, inside the window: what does not fit
     // ends in "…" and its tool tip holds the whole text.
     m_findings->header()->setStretchLastSection(true);
@@ -80,7 +75,7 @@ ServiceWindow::ServiceWindow(const ChannelTable& table, QWidget* parent)
     m_findings->header()->setSectionResizeMode(4, QHeaderView::Stretch);
     m_verdict = new QLabel(this);
     m_verdict->setObjectName(QStringLiteral("检查结论"));
-    auto* fill = new QPushButton(tr("按此频段填入信道"), this);
+    auto* fill = new QPushButton(this);
     fill->setObjectName(QStringLiteral("按此频段填入信道"));
 
     auto* right = new QVBoxLayout;
@@ -98,6 +93,17 @@ ServiceWindow::ServiceWindow(const ChannelTable& table, QWidget* parent)
     connect(&m_table, &ChannelTable::rowsReplaced, this, &ServiceWindow::refresh);
     connect(fill, &QPushButton::clicked, this, [this] { Q_EMIT fillRequested(chosen()); });
     m_list->setCurrentRow(0);
+    sayInWindowLanguage(this, [this, fill] {
+        setWindowTitle(tr("频段检查"));
+        m_list->setAccessibleName(tr("频段"));
+        for (int i = 0; i < m_list->count(); ++i)
+            m_list->item(i)->setText(inWindowLanguage(services().at(i).name));
+        m_findings->setHeaderLabels(
+            {tr("信道"), tr("项目"), tr("数值"), tr("最近的频段信道"), tr("说明")});
+        m_findings->setAccessibleName(tr("检查结果"));
+        fill->setText(tr("按此频段填入信道"));
+        refresh();
+    });
 }
 
 const Service& ServiceWindow::chosen() const {
