@@ -146,7 +146,9 @@ void TestLanguage::windowTexts() {
         QWidget* shown = openWindow(w, window);
         QVERIFY(shown);
         const QString name = shown->objectName();
-        QVERIFY(useLanguage(Language(language)));
+        // 帮助 → 语言 / Language, as a user switches.
+        w.action(languageName(Language(language)))->trigger();
+        QCOMPARE(windowLanguage(), Language(language));
         // A help window is made afresh in the new language.
         for (QWidget* top : QApplication::topLevelWidgets())
             if (top->isVisible() && top->objectName() == name)
