@@ -28,6 +28,7 @@ class DatabaseLock;
 class EditHistory;
 class FileDialogs;
 class HelpWindows;
+enum class Language;
 class LinkSession;
 class MessageSink;
 class PortDialog;
@@ -41,7 +42,6 @@ class StatusLabel;
 class TableRows;
 class WriteTransfer;
 enum class Picker;
-enum class Language;
 
 // Opens the channel database the program works on. A file that is not a
 // channel database, or cannot be written, is left as it is: the user is told
