@@ -439,11 +439,11 @@
     </message>
     <message>
         <source>正在%1... %2/16</source>
-        <translation>Now %1... %2/16</translation>
+        <translation>Now %1 %2/16</translation>
     </message>
     <message>
         <source>正在等待对讲机...</source>
-        <translation>Waiting for the radio...</translation>
+        <translation>Waiting for radio...</translation>
     </message>
     <message>
         <source>对讲机中有 %1 处与%2不同。</source>
