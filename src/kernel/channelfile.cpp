@@ -11,6 +11,7 @@ namespace zt41::kernel {
 namespace {
 
 constexpr int kDataFields = 6;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -36,9 +37,10 @@ bool holds(std::string_view bytes, char c) {
 } // namespace
 
 std::optional<std::string> channelValueBytes(std::string_view text, EdgeBlanks edges) {
-    // A text that is no UTF-8 as it stands or that holds NUL would load as
-    // something else, or not at all.
-    if (holds(text, '\0') || !isValidUtf8(text) ||
+    // A text that is no UTF-8 as it stands, that holds NUL or begins with a
+    // byte-order mark (which the reader drops) would load as something else,
+    // or not at all.
+    if (holds(text, '\0') || !isValidUtf8(text) || text.starts_with(kByteOrderMark) ||
         utf16Length(text) > static_cast<std::size_t>(ChannelValueSplitter::kMaxValueLength))
         return std::nullopt;
     const std::string_view core = edges == EdgeBlanks::MayDrop ? withoutEdgeBlanks(text) : text;
@@ -171,6 +173,9 @@ void ChannelValueSplitter::endLine(char c) {
 
 void ChannelValueSplitter::emitValue() {
     std::string value = validUtf8(m_value);
+    // A byte-order mark that begins a value is no part of it.
+    if (value.starts_with(kByteOrderMark))
+        value.erase(0, kByteOrderMark.size());
     m_value.clear();
     m_pendingBlanks.clear();
     m_blanksOverflowed = false;

@@ -20,7 +20,8 @@ constexpr int kChannelFileValues = 97;
 // quotes when it holds a comma or a line end or has blanks at its ends (the
 // reader drops those of a plain value; with MayDrop they may go). Nothing when
 // the format cannot carry it unchanged: a leading quote, a quote in a value
-// that needs quotes, NUL, bytes that are no UTF-8, or more than 1024 characters.
+// that needs quotes, NUL, bytes that are no UTF-8, a byte-order mark at the
+// start, or more than 1024 characters.
 enum class EdgeBlanks { Keep, MayDrop };
 std::optional<std::string> channelValueBytes(std::string_view text,
                                              EdgeBlanks edges = EdgeBlanks::Keep);
@@ -33,7 +34,8 @@ std::optional<std::string> formatChannelFile(const ChannelSet& set);
 // Splits the values of a channel file as they stream in: a value ends at a
 // comma, a line end or the end of the file; blanks and tabs around it are
 // dropped; a value that begins with a double quote runs to the next one.
-// Values come out as UTF-8, bytes that are no UTF-8 each as U+FFFD.
+// Values come out as UTF-8, bytes that are no UTF-8 each as U+FFFD, without
+// a byte-order mark at their start.
 class ChannelValueSplitter {
 public:
     enum class Error { None, TooFewValues, ValueTooLong, NotText };
