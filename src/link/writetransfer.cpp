@@ -2,8 +2,8 @@
 #include "writetransfer.h"
 
 #include "channelframe.h"
-#include "channels/channelcheck.h"
 #include "rowstore.h"
+#include "sendcheck.h"
 #include "seriallink.h"
 #include "sessionhost.h"
 
@@ -45,24 +45,15 @@ void WriteTransfer::command(WriteRules rules) {
 }
 
 bool WriteTransfer::refuseRowsThatCannotTravel(WriteRules rules) {
-    for (int r = 0; r < kChannelCount; ++r) {
-        ChannelRecord row = m_rows.row(r);
-        if (r == 0)
-            row[Field::No] = QStringLiteral("1"); // the command stores it before sending
-        FrameProblem problem = frameProblem(r + 1, row);
-        // A value the editing rules refuse (a file's 600.00000, a tone off the
-        // set, a row out of its place) is no more sent than one no frame holds.
-        // An off-step frequency travels exactly and goes out.
-        if (problem == FrameProblem::None && rules == WriteRules::Editing &&
-            !refusals(checkRow(r + 1, row)).isEmpty())
-            problem = FrameProblem::BreaksRule;
-        if (problem != FrameProblem::None) {
-            m_host.report(writeOutcome(TransferOutcome::Kind::RowCannotTravel, r + 1, problem));
-            m_rows.setCurrentRow(r);
-            return true;
-        }
-    }
-    return false;
+    // A squelch level is refused before: the window's list never holds one it
+    // refuses, and the tools judge it with the same check before they write.
+    const SendCheck check = sendCheck({m_rows.squelchText(), m_rows.rows()}, rules);
+    if (check.stuck.isEmpty())
+        return false;
+    const StuckRow& row = check.stuck.first();
+    m_host.report(writeOutcome(TransferOutcome::Kind::RowCannotTravel, row.channel, row.problem));
+    m_rows.setCurrentRow(row.channel - 1);
+    return true;
 }
 
 void WriteTransfer::tick() {

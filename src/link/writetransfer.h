@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "kernel/sendcheck.h"
+
 namespace zt41 {
 
 class RowStore;
@@ -10,7 +12,7 @@ struct TransferOutcome;
 
 // What a write holds its rows to: the rules of the window's editing, or, for
 // a radio's own backup going back into it, only what a frame can carry.
-enum class WriteRules { Editing, FramesOnly };
+using kernel::WriteRules;
 
 // Copies the squelch level and the 16 rows into the radio: "A" at the
 // command, then one frame per tick of Timer1 (300 ms), frame k from row k.
