@@ -199,12 +199,11 @@ void paintChannelCard(QPainter& painter, const QRectF& paper, const CardContent&
     painter.restore();
 }
 
-bool writeChannelCardPdf(const QString& path, const CardContent& content, QString* error) {
+CardWriteResult writeChannelCardPdf(const QString& path, const CardContent& content) {
+    using Kind = CardWriteResult::Kind;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
+    if (!file.open(QIODevice::WriteOnly))
+        return {Kind::NotOpened, file.errorString()};
     {
         QPdfWriter pdf(&file);
         pdf.setTitle(CardWords::tr("ZT41 信道表"));
@@ -214,18 +213,15 @@ bool writeChannelCardPdf(const QString& path, const CardContent& content, QStrin
         pdf.setResolution(600);
         QPainter painter;
         if (!painter.begin(&pdf)) {
-            *error = QStringLiteral("the PDF could not be drawn");
             file.cancelWriting();
-            return false;
+            return {Kind::NotDrawn, {}};
         }
         paintChannelCard(painter, pdf.pageLayout().fullRectPixels(pdf.resolution()), content);
         painter.end();
     }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    if (!file.commit())
+        return {Kind::NotSaved, file.errorString()};
+    return {};
 }
 
 void printChannelCard(QPrinter& printer, const CardContent& content) {

@@ -33,10 +33,22 @@ QString stripMark(const QString& receive, const QString& transmit);
 // the 16 channels with an empty 备注 column, and below it a strip to cut out.
 void paintChannelCard(QPainter& painter, const QRectF& paper, const CardContent& content);
 
+// What became of a card's PDF, as a value: the front ends word it.
+struct CardWriteResult {
+    enum class Kind {
+        Written,
+        NotOpened, // the file could not be made; `systemReason` says why
+        NotDrawn,  // the PDF could not be drawn
+        NotSaved,  // the file could not be saved; `systemReason` says why
+    };
+    Kind kind = Kind::Written;
+    QString systemReason; // the system's own words, for NotOpened and NotSaved
+    bool written() const { return kind == Kind::Written; }
+};
+
 // Writes the card as a one-page A4 PDF, its Chinese faces embedded, through a
-// temporary file: a failure leaves an existing file as it was. Gives false
-// with the system's reason when it could not be written.
-bool writeChannelCardPdf(const QString& path, const CardContent& content, QString* error);
+// temporary file: a failure leaves an existing file as it was.
+CardWriteResult writeChannelCardPdf(const QString& path, const CardContent& content);
 
 // Prints the card on a printer set up by a print dialog or a preview.
 void printChannelCard(QPrinter& printer, const CardContent& content);

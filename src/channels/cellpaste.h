@@ -2,6 +2,7 @@
 #pragma once
 
 #include "channelrecord.h"
+#include "kernel/cellpaste.h"
 
 #include <QList>
 #include <QString>
@@ -9,15 +10,10 @@
 
 namespace zt41 {
 
-// A cell of the grid: row 0..15, column = field position 0..6.
-struct GridCell {
-    int row = 0;
-    int column = 0;
-    auto operator<=>(const GridCell&) const = default;
-};
-
-// No cell holds a longer text: a longer pasted value is refused as it stands.
-constexpr int kMaxCellText = 64;
+// A cell of the grid: row 0..15, column = field position 0..6. No cell holds
+// a longer text than kMaxCellText: a longer pasted value is refused as it stands.
+using kernel::GridCell;
+using kernel::kMaxCellText;
 
 // A pasted value a rule refused. Its cell kept what it held, unless another
 // value of the paste changed it (a receive frequency fills the transmit one).

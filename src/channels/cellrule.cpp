@@ -31,23 +31,16 @@ CellRule::Outcome CellRule::evaluate(const ChannelRecord& row, int column) {
     return fromKernel(kernel::evaluateCellRule(toKernel(row), column));
 }
 
-bool CellRule::applyEdit(ChannelTable& table, int rowIndex, int column, const QString& typed,
-                         bool* outOfRange) {
-    if (outOfRange)
-        *outOfRange = false;
+CellRule::EditResult CellRule::applyEdit(ChannelTable& table, int rowIndex, int column,
+                                         const QString& typed) {
     if (rowIndex < 0 || rowIndex >= kChannelCount || column < 0 || column >= kFieldCount)
-        return false;
-    ChannelRecord edited = table.row(rowIndex);
-    const Field field = static_cast<Field>(column);
-    edited[field] = typed;
-    Outcome outcome = evaluate(edited, column);
+        return {};
     // The typed text goes first, so a field the rule leaves alone keeps it.
-    outcome.writes.insert(outcome.writes.begin(), {field, typed});
+    const Outcome outcome =
+        fromKernel(kernel::finishEdit(toKernel(table.row(rowIndex)), column, toKernel(typed)));
     if (!table.writeFieldsAt(rowIndex, outcome.writes))
-        return false;
-    if (outOfRange)
-        *outOfRange = outcome.outOfRange;
-    return true;
+        return {};
+    return {true, outcome.outOfRange};
 }
 
 } // namespace zt41

@@ -28,14 +28,20 @@ public:
     // The rule on a row as it stands after `column` was edited.
     static Outcome evaluate(const ChannelRecord& row, int column);
 
+    // What finishing an edit did: whether the table stored it, and whether
+    // the out-of-range message is due.
+    struct EditResult {
+        bool stored = false;
+        bool outOfRange = false;
+    };
+
     // The user finished typing `typed` into `column` of row `rowIndex`: the
     // typed text and the rule's result are stored together, in one
     // transaction, so nothing ever reads the raw text the rule is about to
     // replace. The row acted on is the edited one, wherever the cursor has
-    // moved since. Gives false when the table refused the write (nothing is
-    // stored then); `outOfRange` says whether the message is due.
-    static bool applyEdit(ChannelTable& table, int rowIndex, int column, const QString& typed,
-                          bool* outOfRange);
+    // moved since. Nothing is stored when the table refuses the write.
+    static EditResult applyEdit(ChannelTable& table, int rowIndex, int column,
+                                const QString& typed);
 
     // 130 and 500 themselves are in range; an infinite value never is.
     static bool inRange(double mhz);

@@ -1,121 +1,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "edithistory.h"
 
-#include "channelcheck.h"
 #include "channeltable.h"
-#include "rowoperations.h"
+#include "kernelbridge.h"
 
 namespace zt41 {
 
+class EditHistory::Table : public kernel::EditTable {
+public:
+    Table(ChannelTable& table, SquelchGetter get, SquelchSetter set)
+        : m_table(table)
+        , m_get(std::move(get))
+        , m_set(std::move(set)) {}
+
+    kernel::ChannelRows rows() const override { return toKernel(m_table.rows()); }
+    bool replaceDataFields(const kernel::ChannelRows& rows) override {
+        return m_table.replaceDataFields(fromKernel(rows));
+    }
+    std::string squelch() const override { return toKernel(m_get()); }
+    void setSquelch(const std::string& level) override { m_set(fromKernel(level)); }
+
+private:
+    ChannelTable& m_table;
+    SquelchGetter m_get;
+    SquelchSetter m_set;
+};
+
 EditHistory::EditHistory(ChannelTable& table, SquelchGetter get, SquelchSetter set, QObject* parent)
     : QObject(parent)
-    , m_table(table)
-    , m_get(std::move(get))
-    , m_set(std::move(set)) {}
+    , m_table(std::make_unique<Table>(table, std::move(get), std::move(set)))
+    , m_history(std::make_unique<kernel::EditHistory>(*m_table, [this] { Q_EMIT changed(); })) {}
 
-EditHistory::Snapshot EditHistory::snapshot() const {
-    return {m_table.rows(), m_get()};
-}
-
-void EditHistory::begin() {
-    // Undo and redo set the squelch list, whose change would begin a step of its own.
-    if (m_applying)
-        return;
-    if (m_depth++ == 0) {
-        m_before = snapshot();
-        // A message during the step (a refused level) may end the typing meanwhile.
-        m_joinsTyping = m_typingOpen;
-    }
-}
-
-void EditHistory::end(Kind kind) {
-    if (m_applying || m_depth == 0 || --m_depth > 0)
-        return;
-    const Snapshot after = snapshot();
-    EditStep step;
-    for (int r = 0; r < kChannelCount; ++r)
-        for (int f = 1; f < kFieldCount; ++f)
-            if (m_before.rows[r].fields[f] != after.rows[r].fields[f])
-                step.cells.append({r, static_cast<Field>(f), m_before.rows[r].fields[f],
-                                   after.rows[r].fields[f]});
-    step.squelchChanged = m_before.squelch != after.squelch;
-    step.squelchBefore = m_before.squelch;
-    step.squelchAfter = after.squelch;
-    push(std::move(step), kind);
-}
-
-void EditHistory::push(EditStep step, Kind kind) {
-    const bool typing = kind == Kind::SquelchTyping && step.cells.isEmpty();
-    if (typing && m_joinsTyping && m_redo.isEmpty() && !m_undo.isEmpty() &&
-        m_undo.last().typedSquelch) {
-        // Keystrokes of one typed level are one step; typed back to where it began, none.
-        EditStep& top = m_undo.last();
-        top.squelchAfter = step.squelchAfter;
-        if (top.squelchAfter == top.squelchBefore)
-            m_undo.removeLast();
-        Q_EMIT changed();
-        return;
-    }
-    if (step.cells.isEmpty() && !step.squelchChanged)
-        return;
-    step.typedSquelch = typing;
-    m_typingOpen = typing;
-    m_undo.append(std::move(step));
-    if (m_undo.size() > kDepth)
-        m_undo.removeFirst();
-    m_redo.clear();
-    Q_EMIT changed();
-}
-
-EditHistory::Outcome EditHistory::store(const ChannelRows& rows, bool writing) {
-    const ChannelRows now = m_table.rows();
-    const int changing = rowsChanged(now, rows);
-    if (writing && changing > 1)
-        return Outcome::Refused;
-    if (writing)
-        for (int k = 1; k <= kChannelCount; ++k)
-            if (rows[k - 1] != now[k - 1] && !refusals(checkRow(k, rows[k - 1])).isEmpty())
-                return Outcome::BreaksRule;
-    if (changing > 0 && !m_table.replaceDataFields(rows))
-        return Outcome::NotStored;
-    return changing > 0 ? Outcome::Done : Outcome::Nothing;
-}
-
-EditHistory::Outcome EditHistory::replaceRows(const ChannelRows& rows, bool writing) {
-    begin();
-    const Outcome outcome = store(rows, writing);
-    end();
-    return outcome;
-}
+EditHistory::~EditHistory() = default;
 
 EditHistory::Outcome EditHistory::undo(bool writing) {
-    return move(m_undo, m_redo, true, writing);
+    return m_history->undo(writing);
 }
 
 EditHistory::Outcome EditHistory::redo(bool writing) {
-    return move(m_redo, m_undo, false, writing);
+    return m_history->redo(writing);
 }
 
-EditHistory::Outcome EditHistory::move(QList<EditStep>& from, QList<EditStep>& to, bool undoing,
-                                       bool writing) {
-    if (from.isEmpty() || m_depth > 0)
-        return Outcome::Nothing;
-    const EditStep& step = from.last();
-    ChannelRows rows = m_table.rows();
-    for (const CellChange& c : step.cells)
-        rows[c.row][c.field] = undoing ? c.before : c.after;
-    const Outcome stored = store(rows, writing);
-    if (stored != Outcome::Done && stored != Outcome::Nothing)
-        return stored;
-    if (step.squelchChanged) {
-        m_applying = true;
-        m_set(undoing ? step.squelchBefore : step.squelchAfter);
-        m_applying = false;
-    }
-    m_typingOpen = false;
-    to.append(from.takeLast());
-    Q_EMIT changed();
-    return Outcome::Done;
+EditHistory::Outcome EditHistory::replaceRows(const ChannelRows& rows, bool writing) {
+    return m_history->replaceRows(toKernel(rows), writing);
 }
 
 } // namespace zt41

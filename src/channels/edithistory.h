@@ -2,34 +2,17 @@
 #pragma once
 
 #include "channelrecord.h"
+#include "kernel/edithistory.h"
 
-#include <QList>
 #include <QObject>
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 namespace zt41 {
 
 class ChannelTable;
-
-// One field of one row as a step found it and left it.
-struct CellChange {
-    int row = 0;
-    Field field = Field::Rf;
-    FieldValue before;
-    FieldValue after;
-    bool operator==(const CellChange&) const = default;
-};
-
-// What one edit changed: fields of the table and the squelch level.
-struct EditStep {
-    QList<CellChange> cells;
-    bool squelchChanged = false;
-    QString squelchBefore;
-    QString squelchAfter;
-    bool typedSquelch = false; // a keystroke in the squelch list, which the next one joins
-};
 
 // The edits of the session, each one step that can be undone and redone: a
 // typed edit with its rule's result, a pick, a squelch change, a paste, a row
@@ -42,24 +25,23 @@ public:
     using SquelchGetter = std::function<QString()>;
     using SquelchSetter = std::function<void(const QString&)>;
 
-    enum class Kind { Edit, SquelchTyping };
-    enum class Outcome {
-        Done,
-        Nothing,   // nothing to undo or redo, or nothing would change
-        Refused,   // a write runs and more than one row would change
-        BreaksRule, // a write runs and the row would hold what a write refuses
-        NotStored, // the database refused; nothing changed
-    };
+    // Done, Nothing (nothing to undo or redo, or nothing would change),
+    // Refused (a write runs and more than one row would change), BreaksRule
+    // (a write runs and the row would hold what a write refuses), NotStored
+    // (the database refused; nothing changed).
+    using Kind = kernel::EditHistory::Kind;
+    using Outcome = kernel::EditHistory::Outcome;
 
-    static constexpr int kDepth = 1000;
+    static constexpr int kDepth = kernel::EditHistory::kDepth;
 
     EditHistory(ChannelTable& table, SquelchGetter get, SquelchSetter set,
                 QObject* parent = nullptr);
+    ~EditHistory() override;
 
-    void begin();
-    void end(Kind kind = Kind::Edit);
+    void begin() { m_history->begin(); }
+    void end(Kind kind = Kind::Edit) { m_history->end(kind); }
     // A typed squelch level is complete: the next keystroke starts a step of its own.
-    void endSquelchTyping() { m_typingOpen = false; }
+    void endSquelchTyping() { m_history->endSquelchTyping(); }
 
     // begin() and end() around a scope; a null history records nothing.
     class Step {
@@ -81,9 +63,9 @@ public:
         Kind m_kind;
     };
 
-    bool canUndo() const { return !m_undo.isEmpty(); }
-    bool canRedo() const { return !m_redo.isEmpty(); }
-    int undoCount() const { return static_cast<int>(m_undo.size()); }
+    bool canUndo() const { return m_history->canUndo(); }
+    bool canRedo() const { return m_history->canRedo(); }
+    int undoCount() const { return m_history->undoCount(); }
 
     // While a write runs (`writing`), a change of more than one row is
     // refused, so that the radio never gets frames from two tables; a change
@@ -99,25 +81,10 @@ Q_SIGNALS:
     void changed();
 
 private:
-    struct Snapshot {
-        ChannelRows rows{};
-        QString squelch;
-    };
-    Snapshot snapshot() const;
-    Outcome store(const ChannelRows& rows, bool writing);
-    Outcome move(QList<EditStep>& from, QList<EditStep>& to, bool undoing, bool writing);
-    void push(EditStep step, Kind kind);
-
-    ChannelTable& m_table;
-    SquelchGetter m_get;
-    SquelchSetter m_set;
-    QList<EditStep> m_undo;
-    QList<EditStep> m_redo;
-    Snapshot m_before;
-    int m_depth = 0;
-    bool m_applying = false;
-    bool m_typingOpen = false;
-    bool m_joinsTyping = false;
+    // The channel table and the squelch list as the kernel's history sees them.
+    class Table;
+    std::unique_ptr<Table> m_table;
+    std::unique_ptr<kernel::EditHistory> m_history;
 };
 
 } // namespace zt41

@@ -2,25 +2,16 @@
 #pragma once
 
 #include "channelrecord.h"
+#include "kernel/rowoperations.h"
 
 namespace zt41 {
 
 // What the grid's context menu does to whole channels. The channel numbers
 // 1 to 16 stay where they are; only the six data fields move.
-enum class RowOperation {
-    Insert,        // the current channel and those below move down one place
-    Delete,        // those below move up; channel 16 becomes empty
-    MoveUp,        // the current channel swaps with the one above
-    MoveDown,      // ... with the one below
-    SortByReceive, // channels with a receive frequency first, ascending
-};
+using kernel::RowOperation;
 
 struct RowOperationResult {
-    enum class Kind {
-        Done,
-        Nothing,              // no current row, or nowhere to move
-        LastChannelHoldsData, // an insert would push channel 16 out
-    };
+    using Kind = kernel::RowOperationResult::Kind;
     Kind kind = Kind::Nothing;
     ChannelRows rows{};
     int current = -1; // the row the cursor goes to

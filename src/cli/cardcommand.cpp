@@ -66,9 +66,13 @@ int cardCommand(const QStringList& arguments) {
         parser.positionalArguments()[0], parser.value(QStringLiteral("squelch")), true);
     if (!set)
         return kBadInput;
-    if (!writeChannelCardPdf(output, CardContent{set->squelch, set->rows, QDate::currentDate()},
-                             &error)) {
-        complain(Words::tr("%1 could not be written: %2").arg(output, error));
+    const CardWriteResult written =
+        writeChannelCardPdf(output, CardContent{set->squelch, set->rows, QDate::currentDate()});
+    if (!written.written()) {
+        const QString why = written.kind == CardWriteResult::Kind::NotDrawn
+                                ? Words::tr("the PDF could not be drawn")
+                                : written.systemReason;
+        complain(Words::tr("%1 could not be written: %2").arg(output, why));
         return kCannotSave;
     }
     return kDone;

@@ -7,6 +7,7 @@
 #include "files/chirpcsv.h"
 #include "files/filetarget.h"
 #include "link/channelframe.h"
+#include "link/sendcheck.h"
 #include "words.h"
 
 #include <QFile>
@@ -131,16 +132,13 @@ std::optional<ChannelSet> loadChannelSet(const QString& path, const QString& squ
             set.rows[k - 1][Field::No] = QString::number(k);
     }
     // A write numbers the first row 1 before it sends, as the window does.
-    set.rows[0][Field::No] = QStringLiteral("1");
-    for (int k = 1; mustTravel && k <= kChannelCount; ++k) {
-        const FrameProblem p = frameProblem(k, set.rows[k - 1]);
-        if (p != FrameProblem::None)
-            return refuse(error, Words::tr("%1: channel %2: the %3 cannot be sent to the radio")
-                                     .arg(path)
-                                     .arg(k)
-                                     .arg(problemName(p)));
-    }
-    return set;
+    const SendCheck check = sendCheck(set, WriteRules::FramesOnly, SendPurpose::Verify);
+    if (mustTravel && !check.stuck.isEmpty())
+        return refuse(error, Words::tr("%1: channel %2: the %3 cannot be sent to the radio")
+                                 .arg(path)
+                                 .arg(check.stuck.first().channel)
+                                 .arg(problemName(check.stuck.first().problem)));
+    return check.set;
 }
 
 bool acceptOutput(const QString& path, const QStringList& inputs, QString* error) {

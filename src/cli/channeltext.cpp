@@ -192,6 +192,12 @@ QString differenceLine(const FieldDifference& d, const QString& expectedName,
         .arg(fieldName(d.field), shown(d.expected), expectedName, shown(d.actual), actualName);
 }
 
+QString portListText(const PortListRefusal& refusal) {
+    if (refusal.kind == PortListRefusal::Kind::NoDevice)
+        return Words::tr("--ports names no device");
+    return Words::tr("--ports names %1 devices; at most 8 (COM1 to COM8)").arg(refusal.devices);
+}
+
 QString describeOpenFailure(const PortOpenFailure& f) {
     using Kind = PortOpenFailure::Kind;
     switch (f.kind) {

@@ -4,6 +4,7 @@
 #include "channelinput.h"
 #include "channels/channelcheck.h"
 #include "link/framecompare.h"
+#include "link/portmap.h"
 
 #include <QJsonObject>
 #include <QString>
@@ -36,5 +37,7 @@ QString fieldName(FrameField field);
 QString fieldKey(FrameField field);
 QString describeOpenFailure(const PortOpenFailure& failure);
 QString describeOutcome(const TransferOutcome& outcome);
+// Why a "--ports" list was refused.
+QString portListText(const PortListRefusal& refusal);
 
 } // namespace zt41::cli

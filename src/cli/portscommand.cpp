@@ -74,10 +74,10 @@ int portsCommand(const QStringList& arguments) {
     }
     PortMap map = PortMap::platformDefault();
     if (parser.isSet(ports)) {
-        QString why;
-        const std::optional<PortMap> given = PortMap::fromList(parser.value(ports), &why);
+        PortListRefusal refusal;
+        const std::optional<PortMap> given = PortMap::fromList(parser.value(ports), &refusal);
         if (!given) {
-            complain(Words::tr("--ports: %1").arg(why));
+            complain(Words::tr("--ports: %1").arg(portListText(refusal)));
             return kUsage;
         }
         map = *given;

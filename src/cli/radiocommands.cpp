@@ -8,6 +8,7 @@
 #include "fleet.h"
 #include "link/devicepath.h"
 #include "link/portmap.h"
+#include "link/sendcheck.h"
 #include "link/signalwatcher.h"
 #include "platform/platform.h"
 #include "programmingline.h"
@@ -87,10 +88,10 @@ void addRadioOptions(QCommandLineParser& parser) {
 std::optional<PortMap> portMapOf(const QCommandLineParser& parser, QString* error) {
     if (!parser.isSet(kPorts))
         return PortMap::platformDefault();
-    QString why;
-    const std::optional<PortMap> given = PortMap::fromList(parser.value(kPorts), &why);
+    PortListRefusal refusal;
+    const std::optional<PortMap> given = PortMap::fromList(parser.value(kPorts), &refusal);
     if (!given)
-        *error = Words::tr("--ports: %1").arg(why);
+        *error = Words::tr("--ports: %1").arg(portListText(refusal));
     return given;
 }
 
@@ -312,11 +313,13 @@ int radioCommand(const QString& command, const QStringList& arguments) {
         // either; verify sends nothing and refuses nothing.
         const std::optional<BackupStore> store = BackupStore::standard();
         options.restoring = command == u"write" && store && store->entryAt(files.first());
-        const QList<ChannelFinding> findings =
-            options.restoring ? QList<ChannelFinding>{} : checkChannelSet(set->squelch, set->rows);
+        const SendCheck check =
+            sendCheck(*set, options.restoring ? WriteRules::FramesOnly : WriteRules::Editing,
+                      command == u"write" ? SendPurpose::Write : SendPurpose::Verify);
+        const QList<ChannelFinding>& findings = check.findings;
         const QList<ChannelFinding> refused =
-            command == u"write" ? refusals(findings) : QList<ChannelFinding>{};
-        if (!refused.isEmpty()) {
+            command == u"write" ? check.refusals() : QList<ChannelFinding>{};
+        if (!check.mayGo) {
             for (const ChannelFinding& f : refused)
                 complain(Words::tr("%1: %2").arg(files.first(), findingLine(f)));
             complain(Words::tr("%1: nothing was sent").arg(files.first()));
@@ -329,7 +332,7 @@ int radioCommand(const QString& command, const QStringList& arguments) {
             if (!parser.isSet(kJson))
                 complain(warnings.last());
         }
-        options.toSend = *set;
+        options.toSend = check.set;
         options.operation =
             command == u"write" ? RadioJob::Operation::Write : RadioJob::Operation::Verify;
         options.verify = command == u"verify" || !parser.isSet(noVerify);

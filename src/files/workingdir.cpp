@@ -22,21 +22,16 @@ QString dataHomeFolder() {
     return QDir::cleanPath(base + QStringLiteral("/zt41"));
 }
 
-bool enterDataHome(QString* error) {
+DataHomeProblem enterDataHome() {
     const QString folder = dataHomeFolder();
-    const auto fail = [&](const QString& why) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(folder, why);
-        return false;
-    };
     const QFileInfo info(folder);
     if (info.exists() && !info.isDir())
-        return fail(QStringLiteral("exists and is not a folder"));
+        return DataHomeProblem::NotAFolder;
     if (!QDir().mkpath(folder))
-        return fail(QStringLiteral("cannot be created"));
+        return DataHomeProblem::CannotCreate;
     if (!QDir::setCurrent(folder))
-        return fail(QStringLiteral("cannot be entered"));
-    return true;
+        return DataHomeProblem::CannotEnter;
+    return DataHomeProblem::None;
 }
 
 } // namespace zt41

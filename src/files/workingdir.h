@@ -16,8 +16,16 @@ bool SetCurDir(const QString& path);
 // does not land in the home folder: $XDG_DATA_HOME/zt41, or
 // ~/.local/share/zt41 when XDG_DATA_HOME is unset, empty or not absolute.
 QString dataHomeFolder();
+// Why the data folder could not become the working directory, as a value:
+// the window words it.
+enum class DataHomeProblem {
+    None,
+    NotAFolder,   // something else stands under its name
+    CannotCreate, // it is missing and cannot be made
+    CannotEnter,  // it is there, and cannot be made the working directory
+};
 // Creates that folder when it is missing and makes it the working directory.
-// On failure the working directory stays as it was and `error` says why.
-bool enterDataHome(QString* error = nullptr);
+// On failure the working directory stays as it was.
+DataHomeProblem enterDataHome();
 
 } // namespace zt41

@@ -7,6 +7,7 @@
 
 #include "frames.h"
 #include "record.h"
+#include "sendcheck.h"
 
 #include <deque>
 #include <optional>
@@ -47,10 +48,6 @@ enum class LinkStatus {
     Read,    // a read has ended well
     Empty,   // cleared, or a transfer has failed
 };
-
-// What a write holds its rows to: the rules of the window's editing, or, for
-// a radio's own backup going back into it, only what a frame can carry.
-enum class WriteRules { Editing, FramesOnly };
 
 // How a transfer ended. `frame` names the frame (1 to 16, frame k carries
 // row k) where that means something: the row that cannot travel, the frame

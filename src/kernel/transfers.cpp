@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "transfers.h"
 
-#include "channelcheck.h"
+#include "sendcheck.h"
 
 namespace zt41::kernel {
 
@@ -69,21 +69,12 @@ bool ReadyPoll::takeAnswer() {
 }
 
 RowsThatCannotTravel firstRowThatCannotTravel(const RowStore& rows, WriteRules rules) {
-    for (int r = 0; r < kChannelCount; ++r) {
-        ChannelRecord row = rows.row(r);
-        if (r == 0)
-            row[Field::No] = "1"; // the command stores it before sending
-        FrameProblem problem = frameProblem(r + 1, row);
-        // A value the editing rules refuse (a file's 600.00000, a tone off the
-        // set, a row out of its place) is no more sent than one no frame holds.
-        // An off-step frequency travels exactly and goes out.
-        if (problem == FrameProblem::None && rules == WriteRules::Editing &&
-            !refusals(checkRow(r + 1, row)).empty())
-            problem = FrameProblem::BreaksRule;
-        if (problem != FrameProblem::None)
-            return {r + 1, problem};
-    }
-    return {};
+    // A squelch level is refused before: the window's list never holds one it
+    // refuses, and the tools judge it with the same check before they write.
+    const SendCheck check = sendCheck({rows.squelchText(), rows.rows()}, rules);
+    if (check.stuck.empty())
+        return {};
+    return {check.stuck.front().channel, check.stuck.front().problem};
 }
 
 namespace {

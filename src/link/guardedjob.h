@@ -4,6 +4,7 @@
 #include "channels/channelrecord.h"
 #include "files/backupstore.h"
 #include "framecompare.h"
+#include "kernel/sendcheck.h"
 #include "rowstore.h"
 #include "seriallink.h"
 #include "sessionhost.h"
@@ -15,12 +16,8 @@
 
 namespace zt41 {
 
-namespace kernel {
-enum class WriteRules;
-} // namespace kernel
-using kernel::WriteRules;
-
 class LinkSession;
+using kernel::WriteRules;
 
 // One radio on one port, from the radio's "C" to the end: read it; or keep
 // what it holds as a backup, write, read it back and compare field by field;

@@ -19,23 +19,20 @@ PortMap PortMap::platformDefault() {
     return map;
 }
 
-std::optional<PortMap> PortMap::fromList(const QString& list, QString* error) {
-    const auto refuse = [error](const QString& why) -> std::optional<PortMap> {
-        if (error)
-            *error = why;
-        return std::nullopt;
-    };
+std::optional<PortMap> PortMap::fromList(const QString& list, PortListRefusal* refusal) {
     PortMap map;
     for (const QString& entry : list.split(u','))
         map.m_devices << entry.trimmed();
     while (!map.m_devices.isEmpty() && map.m_devices.last().isEmpty())
         map.m_devices.removeLast();
-    if (map.m_devices.isEmpty())
-        return refuse(QStringLiteral("--ports names no device"));
-    if (map.m_devices.size() > SerialLink::kLastPort)
-        return refuse(QStringLiteral("--ports names %1 devices; at most 8 (COM1 to COM8)")
-                          .arg(map.m_devices.size()));
-    return map;
+    const qsizetype devices = map.m_devices.size();
+    if (devices > 0 && devices <= SerialLink::kLastPort)
+        return map;
+    if (refusal)
+        *refusal = {devices == 0 ? PortListRefusal::Kind::NoDevice
+                                 : PortListRefusal::Kind::TooManyDevices,
+                    devices};
+    return std::nullopt;
 }
 
 QString PortMap::device(int number) const {

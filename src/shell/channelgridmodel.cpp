@@ -55,14 +55,14 @@ bool ChannelGridModel::setData(const QModelIndex& index, const QVariant& value, 
     // The edit may end with a click on another row or an arrow key, which
     // moves the cursor before the text arrives here: the rule acts on the
     // edited row, never on the row the user moved to.
-    bool outOfRangeDue = false;
     const EditHistory::Step step(m_history);
-    if (!CellRule::applyEdit(m_table, index.row(), index.column(), value.toString(),
-                             &outOfRangeDue)) {
+    const CellRule::EditResult edit =
+        CellRule::applyEdit(m_table, index.row(), index.column(), value.toString());
+    if (!edit.stored) {
         Q_EMIT dataChanged(index, index); // the cell shows what is stored
         return false;
     }
-    if (outOfRangeDue)
+    if (edit.outOfRange)
         Q_EMIT outOfRange();
     return true;
 }

@@ -117,11 +117,14 @@ void ChannelTools::exportCard() {
 
 bool ChannelTools::exportPdf(const QString& path) {
     const OutputRefusal refusal = checkOutputTarget(path, {m_table.filePath()});
-    QString error = outputRefusalWords(refusal);
-    if (refusal == OutputRefusal::None && writeChannelCardPdf(path, cardContent(), &error))
-        return true;
-    m_window.messages().show(cardNotSavedMessage(path, error));
-    return false;
+    if (refusal != OutputRefusal::None) {
+        m_window.messages().show(cardNotSavedMessage(path, outputRefusalWords(refusal)));
+        return false;
+    }
+    const CardWriteResult written = writeChannelCardPdf(path, cardContent());
+    if (!written.written())
+        m_window.messages().show(cardNotSavedMessage(path, cardWriteWords(written)));
+    return written.written();
 }
 
 void ChannelTools::fillFrom(const Service& service) {

@@ -12,6 +12,7 @@
 #include "messageboxes.h"
 #include "programicon.h"
 #include "version.h"
+#include "windowwords.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -149,19 +150,19 @@ int main(int argc, char* argv[]) {
     useLanguage(options.language.value_or(savedLanguage()));
 
     if (options.dataHome) {
-        QString error;
-        if (!enterDataHome(&error)) {
-            std::fprintf(stderr, "zt41: %s\n", qPrintable(error));
+        if (const DataHomeProblem problem = enterDataHome(); problem != DataHomeProblem::None) {
+            std::fprintf(stderr, "zt41: %s\n",
+                         qPrintable(dataHomeWords(problem, dataHomeFolder())));
             return 1;
         }
     }
 
     PortMap ports = PortMap::platformDefault();
     if (options.portsGiven) {
-        QString error;
-        const auto map = PortMap::fromList(options.ports, &error);
+        PortListRefusal refusal;
+        const auto map = PortMap::fromList(options.ports, &refusal);
         if (!map) {
-            std::fprintf(stderr, "zt41: %s\n", qPrintable(error));
+            std::fprintf(stderr, "zt41: %s\n", qPrintable(portListWords(refusal)));
             return 2;
         }
         ports = *map;

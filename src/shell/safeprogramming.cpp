@@ -10,6 +10,7 @@
 #include "link/channelframe.h"
 #include "link/linksession.h"
 #include "link/portmap.h"
+#include "link/sendcheck.h"
 #include "mainwindow.h"
 #include "messagesink.h"
 #include "windowwords.h"
@@ -125,9 +126,7 @@ void SafeProgramming::setEnabled(bool enabled) {
 }
 
 ChannelSet SafeProgramming::tableSet() const {
-    ChannelSet set{m_window.squelchText(), m_table.rows()};
-    set.rows[0][Field::No] = QStringLiteral("1"); // as a write numbers it
-    return set;
+    return {m_window.squelchText(), m_table.rows()};
 }
 
 QString SafeProgramming::portName() const {
@@ -150,25 +149,22 @@ void SafeProgramming::run(GuardedJob::Operation operation, const ChannelSet& set
         return;
     const bool restoring = purpose == Purpose::Restore;
     // A backup goes back as the radio held it; the table's rows go out as a
-    // write sends them: what it would refuse, this refuses too.
-    const QList<ChannelFinding> findings =
-        restoring ? QList<ChannelFinding>{} : checkChannelSet(set.squelch, set.rows);
-    if (operation == GuardedJob::Operation::Write) {
-        for (int k = 1; k <= kChannelCount; ++k) {
-            const bool refused = !restoring && !refusals(checkRow(k, set.rows[k - 1])).isEmpty();
-            if (frameProblem(k, set.rows[k - 1]) != FrameProblem::None || refused) {
-                if (purpose == Purpose::WriteAndVerify)
-                    m_table.setCurrentRow(k - 1);
-                m_messages.show(outOfRangeMessage());
-                return;
-            }
-        }
+    // write sends them: what it would refuse, this refuses too. A check
+    // refuses a row no frame can carry: there is nothing to compare it with.
+    const bool writes = operation == GuardedJob::Operation::Write;
+    const SendCheck check = sendCheck(set, restoring ? WriteRules::FramesOnly : WriteRules::Editing,
+                                      writes ? SendPurpose::Write : SendPurpose::Verify);
+    if (!check.mayGo) {
+        if (purpose != Purpose::Restore && !check.stuck.isEmpty())
+            m_table.setCurrentRow(check.stuck.first().channel - 1);
+        m_messages.show(outOfRangeMessage());
+        return;
     }
     // A write names what went out off the steps; a check, what a write would refuse.
-    m_warned = operation == GuardedJob::Operation::Write ? warnings(findings) : refusals(findings);
+    m_warned = writes ? check.warnings() : check.refusals();
     GuardedJob::Options options;
     options.operation = operation;
-    options.toSend = set;
+    options.toSend = check.set;
     options.verify = true;
     options.restoring = restoring;
     if (operation == GuardedJob::Operation::Write) {

@@ -275,6 +275,37 @@ WindowMessage cardNotSavedMessage(const QString& path, const QString& why) {
             MessageIcon::Warning};
 }
 
+QString cardWriteWords(const CardWriteResult& result) {
+    if (result.kind == CardWriteResult::Kind::NotDrawn)
+        return QStringLiteral("the PDF could not be drawn");
+    return result.systemReason;
+}
+
+QString dataHomeWords(DataHomeProblem problem, const QString& folder) {
+    QString why;
+    switch (problem) {
+    case DataHomeProblem::None:
+        return QString();
+    case DataHomeProblem::NotAFolder:
+        why = QStringLiteral("exists and is not a folder");
+        break;
+    case DataHomeProblem::CannotCreate:
+        why = QStringLiteral("cannot be created");
+        break;
+    case DataHomeProblem::CannotEnter:
+        why = QStringLiteral("cannot be entered");
+        break;
+    }
+    return QStringLiteral("%1: %2").arg(folder, why);
+}
+
+QString portListWords(const PortListRefusal& refusal) {
+    if (refusal.kind == PortListRefusal::Kind::NoDevice)
+        return QStringLiteral("--ports names no device");
+    return QStringLiteral("--ports names %1 devices; at most 8 (COM1 to COM8)")
+        .arg(refusal.devices);
+}
+
 WindowMessage sysInfoMissingMessage() {
     return {WindowWords::tr("此时系统信息不可用"), titles::kApplication, MessageIcon::None};
 }

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "card/channelcard.h"
 #include "channels/cellpaste.h"
 #include "channels/channelcheck.h"
 #include "channels/channeltable.h"
 #include "files/chirpcsv.h"
 #include "files/filetarget.h"
+#include "files/workingdir.h"
 #include "link/guardedjob.h"
+#include "link/portmap.h"
 #include "messagesink.h"
 
 #include <QCoreApplication>
@@ -126,6 +129,12 @@ WindowMessage lastChannelHoldsDataMessage();
 
 // The channel card's PDF could not be written, and why.
 WindowMessage cardNotSavedMessage(const QString& path, const QString& why);
+QString cardWriteWords(const CardWriteResult& result);
+
+// What the program says on standard error before its window opens: the data
+// folder that could not be entered, a "--ports" list it refused.
+QString dataHomeWords(DataHomeProblem problem, const QString& folder);
+QString portListWords(const PortListRefusal& refusal);
 // 关于's 系统信息 when no system information program is found.
 WindowMessage sysInfoMissingMessage();
 

@@ -28,8 +28,8 @@ void TestChannelCard::pdfHoldsEveryChannelInEmbeddedFaces() {
     content.rows[15] = makeRow(16, {"409.98750", "", "", "", "off", "H"});
     QTemporaryDir dir;
     const QString pdf = dir.filePath("card.pdf");
-    QString error;
-    QVERIFY2(writeChannelCardPdf(pdf, content, &error), qPrintable(error));
+    const CardWriteResult written = writeChannelCardPdf(pdf, content);
+    QVERIFY2(written.written(), qPrintable(written.systemReason));
 
     const QString text = pdfText(pdf);
     QVERIFY2(!text.isEmpty(), "pdftotext (poppler-utils) did not run");
@@ -61,8 +61,7 @@ void TestChannelCard::printerGetsTheSamePage() {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath("printed.pdf"));
     printChannelCard(printer, content);
-    QString error;
-    QVERIFY(writeChannelCardPdf(dir.filePath("written.pdf"), content, &error));
+    QVERIFY(writeChannelCardPdf(dir.filePath("written.pdf"), content).written());
     const QString printed = pdfText(dir.filePath("printed.pdf"));
     QVERIFY(printed.contains("静噪级别：2"));
     QCOMPARE(printed, pdfText(dir.filePath("written.pdf")));

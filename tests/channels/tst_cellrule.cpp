@@ -61,9 +61,9 @@ void TestCellRule::receiveFrequency() {
     TableFixture fx;
     QVERIFY(fx.open());
     fx.setRow(2, kFullChannel);
-    bool outOfRange = true;
-    QVERIFY(CellRule::applyEdit(*fx.table, 2, 1, typed, &outOfRange));
-    QVERIFY(!outOfRange);
+    const CellRule::EditResult edit = CellRule::applyEdit(*fx.table, 2, 1, typed);
+    QVERIFY(edit.stored);
+    QVERIFY(!edit.outOfRange);
     const ChannelRecord& row = fx.table->row(2);
     QCOMPARE(row.text(Field::Rf), stored);
     QCOMPARE(row.text(Field::Tf), stored);
@@ -88,9 +88,9 @@ void TestCellRule::receiveOutOfRangeEmptiesRfOnly() {
     TableFixture fx;
     QVERIFY(fx.open());
     fx.setRow(0, kFullChannel);
-    bool outOfRange = false;
-    QVERIFY(CellRule::applyEdit(*fx.table, 0, 1, typed, &outOfRange));
-    QCOMPARE(outOfRange, message);
+    const CellRule::EditResult edit = CellRule::applyEdit(*fx.table, 0, 1, typed);
+    QVERIFY(edit.stored);
+    QCOMPARE(edit.outOfRange, message);
     QStringList expected = kFullChannel;
     expected[0] = QString();
     for (int f = 1; f <= 6; ++f)
@@ -138,9 +138,9 @@ void TestCellRule::transmitFrequency() {
     QStringList row = kFullChannel;
     row[0] = rf;
     fx.setRow(5, row);
-    bool outOfRange = !message;
-    QVERIFY(CellRule::applyEdit(*fx.table, 5, 3, typed, &outOfRange));
-    QCOMPARE(outOfRange, message);
+    const CellRule::EditResult edit = CellRule::applyEdit(*fx.table, 5, 3, typed);
+    QVERIFY(edit.stored);
+    QCOMPARE(edit.outOfRange, message);
     row[2] = stored;
     for (int f = 1; f <= 6; ++f)
         QCOMPARE(fx.table->row(5).text(static_cast<Field>(f)), row[f - 1]);
@@ -156,14 +156,14 @@ void TestCellRule::otherColumnsAndNoRowDoNothing() {
     // Other columns keep the typed text as it is, and the rule writes nothing else.
     for (int column : {2, 4, 5, 6}) {
         const QString same = before[0].text(static_cast<Field>(column));
-        bool outOfRange = true;
-        QVERIFY(CellRule::applyEdit(*fx.table, 0, column, same, &outOfRange));
-        QVERIFY(!outOfRange);
+        const CellRule::EditResult edit = CellRule::applyEdit(*fx.table, 0, column, same);
+        QVERIFY(edit.stored);
+        QVERIFY(!edit.outOfRange);
         QVERIFY(CellRule::evaluate(before[0], column).writes.empty());
     }
     // Nowhere to store: no row, no column.
     for (const auto& [rowIndex, column] : {std::pair{0, 7}, {0, -1}, {-1, 1}, {16, 1}})
-        QVERIFY(!CellRule::applyEdit(*fx.table, rowIndex, column, QStringLiteral("145"), nullptr));
+        QVERIFY(!CellRule::applyEdit(*fx.table, rowIndex, column, QStringLiteral("145")).stored);
     QCOMPARE(fx.table->rows(), before);
 }
 

@@ -4,6 +4,7 @@
 // line for line. Inputs are files (the fuzz corpora, the table of cases) and
 // a stream of texts made from a fixed seed; every input goes through every
 // decision, whatever it was written for.
+#include "kernel/cellpaste.h"
 #include "kernel/cellrule.h"
 #include "kernel/channelcheck.h"
 #include "kernel/channelfile.h"
@@ -11,6 +12,8 @@
 #include "kernel/frames.h"
 #include "kernel/numbers.h"
 #include "kernel/pickers.h"
+#include "kernel/rowoperations.h"
+#include "kernel/sendcheck.h"
 #include "kernel/services.h"
 #include "kernel/squelch.h"
 #include "kernel/text.h"
@@ -86,6 +89,7 @@ ChannelRecord rowFrom(const std::string& text) {
 
 void probeTransfers(const std::string& input);
 void probeFiles(const std::string& input);
+void probeEdits(const std::string& input);
 
 void probe(const std::string& input) {
     std::printf("input %s\n", shown(input).c_str());
@@ -133,6 +137,7 @@ void probe(const std::string& input) {
                     shown(d.expected).c_str(), shown(d.actual).c_str());
     probeTransfers(input);
     probeFiles(input);
+    probeEdits(input);
 }
 
 // The input as a channel file and as CHIRP CSV, both ways, and the rows it
@@ -160,6 +165,38 @@ void probeFiles(const std::string& input) {
                         static_cast<int>(f.field), static_cast<int>(f.kind), shown(f.value).c_str(),
                         f.nearest, f.nearestValue.c_str(), shown(f.watts).c_str(),
                         shown(f.limitWatts).c_str());
+}
+
+// The input pasted into the grid, the rows it gives moved about, and the
+// send check on them.
+void probeEdits(const std::string& input) {
+    ChannelRows start{};
+    for (int k = 0; k < kChannelCount; ++k)
+        start[k][Field::No] = std::to_string(k + 1);
+    start[2][Field::Rf] = "438.50000";
+    const PasteResult paste = pasteText(start, input, {1, 1}, {{1, 1}});
+    std::printf(" paste left %d nothing %d", paste.linesLeftOut, paste.nothingToPaste);
+    for (const RefusedValue& r : paste.refused)
+        std::printf(" r%d/%d/%s/%s/%s", r.channel, static_cast<int>(r.field),
+                    shown(r.value).c_str(), shown(r.before).c_str(), shown(r.now).c_str());
+    for (const ChannelRecord& row : paste.rows)
+        std::printf(" %s", shown(row).c_str());
+    std::printf("\n block %s\n", shown(cellBlockText(paste.rows, {{0, 1}, {3, 6}})).c_str());
+    for (RowOperation op : {RowOperation::Insert, RowOperation::Delete, RowOperation::MoveDown,
+                            RowOperation::SortByReceive}) {
+        const RowOperationResult moved = applyRowOperation(paste.rows, 1, op);
+        std::printf(" op%d %d %d changed %d\n", static_cast<int>(op), static_cast<int>(moved.kind),
+                    moved.current, rowsChanged(paste.rows, moved.rows));
+    }
+    for (WriteRules rules : {WriteRules::Editing, WriteRules::FramesOnly})
+        for (SendPurpose purpose : {SendPurpose::Write, SendPurpose::Verify}) {
+            const SendCheck check = sendCheck({input, paste.rows}, rules, purpose);
+            std::printf(" send %d %d may %d findings %zu", static_cast<int>(rules),
+                        static_cast<int>(purpose), check.mayGo, check.findings.size());
+            for (const StuckRow& stuck : check.stuck)
+                std::printf(" stuck%d/%d", stuck.channel, static_cast<int>(stuck.problem));
+            std::printf("\n");
+        }
 }
 
 // A session host that prints what it hears, and rows held by value.

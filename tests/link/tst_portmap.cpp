@@ -51,10 +51,10 @@ void TestPortMap::portList() {
     QFETCH(QString, list);
     QFETCH(bool, valid);
     QFETCH(QStringList, devices);
-    QString error;
-    const auto map = PortMap::fromList(list, &error);
+    PortListRefusal refusal{PortListRefusal::Kind::NoDevice, -1};
+    const auto map = PortMap::fromList(list, &refusal);
     QCOMPARE(map.has_value(), valid);
-    QCOMPARE(error.isEmpty(), valid);
+    QCOMPARE(refusal.devices == -1, valid);
     if (!map)
         return;
     for (int n = 1; n <= 8; ++n)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "channels/channeltable.h"
 #include "link/channelframe.h"
+#include "link/sendcheck.h"
 #include "link/writetransfer.h"
 #include "sessionbench.h"
 
@@ -33,6 +34,7 @@ struct WriteBench : SessionBench {
 } // namespace
 
 Q_DECLARE_METATYPE(zt41::WriteRules)
+Q_DECLARE_METATYPE(zt41::SendPurpose)
 
 class TestWriteTransfer : public QObject {
     Q_OBJECT
@@ -47,6 +49,8 @@ private Q_SLOTS:
     void sendFailsMidway();
     void rowThatCannotTravelRefusesTheWrite_data();
     void rowThatCannotTravelRefusesTheWrite();
+    void sendCheckForAWriteAndACheck_data();
+    void sendCheckForAWriteAndACheck();
 };
 
 void TestWriteTransfer::fullWrite() {
@@ -206,7 +210,9 @@ void TestWriteTransfer::rowThatCannotTravelRefusesTheWrite_data() {
     QTest::addColumn<WriteRules>("rules");
     QTest::addColumn<FrameProblem>("problem"); // None: the write goes out
     const auto row = [](const char* name, int r, Field f, const char* v, WriteRules rules,
-                        FrameProblem p) { QTest::newRow(name) << r << int(f) << v << rules << p; };
+                        FrameProblem p) {
+        QTest::newRow(name) << r << int(f) << v << rules << p;
+    };
     using P = FrameProblem;
     const WriteRules table = WriteRules::Editing, backup = WriteRules::FramesOnly;
     row("negative receive count", 3, Field::Rf, "20.0", table, P::ReceiveFrequency);
@@ -250,6 +256,48 @@ void TestWriteTransfer::rowThatCannotTravelRefusesTheWrite() {
     QCOMPARE(b.fx.table->currentRow(), row);
     QVERIFY(!b.session->isBusy());
     QVERIFY(b.isRunning(SessionTimer::ReadyPoll));
+}
+
+void TestWriteTransfer::sendCheckForAWriteAndACheck_data() {
+    QTest::addColumn<QString>("squelch");
+    QTest::addColumn<QString>("receive"); // channel 4's
+    QTest::addColumn<SendPurpose>("purpose");
+    QTest::addColumn<FrameProblem>("stuck"); // channel 4's; None: no row is stuck
+    QTest::addColumn<bool>("mayGo");
+    using P = FrameProblem;
+    const SendPurpose write = SendPurpose::Write, verify = SendPurpose::Verify;
+    QTest::newRow("600 MHz: no write") << "3"
+                                       << "600.00000" << write << P::BreaksRule << false;
+    // A check compares, and names what a write would refuse.
+    QTest::newRow("600 MHz: a check") << "3"
+                                      << "600.00000" << verify << P::None << true;
+    QTest::newRow("no frame holds it: no check either")
+        << "3"
+        << "1430.01250" << verify << P::ReceiveFrequency << false;
+    QTest::newRow("squelch 12: no write") << "12"
+                                          << "145.00000" << write << P::None << false;
+    QTest::newRow("squelch 12: a check") << "12"
+                                         << "145.00000" << verify << P::None << true;
+}
+
+void TestWriteTransfer::sendCheckForAWriteAndACheck() {
+    QFETCH(QString, squelch);
+    QFETCH(QString, receive);
+    QFETCH(SendPurpose, purpose);
+    QFETCH(FrameProblem, stuck);
+    QFETCH(bool, mayGo);
+    ChannelSet set{squelch, {}};
+    for (int k = 1; k <= kChannelCount; ++k)
+        set.rows[k - 1][Field::No] = QString::number(k);
+    set.rows[0][Field::No] = QStringLiteral("7");
+    set.rows[3][Field::Rf] = receive;
+    const SendCheck check = sendCheck(set, WriteRules::Editing, purpose);
+    const QList<StuckRow> stuckRows =
+        stuck == FrameProblem::None ? QList<StuckRow>{} : QList<StuckRow>{{4, stuck}};
+    QCOMPARE(check.stuck, stuckRows);
+    QCOMPARE(check.mayGo, mayGo);
+    QCOMPARE(check.refusals().size(), 1);
+    QCOMPARE(check.set.rows[0][Field::No], QStringLiteral("1")); // as a write numbers it
 }
 
 QTEST_GUILESS_MAIN(TestWriteTransfer)

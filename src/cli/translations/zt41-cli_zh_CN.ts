@@ -1071,5 +1071,17 @@ zt41-cli 命令 --help 说明各个命令；--version 显示版本；
         <source>Writes a channel file (.doc) or CSV file (.csv) with the first 16 channels of a licence-free service: simplex, low power, no tones, squelch level 3; receive only where the radio&apos;s low power (%1 W) is above the service&apos;s limit.</source>
         <translation>把免执照频段的前 16 个信道写成信道文件（.doc）或 CSV 文件（.csv）：收发同频、低功率、无哑音、静噪级别 3；对讲机的低功率（%1 W）超过该频段上限时只接收。</translation>
     </message>
+    <message>
+        <source>--ports names no device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--ports names %1 devices; at most 8 (COM1 to COM8)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the PDF could not be drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
