@@ -4,6 +4,7 @@
 #include "cardfonts.h"
 #include "services/servicecheck.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -13,6 +14,12 @@
 #include <array>
 
 namespace zt41 {
+
+// The card's words: Chinese as the system draws it, and in the window's
+// language when the window has one installed (the tool draws it in Chinese).
+class CardWords {
+    Q_DECLARE_TR_FUNCTIONS(zt41::CardWords)
+};
 
 namespace {
 
@@ -25,14 +32,14 @@ struct Column {
     qreal widthMm;
 };
 // The table's columns across the 180 mm between the margins.
-constexpr std::array<Column, 8> kColumns{{{"信道", 12},
-                                          {"接收频率", 28},
-                                          {"发送频率", 28},
-                                          {"收哑音", 18},
-                                          {"发哑音", 18},
-                                          {"拍频", 14},
-                                          {"功率", 14},
-                                          {"备注", 48}}};
+constexpr std::array<Column, 8> kColumns{{{QT_TRANSLATE_NOOP("zt41::CardWords", "信道"), 12},
+                                          {QT_TRANSLATE_NOOP("zt41::CardWords", "接收频率"), 28},
+                                          {QT_TRANSLATE_NOOP("zt41::CardWords", "发送频率"), 28},
+                                          {QT_TRANSLATE_NOOP("zt41::CardWords", "收哑音"), 18},
+                                          {QT_TRANSLATE_NOOP("zt41::CardWords", "发哑音"), 18},
+                                          {QT_TRANSLATE_NOOP("zt41::CardWords", "拍频"), 14},
+                                          {QT_TRANSLATE_NOOP("zt41::CardWords", "功率"), 14},
+                                          {QT_TRANSLATE_NOOP("zt41::CardWords", "备注"), 48}}};
 
 // The texts of a table row: a channel without a frequency is an empty row.
 std::array<QString, 8> cells(int channel, const ChannelRecord& row) {
@@ -42,15 +49,15 @@ std::array<QString, 8> cells(int channel, const ChannelRecord& row) {
         return c;
     const auto tone = [&](Field f) {
         const QString t = row.text(f).trimmed();
-        return t.isEmpty() ? QStringLiteral("无") : t;
+        return t.isEmpty() ? CardWords::tr("无") : t;
     };
-    c[1] = rf.isEmpty() ? QStringLiteral("不接收") : rf;
-    c[2] = row.text(Field::Tf).trimmed().isEmpty() ? QStringLiteral("不发射")
+    c[1] = rf.isEmpty() ? CardWords::tr("不接收") : rf;
+    c[2] = row.text(Field::Tf).trimmed().isEmpty() ? CardWords::tr("不发射")
                                                    : row.text(Field::Tf).trimmed();
     c[3] = tone(Field::Rct);
     c[4] = tone(Field::Tct);
-    c[5] = row.text(Field::Bt).trimmed() == u"on" ? QStringLiteral("开") : QStringLiteral("关");
-    c[6] = row.text(Field::Pw).trimmed() == u"L" ? QStringLiteral("低") : QStringLiteral("高");
+    c[5] = row.text(Field::Bt).trimmed() == u"on" ? CardWords::tr("开") : CardWords::tr("关");
+    c[6] = row.text(Field::Pw).trimmed() == u"L" ? CardWords::tr("低") : CardWords::tr("高");
     return c;
 }
 
@@ -83,7 +90,7 @@ void drawTable(QPainter& painter, Sheet& sheet, qreal top, const ChannelRows& ro
     for (std::size_t c = 0; c < kColumns.size(); ++c) {
         const QRectF r = sheet.rect(x, top, kColumns[c].widthMm, kRowMm);
         painter.fillRect(r, QColor(230, 230, 230));
-        sheet.text(r, QString::fromUtf8(kColumns[c].title), head, Qt::AlignCenter);
+        sheet.text(r, CardWords::tr(kColumns[c].title), head, Qt::AlignCenter);
         for (int k = 1; k <= kChannelCount; ++k)
             sheet.text(sheet.rect(x, top + k * kRowMm, kColumns[c].widthMm, kRowMm),
                        cells(k, rows[k - 1])[c], body, Qt::AlignCenter);
@@ -109,7 +116,7 @@ void drawStrip(QPainter& painter, Sheet& sheet, qreal top, const ChannelRows& ro
     const qreal width = kPaperWidthMm - 2 * kMarginMm;
     const qreal cellW = width / 8, cellH = 13;
     sheet.text(sheet.rect(kMarginMm, top - 7, width, 6),
-               QStringLiteral("沿虚线剪下，与对讲机放在一起"), songFont(9),
+               CardWords::tr("沿虚线剪下，与对讲机放在一起"), songFont(9),
                Qt::AlignLeft | Qt::AlignVCenter);
     painter.setPen(QPen(Qt::black, sheet.mm(0.3), Qt::DashLine));
     painter.drawRect(sheet.rect(kMarginMm, top, width, 2 * cellH));
@@ -157,10 +164,10 @@ QString stripMark(const QString& receive, const QString& transmit) {
     if (rx.isEmpty() && tx.isEmpty())
         return QString();
     if (tx.isEmpty())
-        return QStringLiteral("仅收");
+        return CardWords::tr("仅收");
     if (rx.isEmpty())
-        return QStringLiteral("仅发");
-    return rx == tx ? QString() : QStringLiteral("异频");
+        return CardWords::tr("仅发");
+    return rx == tx ? QString() : CardWords::tr("异频");
 }
 
 QString shortTones(const QString& receiveTone, const QString& transmitTone) {
@@ -177,14 +184,14 @@ void paintChannelCard(QPainter& painter, const QRectF& paper, const CardContent&
     const qreal width = kPaperWidthMm - 2 * kMarginMm;
     painter.save();
     painter.setPen(Qt::black);
-    sheet.text(sheet.rect(kMarginMm, kMarginMm, width, 12), QStringLiteral("ZT41 信道表"),
+    sheet.text(sheet.rect(kMarginMm, kMarginMm, width, 12), CardWords::tr("ZT41 信道表"),
                kaiFont(22), Qt::AlignHCenter | Qt::AlignVCenter);
     const QString squelch = radioSquelch(content.squelch);
     sheet.text(sheet.rect(kMarginMm, kMarginMm + 14, width, 7),
-               QStringLiteral("日期：%1").arg(content.date.toString(Qt::ISODate)), songFont(11),
+               CardWords::tr("日期：%1").arg(content.date.toString(Qt::ISODate)), songFont(11),
                Qt::AlignLeft | Qt::AlignVCenter);
     sheet.text(sheet.rect(kMarginMm, kMarginMm + 14, width, 7),
-               QStringLiteral("静噪级别：%1").arg(squelch), songFont(11),
+               CardWords::tr("静噪级别：%1").arg(squelch), songFont(11),
                Qt::AlignRight | Qt::AlignVCenter);
     const qreal tableTop = kMarginMm + 24;
     drawTable(painter, sheet, tableTop, rows);
@@ -200,7 +207,7 @@ bool writeChannelCardPdf(const QString& path, const CardContent& content, QStrin
     }
     {
         QPdfWriter pdf(&file);
-        pdf.setTitle(QStringLiteral("ZT41 信道表"));
+        pdf.setTitle(CardWords::tr("ZT41 信道表"));
         pdf.setCreator(QStringLiteral("ZT41 Programmer"));
         pdf.setPageLayout(
             QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));

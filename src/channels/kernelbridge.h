@@ -11,6 +11,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringDecoder>
 #include <QStringList>
 
 #include <string>
@@ -23,7 +24,11 @@ inline std::string toKernel(const QString& text) {
 }
 
 inline QString fromKernel(const std::string& text) {
-    return text.empty() ? QString() : QString::fromStdString(text);
+    if (text.empty())
+        return QString();
+    // QString::fromStdString would drop a byte-order mark that begins the text.
+    QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 inline kernel::FieldValue toKernel(const FieldValue& value) {

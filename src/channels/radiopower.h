@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "kernel/radiopower.h"
+
 #include <QString>
 
 namespace zt41 {
 
-// The radio's output power, the one statement of it: what the power column's
-// "H" and "L" stand for in watts. A blank power is high power.
-constexpr double kHighPowerWatts = 5.0;
-constexpr double kLowPowerWatts = 1.0;
+// The radio's output power is the kernel's statement of it: what the power
+// column's "H" and "L" stand for in watts. A blank power is high power.
+using kernel::kHighPowerWatts;
+using kernel::kLowPowerWatts;
 
 inline bool isLowPower(const QString& power) {
     return power.trimmed() == u"L";

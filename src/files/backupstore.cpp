@@ -2,17 +2,25 @@
 #include "backupstore.h"
 
 #include "channelfile.h"
+#include "channels/kernelbridge.h"
+#include "kernel/backups.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QTemporaryFile>
 
 namespace zt41 {
 
 namespace {
 
+// The time a backup's name is stamped with: local time, as QDateTime gives it.
 const QString kStampFormat = QStringLiteral("yyyyMMdd-HHmmss-zzz");
+
+kernel::BackupStamp stampOf(const QDateTime& time) {
+    const QDate d = time.date();
+    const QTime t = time.time();
+    return {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(), t.msec()};
+}
 
 } // namespace
 
@@ -36,43 +44,41 @@ BackupStore::Problem BackupStore::prepare() const {
 }
 
 QString BackupStore::portTag(const QString& port) {
-    QString tag = port;
-    tag.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]+")), QStringLiteral("-"));
-    while (tag.startsWith(u'-'))
-        tag.remove(0, 1);
-    return tag.isEmpty() ? QStringLiteral("port") : tag;
+    return fromKernel(kernel::backupPortTag(toKernel(port)));
 }
 
 std::optional<QString> BackupStore::add(const QString& port, const QString& squelch,
                                         const ChannelRows& rows, const QDateTime& time) const {
     if (!QDir().mkpath(m_folder))
         return std::nullopt;
-    const QString base =
-        QDir(m_folder).filePath(time.toString(kStampFormat) + u'-' + portTag(port));
-    QString path = base + QStringLiteral(".doc");
+    const QDir folder(m_folder);
+    const auto pathOf = [&](int copy) {
+        return folder.filePath(
+            fromKernel(kernel::backupFileName(stampOf(time), toKernel(port), copy)));
+    };
+    QString path = pathOf(1);
     // Two radios on one port within a millisecond: the second gets a number.
     for (int n = 2; QFileInfo::exists(path); ++n)
-        path = base + QStringLiteral("-%1.doc").arg(n);
+        path = pathOf(n);
     if (saveChannelFile(path, squelch, rows) != ChannelFileError::None)
         return std::nullopt;
     return path;
 }
 
 std::optional<BackupEntry> BackupStore::entryAt(const QString& path) const {
-    static const QRegularExpression name(
-        QStringLiteral("^(\\d{8}-\\d{6}-\\d{3})-(.+?)(?:-\\d+)?\\.doc$"));
     const QFileInfo file(path);
     const QString folder = QFileInfo(m_folder).canonicalFilePath();
     if (!file.isFile() || folder.isEmpty() || file.canonicalPath() != folder)
         return std::nullopt;
-    const QRegularExpressionMatch m = name.match(file.fileName());
-    if (!m.hasMatch())
+    const std::optional<kernel::BackupName> name =
+        kernel::parseBackupFileName(toKernel(file.fileName()));
+    if (!name)
         return std::nullopt;
     const ChannelFileRead read = readChannelFile(file.filePath());
     if (read.error != ChannelFileError::None)
         return std::nullopt;
-    return BackupEntry{QDateTime::fromString(m.captured(1), kStampFormat), m.captured(2),
-                       file.filePath(), read.contents.squelch,
+    return BackupEntry{QDateTime::fromString(fromKernel(name->stampText), kStampFormat),
+                       fromKernel(name->port), file.filePath(), read.contents.squelch,
                        read.contents.rows[0].text(Field::Rf)};
 }
 
@@ -83,10 +89,15 @@ QList<BackupEntry> BackupStore::list() const {
     for (const QFileInfo& file : files)
         if (const std::optional<BackupEntry> entry = entryAt(file.filePath()))
             out.append(*entry);
-    std::sort(out.begin(), out.end(), [](const BackupEntry& a, const BackupEntry& b) {
-        return a.time != b.time ? a.time > b.time : a.path > b.path;
-    });
-    return out;
+    std::vector<kernel::BackupOrderKey> keys;
+    for (const BackupEntry& e : out)
+        keys.push_back({e.time.isValid() ? std::optional<std::int64_t>(e.time.toMSecsSinceEpoch())
+                                         : std::nullopt,
+                        toKernel(e.path)});
+    QList<BackupEntry> ordered;
+    for (const std::size_t i : kernel::newestFirst(keys))
+        ordered.append(out[static_cast<qsizetype>(i)]);
+    return ordered;
 }
 
 } // namespace zt41

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "channels/channelrecord.h"
+#include "kernel/channelfile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,7 +16,7 @@ namespace zt41 {
 
 class ChannelTable;
 
-constexpr int kChannelFileValues = 97;
+using kernel::kChannelFileValues;
 
 // The squelch text and the six data fields of the 16 rows (`no` unused).
 struct ChannelFileContents {
@@ -28,7 +29,7 @@ struct ChannelFileContents {
 // reader drops those of a plain value; with MayDrop they may go). Nothing when
 // the format cannot carry it unchanged: a leading quote, a quote in a value
 // that needs quotes, NUL, a lone surrogate, or more than 1024 characters.
-enum class EdgeBlanks { Keep, MayDrop };
+using kernel::EdgeBlanks;
 std::optional<QByteArray> channelValueBytes(const QString& text,
                                             EdgeBlanks edges = EdgeBlanks::Keep);
 
@@ -37,39 +38,28 @@ std::optional<QByteArray> channelValueBytes(const QString& text,
 // squelch text but for blanks at its ends. Nothing when a value cannot be carried.
 std::optional<QByteArray> encodeChannelFile(const QString& squelch, const ChannelRows& rows);
 
-// Splits the values of a channel file as they stream in: a value ends at a
-// comma, a line end or the end of the file; blanks and tabs around it are
-// dropped; a value that begins with a double quote runs to the next one.
+// The kernel's splitter of a channel file as its bytes stream in, with the
+// values it has read as text.
 class ChannelValueSplitter {
 public:
-    enum class Error { None, TooFewValues, ValueTooLong, NotText };
-    static constexpr int kMaxValueLength = 1024;
-    // Bytes a value may reach while it is read (UTF-8 takes up to 4 a character).
-    static constexpr int kMaxRunawayBytes = 4 * kMaxValueLength;
+    using Error = kernel::ChannelValueSplitter::Error;
+    static constexpr int kMaxValueLength = kernel::ChannelValueSplitter::kMaxValueLength;
+    static constexpr int kMaxRunawayBytes = kernel::ChannelValueSplitter::kMaxRunawayBytes;
 
     explicit ChannelValueSplitter(int wanted = kChannelFileValues)
-        : m_wanted(wanted) {}
+        : m_splitter(wanted) {}
     // Returns false once enough values are read or the input is bad; feed no more then.
     bool feed(const char* data, qsizetype size);
     void finish();
-    bool complete() const { return m_values.size() == m_wanted && m_error == Error::None; }
-    Error error() const { return m_error; }
+    bool complete() const { return m_splitter.complete(); }
+    Error error() const { return m_splitter.error(); }
     const QStringList& values() const { return m_values; }
 
 private:
-    enum class State { BeforeValue, AfterComma, AfterCarriageReturn, Unquoted, Quoted, AfterQuote };
-    void emitValue();
-    void endLine(char c);
-    // A comma or a line end ends the value being read.
-    bool endsValue(char c);
+    void takeNewValues();
 
-    int m_wanted;
-    State m_state = State::BeforeValue;
-    QByteArray m_value;
-    QByteArray m_pendingBlanks;
-    bool m_blanksOverflowed = false;
+    kernel::ChannelValueSplitter m_splitter;
     QStringList m_values;
-    Error m_error = Error::None;
 };
 
 // Whether a value is "a number" in a channel file: an optional sign, digits
@@ -80,16 +70,7 @@ bool isChannelFileNumber(const QString& value);
 // forms, anything else is kept as it is. Fails on a number too large for a double.
 bool convertChannelValues(const QStringList& values, ChannelFileContents& out);
 
-enum class ChannelFileError {
-    None,
-    CannotOpen,
-    TooFewValues,
-    ValueTooLong,
-    NotText,
-    BadNumber,
-    CannotCarry,
-    CannotWrite
-};
+using kernel::ChannelFileError;
 
 struct ChannelFileRead {
     ChannelFileError error = ChannelFileError::None;

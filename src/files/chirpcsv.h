@@ -2,6 +2,7 @@
 #pragma once
 
 #include "channels/channelrecord.h"
+#include "kernel/chirpcsv.h"
 
 #include <QByteArray>
 #include <QList>
@@ -17,36 +18,9 @@ class ChannelTable;
 // CTCSS tones and power travel; the beat-frequency shift rides in Comment as
 // "bt=on".
 
-// Why a file cannot be imported, or a list not exported. Nothing is changed then.
-enum class ChirpRefusal {
-    None,
-    CannotOpen,        // missing, a folder, unreadable
-    TooLarge,          // far larger than any channel list
-    NotText,           // NUL bytes: a binary file
-    UnclosedQuote,     // a quoted value runs to the end of the file
-    NoHeader,          // empty, or only blank lines
-    NoFrequencyColumn, // the first line names no Frequency column
-    NoUsableRow,       // no row gives a channel with a receive frequency
-    CannotStore,       // the channel database refused the rows
-    CannotWrite,       // export: the file could not be written
-};
-
-enum class ChirpWarningKind {
-    NotANumber,          // a frequency or offset that is not a number
-    OutOfRange,          // a receive or transmit frequency outside 130..500 MHz
-    OffStep,             // neither a 5 kHz nor a 6.25 kHz multiple
-    UnknownDuplex,       // Duplex other than "", "+", "-", "split", "off"
-    ToneNotInSet,        // not one of the radio's 39 CTCSS tones
-    UnsupportedToneMode, // DTCS and the other modes the radio cannot do
-    UnknownPower,        // neither a wattage nor a word starting with H or L
-    NotFm,               // Mode other than FM: the channel is taken as FM
-    BadLocation,         // Location is not a whole number: the row goes last
-    RowsLeftOut,         // more rows than channels; `text` holds how many
-    FinerThan10Hz,       // a frequency with digits finer than the radio's 10 Hz
-    NegativeOffset,      // "+" or "-" with a negative Offset: which way was meant?
-    TonesDiffer,         // TSQL with rToneFreq other than cToneFreq: cToneFreq taken
-    NoReceiveFrequency,  // export: a channel with data but no receive frequency, left out
-};
+// Why a file cannot be imported, or a list not exported; what an import warns about.
+using kernel::ChirpRefusal;
+using kernel::ChirpWarningKind;
 
 // One thing an import could not take as it stood. The value in question was
 // left empty (or, for NotFm and BadLocation, taken as described) and never

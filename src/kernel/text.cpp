@@ -107,3 +107,15 @@ std::string leftUtf16(std::string_view text, std::size_t units) {
 }
 
 } // namespace zt41::kernel
+
+namespace zt41::kernel {
+
+std::string validUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (std::size_t pos = 0; pos < bytes.size();)
+        appendUtf8(out, nextCodePoint(bytes, pos));
+    return out;
+}
+
+} // namespace zt41::kernel

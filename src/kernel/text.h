@@ -30,3 +30,16 @@ char32_t nextCodePoint(std::string_view text, std::size_t& pos);
 void appendUtf8(std::string& out, char32_t c);
 
 } // namespace zt41::kernel
+
+namespace zt41::kernel {
+
+// The text with every byte that is no part of a UTF-8 character replaced by
+// U+FFFD, as Qt decodes it; valid UTF-8 comes back unchanged.
+std::string validUtf8(std::string_view bytes);
+
+// Whether the bytes are UTF-8 throughout.
+inline bool isValidUtf8(std::string_view bytes) {
+    return validUtf8(bytes) == bytes;
+}
+
+} // namespace zt41::kernel

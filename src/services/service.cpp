@@ -1,75 +1,69 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "service.h"
 
-#include "channels/numbers.h"
-
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
-#include <algorithm>
-#include <cmath>
+#include "channels/kernelbridge.h"
 
 namespace zt41 {
 
 namespace {
 
-TwoLanguages twoLanguages(const QJsonValue& value) {
-    return {value[QLatin1String("zh")].toString(), value[QLatin1String("en")].toString()};
+TwoLanguages fromKernel(const kernel::TwoLanguages& text) {
+    return {QString::fromStdString(text.zh), QString::fromStdString(text.en)};
 }
 
-QList<Service> readServices() {
-    QFile file(QStringLiteral(":/services/services.json"));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("the services' resource is missing");
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
-    if (error.error != QJsonParseError::NoError)
-        qFatal("services.json: %s", qPrintable(error.errorString()));
-    QList<Service> list;
-    for (const QJsonValue& entry : document.array()) {
-        Service s;
-        s.id = entry[QLatin1String("id")].toString();
-        s.name = twoLanguages(entry[QLatin1String("name")]);
-        s.simplex = entry[QLatin1String("simplex")].toBool(true);
-        s.powerLimit = twoLanguages(entry[QLatin1String("power")]);
-        s.note = twoLanguages(entry[QLatin1String("note")]);
-        s.watts = entry[QLatin1String("watts")].toDouble();
-        s.reducedWatts = entry[QLatin1String("reducedWatts")].toDouble();
-        for (const QJsonValue& n : entry[QLatin1String("reducedChannels")].toArray())
-            s.reducedChannels << n.toInt();
-        for (const QJsonValue& f : entry[QLatin1String("plan")].toArray())
-            s.plan << frequencyCount(f.toString());
-        list << s;
-    }
-    return list;
+kernel::TwoLanguages toKernel(const TwoLanguages& text) {
+    return {text.zh.toStdString(), text.en.toStdString()};
+}
+
+Service fromKernel(const kernel::Service& s) {
+    Service out;
+    out.id = QString::fromStdString(s.id);
+    out.name = fromKernel(s.name);
+    out.plan = QList<qint64>(s.plan.begin(), s.plan.end());
+    out.simplex = s.simplex;
+    out.powerLimit = fromKernel(s.powerLimit);
+    out.watts = s.watts;
+    out.reducedChannels = QList<int>(s.reducedChannels.begin(), s.reducedChannels.end());
+    out.reducedWatts = s.reducedWatts;
+    out.note = fromKernel(s.note);
+    return out;
 }
 
 } // namespace
 
+kernel::Service toKernel(const Service& s) {
+    kernel::Service out;
+    out.id = s.id.toStdString();
+    out.name = toKernel(s.name);
+    out.plan.assign(s.plan.begin(), s.plan.end());
+    out.simplex = s.simplex;
+    out.powerLimit = toKernel(s.powerLimit);
+    out.watts = s.watts;
+    out.reducedChannels.assign(s.reducedChannels.begin(), s.reducedChannels.end());
+    out.reducedWatts = s.reducedWatts;
+    out.note = toKernel(s.note);
+    return out;
+}
+
 double Service::limitWatts(int n) const {
-    return reducedChannels.contains(n) ? reducedWatts : watts;
+    return toKernel(*this).limitWatts(n);
 }
 
 QString Service::frequencyText(int n) const {
-    return formatFrequency(static_cast<double>(plan.at(n - 1)) / 100000);
+    return zt41::fromKernel(toKernel(*this).frequencyText(n));
 }
 
 QString Service::lowestText() const {
-    return plan.isEmpty()
-               ? QString()
-               : formatFrequency(double(*std::min_element(plan.begin(), plan.end())) / 100000);
+    return zt41::fromKernel(toKernel(*this).lowestText());
 }
 
 QString Service::highestText() const {
-    return plan.isEmpty()
-               ? QString()
-               : formatFrequency(double(*std::max_element(plan.begin(), plan.end())) / 100000);
+    return zt41::fromKernel(toKernel(*this).highestText());
 }
 
 const QList<Service>& services() {
-    static const QList<Service> list = readServices();
+    static const QList<Service> list = listFromKernel<Service>(
+        kernel::services(), [](const kernel::Service& s) { return fromKernel(s); });
     return list;
 }
 
@@ -81,8 +75,7 @@ const Service* findService(const QString& id) {
 }
 
 qint64 frequencyCount(const QString& text) {
-    const double count = roundToSignificant15(numericValue(text) * 100000);
-    return std::isfinite(count) && std::fabs(count) < 1e15 ? std::llround(count) : 0;
+    return kernel::frequencyCount(zt41::toKernel(text));
 }
 
 } // namespace zt41

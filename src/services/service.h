@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "kernel/services.h"
+
 #include <QList>
 #include <QString>
 
@@ -34,10 +36,13 @@ struct Service {
     QString highestText() const;
 };
 
-// The services the program knows, read once from its resources, in their order there.
+// The services the program knows, in the order they are offered.
 const QList<Service>& services();
 // The service of that identifier, or null.
 const Service* findService(const QString& id);
+
+// The kernel's form of a service.
+kernel::Service toKernel(const Service& service);
 
 // A frequency text in 10 Hz counts, rounded to the nearest count; 0 for none.
 qint64 frequencyCount(const QString& text);

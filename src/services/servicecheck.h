@@ -2,6 +2,7 @@
 #pragma once
 
 #include "channels/channelrecord.h"
+#include "kernel/services.h"
 
 #include <QList>
 #include <QString>
@@ -11,11 +12,7 @@ namespace zt41 {
 struct Service;
 
 // What a channel does that the service does not allow.
-enum class FindingKind {
-    OffPlan,    // the frequency is no channel of the service's plan
-    NotSimplex, // transmit differs from receive where the service wants them equal
-    HighPower,  // the power set (H or L, in the radio's watts) is above the service's limit
-};
+using kernel::FindingKind;
 
 struct ServiceFinding {
     int channel = 0; // 1 to 16
@@ -51,7 +48,7 @@ QList<ServiceFinding> checkChannels(const Service& service, const ChannelRows& r
 ChannelRows planRows(const Service& service);
 // The squelch level that goes with them.
 inline QString planSquelch() {
-    return QStringLiteral("3");
+    return QString::fromStdString(kernel::planSquelch());
 }
 
 } // namespace zt41

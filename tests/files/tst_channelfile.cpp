@@ -179,6 +179,7 @@ void TestChannelFile::textTheFormatCannotCarryIsRefused_data() {
     QTest::newRow("NUL") << QString::fromUtf8("a\0b", 3) << 2;
     QTest::newRow("1025 characters") << QString(1025, u'7') << 3;
     QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << 4;
+    QTest::newRow("leading byte-order mark, which a load drops") << QStringLiteral("\uFEFFL") << 6;
     // Carried byte for byte, yet no load would take the file back.
     QTest::newRow("squelch -1e400") << "-1e400" << 0;
     QTest::newRow("a tone of 1e999") << "1e999" << 2;
@@ -234,6 +235,13 @@ void TestChannelFile::splitting_data() {
         << QByteArray("\"a,b\",c,\" d \",e,") + rest << QStringList{"a,b", "c", " d ", "e"};
     QTest::newRow("text after a closing quote dropped")
         << QByteArray("\"a\"xyz,b,c,d,") + rest << QStringList{"a", "b", "c", "d"};
+    QTest::newRow("a byte-order mark that begins a value dropped, one only")
+        << QByteArray("\xEF\xBB\xBF"
+                      "a,\xEF\xBB\xBF\xEF\xBB\xBF"
+                      "b,c\xEF\xBB\xBF,\"\xEF\xBB\xBF"
+                      "d\",") +
+               rest
+        << QStringList{"a", QStringLiteral("\uFEFFb"), QStringLiteral("c\uFEFF"), "d"};
     QTest::newRow("non-ASCII kept")
         << QByteArray("信道,b,c,d,") + rest << QStringList{"信道", "b", "c", "d"};
     QTest::newRow("tab inside a value kept") << QByteArray("a\tb,a \t b,\ta\t,\" \tq\t \",") + rest

@@ -6,10 +6,13 @@
 // decision, whatever it was written for.
 #include "kernel/cellrule.h"
 #include "kernel/channelcheck.h"
+#include "kernel/channelfile.h"
+#include "kernel/chirpcsv.h"
 #include "kernel/frames.h"
 #include "kernel/guardedjob.h"
 #include "kernel/numbers.h"
 #include "kernel/pickers.h"
+#include "kernel/services.h"
 #include "kernel/squelch.h"
 #include "kernel/text.h"
 #include "kernel/transfers.h"
@@ -84,6 +87,7 @@ ChannelRecord rowFrom(const std::string& text) {
 }
 
 void probeTransfers(const std::string& input);
+void probeFiles(const std::string& input);
 void probeGuardedJobs(const std::string& input);
 
 void probe(const std::string& input, bool guarded = false) {
@@ -131,8 +135,36 @@ void probe(const std::string& input, bool guarded = false) {
         std::printf(" differs %d %d %s %s\n", d.channel, static_cast<int>(d.field),
                     shown(d.expected).c_str(), shown(d.actual).c_str());
     probeTransfers(input);
+    probeFiles(input);
     if (guarded)
         probeGuardedJobs(input);
+}
+
+// The input as a channel file and as CHIRP CSV, both ways, and the rows it
+// gives against every licence-free service.
+void probeFiles(const std::string& input) {
+    const ChannelFileRead read = parseChannelFile(input);
+    std::printf(" file %d squelch %s", static_cast<int>(read.error),
+                shown(read.contents.squelch).c_str());
+    for (const ChannelRecord& row : read.contents.rows)
+        std::printf(" %s", shown(row).c_str());
+    const auto saved = formatChannelFile(read.contents);
+    std::printf("\n saved %s\n", saved ? shown(*saved).c_str() : "none");
+
+    const ChirpImport csv = importChirpCsv(input);
+    std::printf(" csv %d channels %d", static_cast<int>(csv.refusal), csv.channels);
+    for (const ChirpWarning& w : csv.warnings)
+        std::printf(" w%d/%d/%s/%d/%s", w.line, w.channel, w.column.c_str(),
+                    static_cast<int>(w.kind), shown(w.text).c_str());
+    const ChirpExport exported = exportChirpCsv(csv.rows);
+    std::printf("\n exported %s left out %zu\n", shown(exported.text).c_str(),
+                exported.leftOut.size());
+    for (const Service& service : services())
+        for (const ServiceFinding& f : checkChannels(service, csv.rows))
+            std::printf(" service %s %d/%d/%d %s %d %s %s %s\n", service.id.c_str(), f.channel,
+                        static_cast<int>(f.field), static_cast<int>(f.kind), shown(f.value).c_str(),
+                        f.nearest, f.nearestValue.c_str(), shown(f.watts).c_str(),
+                        shown(f.limitWatts).c_str());
 }
 
 // A session host that prints what it hears, and rows held by value.
