@@ -100,6 +100,9 @@ public:
     virtual bool isOpen() const = 0;
     // Tries to open the port again (after the cable came back).
     virtual bool open() = 0;
+    // Lets go of the port (a guarded job closes what it opened); a link whose
+    // owner keeps the port may ignore it.
+    virtual void close() {}
     virtual int portNumber() const = 0;
     // The oldest waiting byte, or nothing when none waits.
     virtual std::optional<char> readByte() = 0;
@@ -117,6 +120,10 @@ class BufferedLink : public ByteLink {
 public:
     bool isOpen() const override { return m_open; }
     bool open() override { return m_open = m_mayOpen; }
+    void close() override {
+        m_open = false;
+        m_in.clear();
+    }
     int portNumber() const override { return m_port; }
     std::optional<char> readByte() override;
     long long waitingCount() const override { return static_cast<long long>(m_in.size()); }

@@ -4,7 +4,10 @@
 #include "channels/channelrecord.h"
 #include "files/backupstore.h"
 #include "framecompare.h"
+#include "kernel/guardedjob.h"
 #include "kernel/sendcheck.h"
+#include "kerneladapters.h"
+#include "linksession.h"
 #include "rowstore.h"
 #include "seriallink.h"
 #include "sessionhost.h"
@@ -16,7 +19,6 @@
 
 namespace zt41 {
 
-class LinkSession;
 using kernel::WriteRules;
 
 // One radio on one port, from the radio's "C" to the end: read it; or keep
@@ -24,23 +26,15 @@ using kernel::WriteRules;
 // or only compare. Each step starts as soon as the one before has ended.
 // Reports its step, frame k of 16 and its outcome as values; the window and
 // the tool word them. Runs on the event loop beside any number of others.
+// The kernel's job decides; this gives it QTimers, the serial port and the
+// backup folder.
 class GuardedJob : public QObject {
     Q_OBJECT
 public:
-    enum class Operation { Read, Write, Verify };
-    enum class Step { Queued, Opening, WaitingForRadio, Backup, Writing, Verifying, Reading, Done };
-    enum class Failure {
-        None,
-        PortNotOpened, // openFailure says why
-        NoAnswer,      // no "C" within the wait
-        PortLost,      // the port went away while waiting for the radio
-        Transfer,      // a transfer failed: `transfer` says how, `failedStep` where
-        BackupFolder,  // the backup folder cannot be written: nothing was read
-        BackupNotSaved,
-        Differences, // the radio holds something else: `differences`
-        Interrupted,
-        Echo, // what was sent came back: a looped cable, or a device that is not the radio
-    };
+    using Operation = kernel::GuardedJob::Operation;
+    using Step = kernel::GuardedJob::Step;
+    // PortNotOpened: openFailure says why.
+    using Failure = kernel::GuardedJob::Failure;
 
     struct Options {
         Operation operation = Operation::Read;
@@ -76,43 +70,56 @@ public:
     void abort();
 
     const QString& port() const { return m_port; }
-    Step step() const { return m_step; }
+    Step step() const { return m_job.step(); }
     // Frames done in the running transfer, 0 to 16.
-    int frame() const { return m_frame; }
-    bool isDone() const { return m_step == Step::Done; }
+    int frame() const { return m_job.frame(); }
+    bool isDone() const { return m_job.isDone(); }
     const Result& result() const { return m_result; }
     // Whether the radio may hold other channels than before: "A" was sent.
-    bool radioMayHaveChanged() const { return m_sentWrite; }
+    bool radioMayHaveChanged() const { return m_job.radioMayHaveChanged(); }
 
 Q_SIGNALS:
     void changed();
     void finished();
 
 private:
-    void setStep(Step step);
-    WriteRules writeRules() const;
-    void waitForRadio();
-    void radioReady(bool ready);
-    void afterReady();
-    void transferEnded(const TransferOutcome& outcome);
-    void continueAfter(Step ended);
-    void finish(Failure failure);
-    void listenForEcho();
+    // The kernel job's host: the QTimers, the backup folder and this job's signals.
+    class Host : public kernel::GuardedJobHost {
+    public:
+        explicit Host(GuardedJob& job)
+            : m_j(job) {}
+        void startTimer(SessionTimer timer) override;
+        void stopTimer(SessionTimer timer) override;
+        void startFrameDeadline() override { m_j.m_frameDeadline.start(); }
+        void stopFrameDeadline() override { m_j.m_frameDeadline.stop(); }
+        void startReadyWait(int ms) override { m_j.m_readyWait.start(ms); }
+        void stopReadyWait() override { m_j.m_readyWait.stop(); }
+        void callSoon() override;
+        bool backupFolderReady() override;
+        std::string backupFolder() const override;
+        std::optional<std::string> saveBackup(const std::string& squelch,
+                                              const kernel::ChannelRows& rows) override;
+        void changed() override;
+        void finished() override;
+
+    private:
+        GuardedJob& m_j;
+    };
+
+    static kernel::GuardedJob::Options toKernel(const Options& options);
+    // Rows a read brought, with the channel numbers of the rows to send as they were.
+    ChannelRows receivedRows(const kernel::ChannelRows& rows) const;
+    void takeResult();
 
     SerialLink& m_link;
-    bool m_openedLink = false;
+    KernelLink m_kernelLink;
     QString m_port;
     Options m_options;
-    FixedRows m_rows;
-    LinkSession* m_session = nullptr;
+    Host m_host{*this};
+    SessionClock m_clock;
+    QTimer m_frameDeadline;
     QTimer m_readyWait;
-    Step m_step = Step::Queued;
-    Step m_afterReady = Step::Queued;
-    int m_frame = 0;
-    bool m_sentWrite = false;
-    QByteArray m_sent;       // what the write sends: "A" and the 16 frames
-    qsizetype m_matched = 0; // how far what came back follows it
-    qsizetype m_heard = 0;   // bytes that came back during the write, "C" aside
+    kernel::GuardedJob m_job;
     Result m_result;
 };
 

@@ -18,6 +18,7 @@ public:
         : m_link(link) {}
     bool isOpen() const override { return m_link.isOpen(); }
     bool open() override { return m_link.open(); }
+    void close() override { m_link.close(); }
     int portNumber() const override { return m_link.portNumber(); }
     std::optional<char> readByte() override {
         const QString c = m_link.readChar();

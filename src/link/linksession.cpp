@@ -11,40 +11,39 @@
 
 namespace zt41 {
 
+SessionClock::SessionClock(QObject* owner, const std::function<void(SessionTimer)>& tick) {
+    for (SessionTimer t : {SessionTimer::Write, SessionTimer::StatusClear, SessionTimer::ReadyPoll,
+                           SessionTimer::Read}) {
+        auto* timer = new QTimer(owner);
+        timer->setObjectName(QStringLiteral("Timer%1").arg(static_cast<int>(t)));
+        timer->setInterval(kernel::timerPeriodMs(t));
+        // The write's frames go out 300 ms apart; a coarse timer would let them drift.
+        timer->setTimerType(t == SessionTimer::Write ? Qt::PreciseTimer : Qt::CoarseTimer);
+        QObject::connect(timer, &QTimer::timeout, owner, [tick, t] { tick(t); });
+        m_timers[static_cast<int>(t) - 1] = timer;
+    }
+}
+
 LinkSession::LinkSession(SerialLink& link, RowStore& rows, QObject* parent)
     : QObject(parent)
     , m_link(link)
-    , m_poll(std::make_unique<ReadyPoll>(link, host()))
-    , m_write(std::make_unique<WriteTransfer>(link, rows, host()))
-    , m_statusClear(std::make_unique<StatusClear>(host()))
-    , m_read(new ReadTransfer(link, rows, host(), this)) {
+    , m_kernelLink(link)
+    , m_kernelRows(rows)
+    , m_session(m_kernelLink, m_kernelRows, m_frontEnd)
+    , m_clock(this, [this](SessionTimer t) { m_session.tick(t); })
+    , m_poll(std::make_unique<ReadyPoll>(m_session.poll()))
+    , m_write(std::make_unique<WriteTransfer>(m_session.writer()))
+    , m_statusClear(std::make_unique<StatusClear>(m_session.statusClear()))
+    , m_read(new ReadTransfer(m_session.reader(), this)) {
     qRegisterMetaType<TransferOutcome>();
-    // The write's frames go out 300 ms apart; a coarse timer would let them drift.
-    connect(addTimer(SessionTimer::Write, kWriteMs, Qt::PreciseTimer), &QTimer::timeout, this,
-            [this] { m_write->tick(); });
-    connect(addTimer(SessionTimer::StatusClear, kStatusClearMs, Qt::CoarseTimer), &QTimer::timeout,
-            this, [this] { m_statusClear->tick(); });
-    connect(addTimer(SessionTimer::ReadyPoll, kReadyPollMs, Qt::CoarseTimer), &QTimer::timeout,
-            this, [this] { m_poll->tick(); });
-    connect(addTimer(SessionTimer::Read, kReadMs, Qt::CoarseTimer), &QTimer::timeout, this,
-            &LinkSession::readTick);
-    connect(&m_link, &SerialLink::linkLost, this, &LinkSession::linkLost);
+    connect(&m_link, &SerialLink::inputArrived, this, [this] { m_session.inputArrived(); });
+    connect(&m_link, &SerialLink::linkLost, this,
+            [this] { m_session.linkLost(m_link.mayComeBack()); });
 }
 
 void LinkSession::reopenWhenBack() {
     if (m_link.mayComeBack())
-        m_poll->reopenWhenBack();
-}
-
-void LinkSession::linkLost() {
-    // The same port opens again when its device comes back; the poll then
-    // asks for the radio. A transfer under way fails by itself and restarts
-    // the poll at its end.
-    reopenWhenBack();
-    if (isBusy())
-        return;
-    setStatus(LinkStatus::Empty);
-    startPoll();
+        m_session.reopenWhenBack();
 }
 
 LinkSession::~LinkSession() {
@@ -52,94 +51,44 @@ LinkSession::~LinkSession() {
     stopAll();
 }
 
-QTimer* LinkSession::addTimer(SessionTimer t, int intervalMs, Qt::TimerType type) {
-    auto* timer = new QTimer(this);
-    timer->setObjectName(QStringLiteral("Timer%1").arg(static_cast<int>(t)));
-    timer->setInterval(intervalMs);
-    timer->setTimerType(type);
-    m_timers[static_cast<int>(t) - 1] = timer;
-    return timer;
+void LinkSession::FrontEnd::startTimer(SessionTimer t) {
+    m_s.timer(t)->start();
 }
 
-QTimer* LinkSession::timer(SessionTimer t) const {
-    return m_timers[static_cast<int>(t) - 1];
+void LinkSession::FrontEnd::stopTimer(SessionTimer t) {
+    m_s.timer(t)->stop();
 }
 
-void LinkSession::startPoll() {
-    startTimer(SessionTimer::ReadyPoll);
+void LinkSession::FrontEnd::startFrameDeadline() {
+    m_s.m_read->frameDeadline().start();
 }
 
-void LinkSession::startPollNow() {
-    startPoll();
-    m_poll->tick();
+void LinkSession::FrontEnd::stopFrameDeadline() {
+    m_s.m_read->frameDeadline().stop();
 }
 
-void LinkSession::stopPoll() {
-    stopTimer(SessionTimer::ReadyPoll);
+void LinkSession::FrontEnd::readyChanged(bool ready) {
+    Q_EMIT m_s.readyChanged(ready);
 }
 
-void LinkSession::stopAll() {
-    for (QTimer* t : m_timers)
-        if (t)
-            t->stop();
+void LinkSession::FrontEnd::transferChanged(Transfer transfer) {
+    Q_EMIT m_s.transferChanged(transfer);
 }
 
-void LinkSession::write(WriteRules rules) {
-    if (m_transfer == Transfer::Read)
-        return;
-    m_write->command(rules);
+void LinkSession::FrontEnd::progress(Transfer transfer, int frame) {
+    Q_EMIT m_s.progress(transfer, frame);
 }
 
-void LinkSession::read() {
-    if (m_transfer == Transfer::Write || m_read->isReading())
-        return;
-    m_read->command();
+void LinkSession::FrontEnd::statusChanged(LinkStatus status) {
+    Q_EMIT m_s.statusChanged(status);
 }
 
-void LinkSession::readTick() {
-    m_read->tick();
-    if (m_read->isReading())
-        Q_EMIT readStarted();
+void LinkSession::FrontEnd::finished(const TransferOutcome& outcome) {
+    Q_EMIT m_s.finished(outcome);
 }
 
-void LinkSession::startTimer(SessionTimer t) {
-    if (t == SessionTimer::ReadyPoll)
-        setReady(false);
-    timer(t)->start();
-}
-
-void LinkSession::stopTimer(SessionTimer t) {
-    timer(t)->stop();
-}
-
-void LinkSession::setStatus(LinkStatus status) {
-    Q_EMIT statusChanged(status);
-}
-
-void LinkSession::radioAnswered() {
-    setReady(true);
-}
-
-void LinkSession::setReady(bool ready) {
-    if (m_ready == ready)
-        return;
-    m_ready = ready;
-    Q_EMIT readyChanged(ready);
-}
-
-void LinkSession::setTransfer(Transfer transfer) {
-    if (m_transfer == transfer)
-        return;
-    m_transfer = transfer;
-    Q_EMIT transferChanged(transfer);
-}
-
-void LinkSession::frameDone(Transfer transfer, int frame) {
-    Q_EMIT progress(transfer, frame);
-}
-
-void LinkSession::report(const TransferOutcome& outcome) {
-    Q_EMIT finished(outcome);
+void LinkSession::FrontEnd::readStarted() {
+    Q_EMIT m_s.readStarted();
 }
 
 } // namespace zt41

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "kernel/linksession.h"
+#include "kerneladapters.h"
 #include "sessionhost.h"
 #include "writetransfer.h"
 
 #include <QObject>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QTimer;
@@ -20,18 +23,30 @@ class SerialLink;
 class StatusClear;
 class WriteTransfer;
 
+// The four timers of a session as QTimers, children of `owner`, named
+// Timer1 to Timer4 with the kernel's periods; each timeout calls `tick`.
+class SessionClock {
+public:
+    SessionClock(QObject* owner, const std::function<void(SessionTimer)>& tick);
+    QTimer* timer(SessionTimer timer) const { return m_timers[static_cast<int>(timer) - 1]; }
+
+private:
+    std::array<QTimer*, 4> m_timers{};
+};
+
 // Everything that happens on one port: the ready poll, the write, the read
 // and the status clear, with the four timers that drive them (Timer1 300 ms
 // precise, Timer2 60 ms, Timer3 100 ms, Timer4 100 ms single tick). Front ends
 // give commands and observe its signals; the timers' work is plain methods
-// that tests call directly.
-class LinkSession : public QObject, private SessionHost {
+// that tests call directly. The kernel's session decides; this keeps its
+// QTimers and the serial port.
+class LinkSession : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kWriteMs = 300;
-    static constexpr int kStatusClearMs = 60;
-    static constexpr int kReadyPollMs = 100;
-    static constexpr int kReadMs = 100;
+    static constexpr int kWriteMs = kernel::timerPeriodMs(SessionTimer::Write);
+    static constexpr int kStatusClearMs = kernel::timerPeriodMs(SessionTimer::StatusClear);
+    static constexpr int kReadyPollMs = kernel::timerPeriodMs(SessionTimer::ReadyPoll);
+    static constexpr int kReadMs = kernel::timerPeriodMs(SessionTimer::Read);
 
     // The write takes its rows from `rows` as the frames go out, and a read
     // stores into it. Both must outlive the session.
@@ -40,31 +55,31 @@ public:
     Q_DISABLE_COPY_MOVE(LinkSession)
 
     SerialLink& link() const { return m_link; }
-    QTimer* timer(SessionTimer timer) const;
+    QTimer* timer(SessionTimer timer) const { return m_clock.timer(timer); }
 
     // Starts and stops the ready poll (Timer3).
-    void startPoll();
-    void stopPoll();
+    void startPoll() { m_session.startPoll(); }
+    void stopPoll() { m_session.stopPoll(); }
     // Starts the poll with a tick at once rather than a period later, for a
     // front end that wants the radio's answer as soon as it can have it.
-    void startPollNow();
+    void startPollNow() { m_session.startPollNow(); }
     // The port, let go of for a while, is to be opened again as soon as its
     // device is there, as after a cable pulled while idle.
     void reopenWhenBack();
     // Stops all four timers, for a front end that is going away.
-    void stopAll();
+    void stopAll() { m_session.stopAll(); }
 
     // The commands. A write while a read holds the port, or a read while a
     // write does, is ignored.
-    void write(WriteRules rules = WriteRules::Editing);
-    void read();
+    void write(WriteRules rules = WriteRules::Editing) { m_session.write(rules); }
+    void read() { m_session.read(); }
     // The tick of Timer4: sends "5"; the read then goes on as input arrives.
-    void readTick();
+    void readTick() { m_session.tick(SessionTimer::Read); }
 
-    Transfer transfer() const { return m_transfer; }
-    bool isBusy() const { return m_transfer != Transfer::None; }
+    Transfer transfer() const { return m_session.transfer(); }
+    bool isBusy() const { return m_session.isBusy(); }
     // The radio has answered the poll since it last started.
-    bool isReady() const { return m_ready; }
+    bool isReady() const { return m_session.isReady(); }
 
     // What the timers drive, for tests that tick by hand.
     WriteTransfer& writer() const { return *m_write; }
@@ -84,28 +99,36 @@ Q_SIGNALS:
     void readStarted();
 
 private:
-    // SessionHost
-    void startTimer(SessionTimer timer) override;
-    void stopTimer(SessionTimer timer) override;
-    void setStatus(LinkStatus status) override;
-    void radioAnswered() override;
-    void setTransfer(Transfer transfer) override;
-    void frameDone(Transfer transfer, int frame) override;
-    void report(const TransferOutcome& outcome) override;
+    // The kernel session's front end: the QTimers and this session's signals.
+    class FrontEnd : public kernel::SessionFrontEnd {
+    public:
+        explicit FrontEnd(LinkSession& session)
+            : m_s(session) {}
+        void startTimer(SessionTimer timer) override;
+        void stopTimer(SessionTimer timer) override;
+        void startFrameDeadline() override;
+        void stopFrameDeadline() override;
+        void readyChanged(bool ready) override;
+        void transferChanged(Transfer transfer) override;
+        void progress(Transfer transfer, int frame) override;
+        void statusChanged(LinkStatus status) override;
+        void finished(const TransferOutcome& outcome) override;
+        void readStarted() override;
 
-    SessionHost& host() { return *this; }
-    void linkLost();
-    void setReady(bool ready);
-    QTimer* addTimer(SessionTimer t, int intervalMs, Qt::TimerType type);
+    private:
+        LinkSession& m_s;
+    };
 
     SerialLink& m_link;
-    std::array<QTimer*, 4> m_timers{};
+    KernelLink m_kernelLink;
+    KernelRows m_kernelRows;
+    FrontEnd m_frontEnd{*this};
+    kernel::Session m_session;
+    SessionClock m_clock;
     std::unique_ptr<ReadyPoll> m_poll;
     std::unique_ptr<WriteTransfer> m_write;
     std::unique_ptr<StatusClear> m_statusClear;
     ReadTransfer* m_read = nullptr;
-    Transfer m_transfer = Transfer::None;
-    bool m_ready = false;
 };
 
 } // namespace zt41

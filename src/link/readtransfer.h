@@ -16,14 +16,14 @@ using kernel::SessionHost;
 // Copies the radio's squelch level and 16 channels into a row store. The
 // command arms Timer4; its tick sends "5", and the 16 frames are then
 // collected as they arrive. Nothing is stored until all 16 are in and each
-// is 28 digits; any failure changes nothing. The kernel's read, fed by the
-// serial port's signals, with a QTimer for the frame deadline.
-class ReadTransfer : public QObject, private kernel::FrameDeadline {
+// is 28 digits; any failure changes nothing. A view of the kernel's read
+// that a session owns, with a QTimer for the frame deadline.
+class ReadTransfer : public QObject {
     Q_OBJECT
 public:
     static constexpr int kFrameDeadlineMs = kernel::ReadTransfer::kFrameDeadlineMs;
 
-    ReadTransfer(SerialLink& link, RowStore& rows, SessionHost& host, QObject* parent = nullptr);
+    explicit ReadTransfer(kernel::ReadTransfer& read, QObject* parent = nullptr);
 
     // The read command.
     void command() { m_read.command(); }
@@ -41,13 +41,8 @@ Q_SIGNALS:
     void finished(bool ok);
 
 private:
-    void start() override { m_deadline.start(); }
-    void stop() override { m_deadline.stop(); }
-
-    KernelLink m_link;
-    KernelRows m_rows;
+    kernel::ReadTransfer& m_read;
     QTimer m_deadline;
-    kernel::ReadTransfer m_read;
 };
 
 } // namespace zt41

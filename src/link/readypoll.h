@@ -2,26 +2,23 @@
 #pragma once
 
 #include "kernel/transfers.h"
-#include "kerneladapters.h"
 
 #include <QList>
 
 namespace zt41 {
 
 class SerialLink;
-using kernel::SessionHost;
 struct PortOpenFailure;
 
 // Finds out that a radio is connected and listening: every tick drops what
-// arrived until a "C", and sends "C" when none came. The kernel's poll over
-// the serial port.
+// arrived until a "C", and sends "C" when none came. A view of the kernel's
+// poll that a session owns.
 class ReadyPoll {
 public:
     static constexpr int kMaxReadsPerTick = kernel::ReadyPoll::kMaxReadsPerTick;
 
-    ReadyPoll(SerialLink& link, SessionHost& host)
-        : m_link(link)
-        , m_poll(m_link, host) {}
+    explicit ReadyPoll(kernel::ReadyPoll& poll)
+        : m_poll(poll) {}
 
     // One tick of Timer3. Does nothing while the port is closed, unless the
     // port was lost: then each tick tries to open it again, until it opens.
@@ -34,8 +31,7 @@ public:
     bool reopening() const { return m_poll.reopening(); }
 
 private:
-    KernelLink m_link;
-    kernel::ReadyPoll m_poll;
+    kernel::ReadyPoll& m_poll;
 };
 
 // Tries COM1 to COM8 in order and keeps the first port that opens. Gives its

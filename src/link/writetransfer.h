@@ -13,17 +13,15 @@ using kernel::WriteRules;
 
 // Copies the squelch level and the 16 rows into the radio: "A" at the
 // command, then one frame per tick of Timer1 (300 ms), frame k from row k.
-// The kernel's write over the serial port and a row store.
+// A view of the kernel's write that a session owns.
 class WriteTransfer {
 public:
     static constexpr int kStepPerTick = kernel::WriteTransfer::kStepPerTick;
     static constexpr int kLastFrameStep = kernel::WriteTransfer::kLastFrameStep;
     static constexpr int kEndStep = kernel::WriteTransfer::kEndStep;
 
-    WriteTransfer(SerialLink& link, RowStore& rows, SessionHost& host)
-        : m_link(link)
-        , m_rows(rows)
-        , m_write(m_link, m_rows, host) {}
+    explicit WriteTransfer(kernel::WriteTransfer& write)
+        : m_write(write) {}
 
     // The write command. A command while a write runs is ignored: a second
     // "A" in the middle of the frames would garble the radio's memory.
@@ -35,9 +33,7 @@ public:
     int step() const { return m_write.step(); }
 
 private:
-    KernelLink m_link;
-    KernelRows m_rows;
-    kernel::WriteTransfer m_write;
+    kernel::WriteTransfer& m_write;
 };
 
 } // namespace zt41

@@ -10,6 +10,7 @@
 #include "kernel/channelfile.h"
 #include "kernel/chirpcsv.h"
 #include "kernel/frames.h"
+#include "kernel/guardedjob.h"
 #include "kernel/numbers.h"
 #include "kernel/pickers.h"
 #include "kernel/rowoperations.h"
@@ -19,6 +20,7 @@
 #include "kernel/text.h"
 #include "kernel/transfers.h"
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -90,8 +92,9 @@ ChannelRecord rowFrom(const std::string& text) {
 void probeTransfers(const std::string& input);
 void probeFiles(const std::string& input);
 void probeEdits(const std::string& input);
+void probeGuardedJobs(const std::string& input);
 
-void probe(const std::string& input) {
+void probe(const std::string& input, bool guarded = false) {
     std::printf("input %s\n", shown(input).c_str());
     const double v = numericValue(input);
     std::printf(" number %s plain %d fixed5 %s fixed1 %s shortest %s sig15 %s\n", shown(v).c_str(),
@@ -138,6 +141,8 @@ void probe(const std::string& input) {
     probeTransfers(input);
     probeFiles(input);
     probeEdits(input);
+    if (guarded)
+        probeGuardedJobs(input);
 }
 
 // The input as a channel file and as CHIRP CSV, both ways, and the rows it
@@ -276,6 +281,138 @@ void probeTransfers(const std::string& input) {
     }
 }
 
+// A radio as bytes: answers each "C" with "C", keeps the 16 frames after
+// an "A", answers "5" with the frames it holds.
+struct ScriptedRadio {
+    std::string memory;
+    std::string taking;
+    bool writing = false;
+    std::string answer(const std::string& sent) {
+        std::string out;
+        for (char c : sent) {
+            if (writing) {
+                taking += c;
+                if (taking.size() == kChannelCount * kFrameLength) {
+                    memory.swap(taking);
+                    taking.clear();
+                    writing = false;
+                }
+            } else if (c == kReadyAnswer) {
+                out += c;
+            } else if (c == kWriteCommand) {
+                writing = true;
+            } else if (c == kReadRequest) {
+                out += memory;
+            }
+        }
+        return out;
+    }
+};
+
+// A job's host on a clock of its own that goes 20 ms a turn; prints the
+// steps, the backups and the end.
+struct ClockedHost : GuardedJobHost {
+    GuardedJob* job = nullptr;
+    int now = 0;
+    std::array<int, 4> due{-1, -1, -1, -1};
+    int deadline = -1, readyWait = -1;
+    int soon = 0, backups = 0;
+    void startTimer(SessionTimer t) override {
+        due[static_cast<int>(t) - 1] = now + timerPeriodMs(t);
+    }
+    void stopTimer(SessionTimer t) override { due[static_cast<int>(t) - 1] = -1; }
+    void startFrameDeadline() override { deadline = now + ReadTransfer::kFrameDeadlineMs; }
+    void stopFrameDeadline() override { deadline = -1; }
+    void startReadyWait(int ms) override { readyWait = now + ms; }
+    void stopReadyWait() override { readyWait = -1; }
+    void callSoon() override { ++soon; }
+    bool backupFolderReady() override { return true; }
+    std::string backupFolder() const override { return "folder"; }
+    std::optional<std::string> saveBackup(const std::string& squelch,
+                                          const ChannelRows& rows) override {
+        std::printf(" backup %s %s", shown(squelch).c_str(), shown(rows[4]).c_str());
+        return "backup" + std::to_string(++backups);
+    }
+    GuardedJob::Step shownStep = GuardedJob::Step::Queued;
+    void changed() override {
+        if (job->step() != shownStep)
+            std::printf(" step%d", static_cast<int>(shownStep = job->step()));
+    }
+    void finished() override {
+        const GuardedJob::Result& r = job->result();
+        std::printf("\n end %d/%d/%d/%d/%d/%d %s read %d %s %s\n", static_cast<int>(r.failure),
+                    static_cast<int>(r.failedStep), static_cast<int>(r.transfer.kind),
+                    r.transfer.frame, job->frame(), job->radioMayHaveChanged(),
+                    r.backupPath.c_str(), r.haveRead, shown(r.read.squelch).c_str(),
+                    shown(r.read.rows[4]).c_str());
+        for (const FieldDifference& d : r.differences)
+            std::printf(" differs %d %d %s %s\n", d.channel, static_cast<int>(d.field),
+                        shown(d.expected).c_str(), shown(d.actual).c_str());
+    }
+};
+
+// Runs a job against the radio until it ends (a minute at most).
+void runJob(ScriptedRadio& radio, GuardedJob::Options options) {
+    BufferedLink link;
+    link.setMayOpen(true);
+    ClockedHost host;
+    GuardedJob job(link, host, std::move(options));
+    host.job = &job;
+    job.start();
+    for (int turn = 0; turn < 3000 && !job.isDone(); ++turn) {
+        for (; host.soon > 0; --host.soon)
+            job.resume();
+        if (const std::string in = radio.answer(link.takeOutgoing()); !in.empty()) {
+            link.received(in);
+            job.inputArrived();
+        }
+        host.now += 20;
+        for (SessionTimer t : {SessionTimer::Write, SessionTimer::StatusClear,
+                               SessionTimer::ReadyPoll, SessionTimer::Read}) {
+            int& due = host.due[static_cast<int>(t) - 1];
+            if (due >= 0 && due <= host.now) {
+                due = host.now + timerPeriodMs(t);
+                job.tick(t);
+            }
+        }
+        if (host.deadline >= 0 && host.deadline <= host.now) {
+            host.deadline = -1;
+            job.frameDeadlinePassed();
+        }
+        if (host.readyWait >= 0 && host.readyWait <= host.now) {
+            host.readyWait = -1;
+            job.readyWaitPassed();
+        }
+    }
+    std::printf(" open %d\n", link.isOpen());
+}
+
+// A guarded write of the input's set (backup first, verify after) under the
+// editing rules, a restore of it, and a check of the radio against it.
+void probeGuardedJobs(const std::string& input) {
+    ScriptedRadio radio;
+    ChannelSet set{input, {}};
+    for (int k = 1; k <= kChannelCount; ++k) {
+        set.rows[k - 1][Field::No] = std::to_string(k);
+        radio.memory += encodeFrame(k, "3", set.rows[k - 1]);
+    }
+    set.rows[4] = rowFrom(input);
+    set.rows[4][Field::No] = "5";
+    GuardedJob::Options options;
+    options.operation = GuardedJob::Operation::Write;
+    options.toSend = set;
+    options.backup = true;
+    std::printf(" guarded write");
+    runJob(radio, options);
+    options.restoring = true;
+    std::printf(" guarded restore");
+    runJob(radio, options);
+    options.operation = GuardedJob::Operation::Verify;
+    options.toSend.rows[2] = set.rows[4];
+    std::printf(" guarded verify");
+    runJob(radio, options);
+}
+
 // A fixed stream of texts near the kernel's edges: digits, points, signs,
 // exponents, blanks, separators and a few characters outside ASCII.
 std::vector<std::string> madeInputs(int count) {
@@ -356,9 +493,9 @@ int main(int argc, char** argv) {
             std::istringstream lines(content);
             for (std::string line; std::getline(lines, line);)
                 if (!line.starts_with('#'))
-                    probe(line);
+                    probe(line, true);
         } else {
-            probe(content);
+            probe(content, true);
         }
     }
     return 0;
