@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The kernel as the page sees it: the functions kernelapi.cpp binds. Every
+// rule the page applies is one of these; the page itself decides nothing.
+
+// A field's text, or null for a field never written.
+export type FieldValue = string | null;
+// no, rf, rct, tf, tct, bt, pw
+export type Row = FieldValue[];
+export type Rows = Row[];
+
+export const enum Field {
+    No = 0,
+    Rf = 1,
+    Rct = 2,
+    Tf = 3,
+    Tct = 4,
+    Bt = 5,
+    Pw = 6,
+}
+export const fieldNames = ["no", "rf", "rct", "tf", "tct", "bt", "pw"];
+export const channelCount = 16;
+
+export interface CellRuleOutcome {
+    writes: [Field, string][];
+    outOfRange: boolean;
+}
+
+export interface Finding {
+    channel: number;
+    field: Field;
+    value: string;
+    reason: number;
+    refuses: boolean;
+}
+
+export interface Kernel {
+    finishEdit(row: Row, column: number, typed: string): CellRuleOutcome;
+    evaluateCellRule(row: Row, column: number): CellRuleOutcome;
+    pickerItems(picker: number): string[];
+    pickerFields(picker: number): Field[];
+    pickerForField(field: Field): number;
+    checkChannelSet(squelch: string, rows: Rows): Finding[];
+    encodeFrame(frameNumber: number, squelch: string, row: Row): string;
+    decodeFrame(frame: string, frameNumber: number, row: Row): { row: Row; squelch: string };
+    isWellFormedFrame(frame: string): boolean;
+    isAlignedFrame(frame: string, frameNumber: number): boolean;
+    frameProblem(frameNumber: number, row: Row): number;
+    squelchItems(): string[];
+    squelchRefused(text: string): boolean;
+    squelchInitial(): string;
+    toneSet(): string[];
+    isNoValue(value: FieldValue): boolean;
+}
+
+// The pickers, as the kernel numbers them.
+export const enum Picker {
+    BothTones = 0, // Combo4
+    TransmitTone = 1, // Combo5
+    Shift = 2, // Combo2
+    Power = 3, // Combo3
+}
+
+declare const createKernel: () => Promise<Kernel>;
+
+export function loadKernel(): Promise<Kernel> {
+    return createKernel();
+}

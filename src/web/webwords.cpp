@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// zt41-webwords FILE: writes the window's words as JSON for the page, so the
+// page speaks with the window's own texts and nobody types them twice. The
+// window is built (not shown, no port probed) over a channel database in a
+// temporary folder and its menus, labels and controls are read by their
+// object names; the messages and status texts come from the window's words.
+#include "channels/channeltable.h"
+#include "link/portmap.h"
+#include "link/qserialportlink.h"
+#include "link/sessionhost.h"
+#include "shell/channelgridmodel.h"
+#include "shell/mainwindow.h"
+#include "shell/windowwords.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+using namespace zt41;
+
+namespace {
+
+// A menu or action caption as the page shows it: without the access key's
+// "(&X)" and the padding the window's menu bar uses for spacing.
+QString plainCaption(QString text) {
+    static const QRegularExpression accessKey(QStringLiteral("\\(&[A-Z]\\)"));
+    return text.remove(accessKey).remove(u'&').trimmed();
+}
+
+QJsonObject message(const WindowMessage& m) {
+    static const char* icons[] = {"none", "information", "warning", "critical"};
+    return {{QStringLiteral("text"), m.text},
+            {QStringLiteral("title"), m.title},
+            {QStringLiteral("icon"), QString::fromLatin1(icons[static_cast<int>(m.icon)])}};
+}
+
+QJsonObject windowTexts(MainWindow& window) {
+    QJsonObject actions;
+    for (QMenuBar* bar : window.findChildren<QMenuBar*>())
+        for (QAction* a : bar->findChildren<QAction*>())
+            if (!a->objectName().isEmpty() && !a->text().isEmpty())
+                actions.insert(a->objectName(), plainCaption(a->text()));
+    for (QAction* a : window.findChildren<QAction*>())
+        if (!a->objectName().isEmpty() && !a->text().isEmpty() && !actions.contains(a->objectName()))
+            actions.insert(a->objectName(), plainCaption(a->text()));
+    // Items of the 工具 menu carry no object name: their captions by position.
+    QJsonArray tools;
+    if (QMenu* menu = window.findChild<QMenu*>(QStringLiteral("工具")))
+        for (QAction* a : menu->actions())
+            if (!a->isSeparator())
+                tools.append(plainCaption(a->text()));
+    QJsonObject labels;
+    for (QLabel* l : window.findChildren<QLabel*>())
+        if (!l->objectName().isEmpty() && !l->text().isEmpty())
+            labels.insert(l->objectName(), l->text());
+    QJsonObject names;
+    for (QWidget* w : window.findChildren<QWidget*>())
+        if (!w->objectName().isEmpty() && !w->accessibleName().isEmpty())
+            names.insert(w->objectName(), w->accessibleName());
+    return {{QStringLiteral("title"), window.windowTitle()},
+            {QStringLiteral("actions"), actions},
+            {QStringLiteral("tools"), tools},
+            {QStringLiteral("labels"), labels},
+            {QStringLiteral("names"), names}};
+}
+
+QJsonObject statusTexts() {
+    return {{QStringLiteral("ready"), statusText(LinkStatus::Ready)},
+            {QStringLiteral("writing"), statusText(LinkStatus::Writing)},
+            {QStringLiteral("written"), statusText(LinkStatus::Written)},
+            {QStringLiteral("read"), statusText(LinkStatus::Read)}};
+}
+
+QJsonObject transferMessages() {
+    using Kind = TransferOutcome::Kind;
+    QJsonObject out;
+    const auto add = [&](const char* name, Transfer transfer, Kind kind) {
+        TransferOutcome o;
+        o.transfer = transfer;
+        o.kind = kind;
+        o.frame = 1;
+        out.insert(QString::fromLatin1(name), message(messageFor(o)));
+    };
+    add("writeFailed", Transfer::Write, Kind::SendFailed);
+    add("writePortNotOpen", Transfer::Write, Kind::PortNotOpen);
+    add("rowCannotTravel", Transfer::Write, Kind::RowCannotTravel);
+    add("readTimedOut", Transfer::Read, Kind::ReadTimedOut);
+    add("readMalformed", Transfer::Read, Kind::ReadMalformed);
+    add("readOutOfPlace", Transfer::Read, Kind::ReadOutOfPlace);
+    add("readLinkLost", Transfer::Read, Kind::LinkLost);
+    return out;
+}
+
+QJsonObject plainMessages() {
+    QJsonObject out{
+        {QStringLiteral("outOfRange"), message(outOfRangeMessage())},
+        {QStringLiteral("squelchRefused"), message(squelchRefusedMessage())},
+        {QStringLiteral("fileReadError"), message(fileReadErrorMessage())},
+        {QStringLiteral("fileSaveError"), message(fileSaveErrorMessage())},
+        {QStringLiteral("fileBusy"), message(fileBusyMessage())},
+        {QStringLiteral("lastChannelHoldsData"), message(lastChannelHoldsDataMessage())},
+        {QStringLiteral("databaseInUse"), message(databaseInUseMessage())},
+        {QStringLiteral("invalidPort"), message(invalidPortMessage())},
+        {QStringLiteral("portBusy"), message(portBusyMessage())},
+    };
+    const QJsonObject transfers = transferMessages();
+    for (auto it = transfers.begin(); it != transfers.end(); ++it)
+        out.insert(it.key(), it.value());
+    return out;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        fprintf(stderr, "usage: zt41-webwords FILE\n");
+        return 2;
+    }
+    QTemporaryDir dir;
+    ChannelTable table;
+    if (!dir.isValid() || !table.open(dir.filePath(ChannelTable::defaultFileName()))) {
+        fprintf(stderr, "zt41-webwords: no channel database in a temporary folder\n");
+        return 1;
+    }
+    QSerialPortLink link{PortMap{}};
+    MainWindow window(MainWindow::Services{table, link});
+
+    QJsonArray columns;
+    for (const QString& c : ChannelGridModel::captions())
+        columns.append(c.trimmed());
+    const QJsonObject titles{{QStringLiteral("system"), titles::kSystem},
+                             {QStringLiteral("dataError"), titles::kDataError},
+                             {QStringLiteral("squelch"), titles::kSquelch},
+                             {QStringLiteral("application"), titles::kApplication}};
+    const QJsonObject words{{QStringLiteral("window"), windowTexts(window)},
+                            {QStringLiteral("columns"), columns},
+                            {QStringLiteral("status"), statusTexts()},
+                            {QStringLiteral("titles"), titles},
+                            {QStringLiteral("messages"), plainMessages()}};
+    QFile out(QString::fromLocal8Bit(argv[1]));
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        out.write(QJsonDocument(words).toJson(QJsonDocument::Indented)) < 0 || !out.flush()) {
+        fprintf(stderr, "zt41-webwords: cannot write %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}
