@@ -16,6 +16,8 @@ zt41_packages=(
     poppler-utils
     # the fuzz targets
     clang libclang-rt-dev
+    # the kernel as WebAssembly, and node to run it
+    emscripten nodejs
 )
 
 zt41_install_deps() {
