@@ -80,23 +80,23 @@ QJsonObject statusTexts() {
             {QStringLiteral("read"), statusText(LinkStatus::Read)}};
 }
 
-QJsonObject transferMessages() {
+// Every transfer's every outcome that has a message, keyed "transfer:kind"
+// by the kernel's numbers of both.
+QJsonObject outcomeMessages() {
     using Kind = TransferOutcome::Kind;
     QJsonObject out;
-    const auto add = [&](const char* name, Transfer transfer, Kind kind) {
-        TransferOutcome o;
-        o.transfer = transfer;
-        o.kind = kind;
-        o.frame = 1;
-        out.insert(QString::fromLatin1(name), message(messageFor(o)));
-    };
-    add("writeFailed", Transfer::Write, Kind::SendFailed);
-    add("writePortNotOpen", Transfer::Write, Kind::PortNotOpen);
-    add("rowCannotTravel", Transfer::Write, Kind::RowCannotTravel);
-    add("readTimedOut", Transfer::Read, Kind::ReadTimedOut);
-    add("readMalformed", Transfer::Read, Kind::ReadMalformed);
-    add("readOutOfPlace", Transfer::Read, Kind::ReadOutOfPlace);
-    add("readLinkLost", Transfer::Read, Kind::LinkLost);
+    for (Transfer transfer : {Transfer::Write, Transfer::Read})
+        for (int kind = static_cast<int>(Kind::Done); kind <= static_cast<int>(Kind::NotStored);
+             ++kind) {
+            TransferOutcome o;
+            o.transfer = transfer;
+            o.kind = static_cast<Kind>(kind);
+            o.frame = 1;
+            const WindowMessage m = messageFor(o);
+            if (!m.text.isEmpty())
+                out.insert(QStringLiteral("%1:%2").arg(static_cast<int>(transfer)).arg(kind),
+                           message(m));
+        }
     return out;
 }
 
@@ -112,9 +112,6 @@ QJsonObject plainMessages() {
         {QStringLiteral("invalidPort"), message(invalidPortMessage())},
         {QStringLiteral("portBusy"), message(portBusyMessage())},
     };
-    const QJsonObject transfers = transferMessages();
-    for (auto it = transfers.begin(); it != transfers.end(); ++it)
-        out.insert(it.key(), it.value());
     return out;
 }
 
@@ -147,7 +144,8 @@ int main(int argc, char** argv) {
                             {QStringLiteral("columns"), columns},
                             {QStringLiteral("status"), statusTexts()},
                             {QStringLiteral("titles"), titles},
-                            {QStringLiteral("messages"), plainMessages()}};
+                            {QStringLiteral("messages"), plainMessages()},
+                            {QStringLiteral("outcomes"), outcomeMessages()}};
     QFile out(QString::fromLocal8Bit(argv[1]));
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         out.write(QJsonDocument(words).toJson(QJsonDocument::Indented)) < 0 || !out.flush()) {

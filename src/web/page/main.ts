@@ -61,6 +61,13 @@ export class App {
         this.persist();
     }
 
+    // What a read brought: squelch and rows replaced at once.
+    storeRead(rows: Rows, squelch: string): boolean {
+        this.endEdit(true);
+        this.replaceAll(squelch, rows);
+        return true;
+    }
+
     refresh() {
         for (let r = 0; r < channelCount; ++r) for (let f = 0; f < 7; ++f) this.showCell(r, f);
         this.squelchInput.value = this.squelch;

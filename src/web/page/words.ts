@@ -11,6 +11,8 @@ export interface Message {
 export interface Words {
     columns: string[];
     messages: Record<string, Message>;
+    // A transfer's outcome's message, keyed "transfer:kind" by the kernel's numbers.
+    outcomes: Record<string, Message>;
     status: Record<"ready" | "writing" | "written" | "read", string>;
     titles: Record<"system" | "dataError" | "squelch" | "application", string>;
     window: {
