@@ -111,6 +111,7 @@ QJsonObject plainMessages() {
         {QStringLiteral("databaseInUse"), message(databaseInUseMessage())},
         {QStringLiteral("invalidPort"), message(invalidPortMessage())},
         {QStringLiteral("portBusy"), message(portBusyMessage())},
+        {QStringLiteral("storeFailed"), message(storeFailedMessage())},
     };
     return out;
 }

@@ -30,7 +30,7 @@ export class App {
     constructor(readonly kernel: Kernel, private store: Store | null) {}
 
     async start(root: HTMLElement) {
-        const saved = this.store ? await this.store.load() : undefined;
+        const saved = this.store?.load();
         if (saved) {
             this.rows = saved.rows;
             this.squelch = saved.squelch;
@@ -46,7 +46,8 @@ export class App {
     // --- the table -------------------------------------------------------
 
     persist() {
-        this.store?.save({ squelch: this.squelch, rows: this.rows }).catch(() => {});
+        if (this.store && !this.store.save({ squelch: this.squelch, rows: this.rows }))
+            showMessage(words.messages.storeFailed);
     }
 
     write(row: number, field: Field, text: string) {

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The table kept in the browser, as the window keeps it in its database: the
-// squelch text and the 16 rows survive a reload and closing the tab. One tab
-// at a time holds the table, as one program at a time holds the database.
+// squelch text and the 16 rows survive a reload and closing the tab. They are
+// written to local storage at once, with every change, so that closing the
+// tab right after an edit loses nothing; backups, larger and never replaced,
+// go to IndexedDB. One tab at a time holds the table, as one program at a
+// time holds the database.
 import { channelCount, Rows } from "./kernel";
 
 export interface Saved {
@@ -10,7 +13,7 @@ export interface Saved {
 }
 
 const dbName = "zt41";
-const tableStore = "table";
+const tableKey = "zt41.table";
 const backupStore = "backups";
 
 function request<T>(r: IDBRequest<T>): Promise<T> {
@@ -30,24 +33,30 @@ export class Store {
     static async open(): Promise<Store> {
         const open = indexedDB.open(dbName, 1);
         open.onupgradeneeded = () => {
-            open.result.createObjectStore(tableStore);
             open.result.createObjectStore(backupStore, { keyPath: "id", autoIncrement: true });
         };
         return new Store(await request(open));
     }
 
-    async load(): Promise<Saved | undefined> {
-        const tx = this.db.transaction(tableStore, "readonly");
-        return request(tx.objectStore(tableStore).get("current"));
+    load(): Saved | undefined {
+        const text = localStorage.getItem(tableKey);
+        if (!text) return undefined;
+        try {
+            const saved = JSON.parse(text) as Saved;
+            if (typeof saved.squelch === "string" && Array.isArray(saved.rows) && saved.rows.length === channelCount)
+                return saved;
+        } catch {}
+        return undefined;
     }
 
-    save(saved: Saved): Promise<void> {
-        const tx = this.db.transaction(tableStore, "readwrite");
-        tx.objectStore(tableStore).put(saved, "current");
-        return new Promise((resolve, reject) => {
-            tx.oncomplete = () => resolve();
-            tx.onerror = () => reject(tx.error);
-        });
+    // False when the browser refused (storage full or switched off).
+    save(saved: Saved): boolean {
+        try {
+            localStorage.setItem(tableKey, JSON.stringify(saved));
+            return true;
+        } catch {
+            return false;
+        }
     }
 
     // Backups are added, never replaced.

@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page in headless chromium against zt41-radio, through the fake serial
+// port and the bridge, at the radio's real pace. One table of scenarios; every
+// scenario also checks that the page asked for nothing but its own file and
+// threw no error.
+import assert from "node:assert/strict";
+import { mkdirSync, writeFileSync } from "node:fs";
+import { join } from "node:path";
+import { after, test } from "node:test";
+import { cell, connect, launch, menu, openPage, shots, status, takeMessage, typeCell } from "./harness.mjs";
+
+// Channel 1 at 145.5 MHz as typed, the others empty: "A", then frame 1 with
+// the squelch level 3 in its slot field, then frames 2 to 16 of empty rows.
+const typedWrite =
+    "A" +
+    "0300000041120000551400000000" +
+    Array.from({ length: 15 }, (_, i) => String(i + 1).padStart(2, "0") + "0".repeat(26)).join("");
+
+const readStatus = "读出信道数据完毕！";
+
+const scenarios = [
+    {
+        name: "typing 600 and a squelch level of 12 are refused with the window's messages",
+        async run({ page }) {
+            await typeCell(page, 2, "rf", "600");
+            assert.deepEqual(await takeMessage(page), { text: "数据超出范围 ！！", title: "错误警告 " });
+            assert.equal(await cell(page, 2, "rf").textContent(), "");
+            await typeCell(page, 3, "rf", "145.137505", "Tab");
+            assert.equal(await cell(page, 3, "tf").textContent(), "145.13750");
+            assert.equal(await cell(page, 3, "pw").textContent(), "H");
+            await page.fill("#Combo1", "12");
+            assert.deepEqual(await takeMessage(page), { text: "静燥级别不可大于 9 ！！！", title: "错误警告" });
+            assert.equal(await page.inputValue("#Combo1"), "3");
+            await page.selectOption("#Combo4", "88.5");
+            assert.equal(await cell(page, 3, "tct").textContent(), "88.5");
+            await shot(page, "grid");
+        },
+    },
+    {
+        name: "reload keeps the table, a second tab is refused",
+        async run({ page, context }) {
+            await typeCell(page, 5, "rf", "435.5");
+            await page.reload();
+            await page.waitForSelector("[data-ready]");
+            assert.equal(await cell(page, 5, "rf").textContent(), "435.50000");
+            const second = await context.newPage();
+            await second.goto(page.url());
+            assert.match((await takeMessage(second)).text, /另一个副本/);
+            assert.equal(await second.locator("#DataGrid1").count(), 0);
+            await second.close();
+        },
+    },
+    {
+        name: "write: the radio receives the window's frames",
+        async run({ page, radio }) {
+            await typeCell(page, 1, "rf", "145.5");
+            await connect(page);
+            await menu(page, "写信道");
+            await page.waitForFunction(() => document.getElementById("Label2").textContent === "数据传送完毕...", null, { timeout: 15000 });
+            assert.equal(radio.received().replace(/C/g, ""), typedWrite);
+        },
+    },
+    {
+        name: "read brings the radio's channels",
+        radio: ["--memory", "@memory"],
+        memory: "3," + "145.50000,88.5,145.50000,88.5,off,H,".repeat(16),
+        async run({ page }) {
+            await connect(page);
+            const start = Date.now();
+            await menu(page, "读信道");
+            await page.waitForFunction((s) => document.getElementById("Label2").textContent === s, readStatus, { timeout: 15000 });
+            assert.ok(Date.now() - start < 448 * (10 / 1200) * 1000 + 1500, "the read takes about the line's time");
+            assert.equal(await cell(page, 16, "rf").textContent(), "145.50000");
+            assert.equal(await cell(page, 16, "rct").textContent(), "88.5");
+        },
+    },
+    {
+        name: "the radio killed mid-write ends with the transfer error, never with success",
+        async run({ page, radio }) {
+            await connect(page);
+            await menu(page, "写信道");
+            await page.waitForTimeout(1500);
+            radio.kill();
+            assert.deepEqual(await takeMessage(page), { text: "数据传送错误！！", title: "错误警告 " });
+            assert.notEqual(await status(page), "数据传送完毕...");
+        },
+    },
+];
+
+function shot(page, name) {
+    if (!shots) return;
+    mkdirSync(shots, { recursive: true });
+    return page.screenshot({ path: join(shots, `${name}.png`) });
+}
+
+for (const s of scenarios) {
+    test(s.name, async () => {
+        const args = (s.radio ?? []).map((a) => (a === "@memory" ? memoryFile(s.memory) : a));
+        const p = await openPage(args);
+        try {
+            await s.run(p);
+            assert.deepEqual(p.outside, [], "requests to other addresses");
+            assert.deepEqual(p.errors, [], "errors on the page");
+        } finally {
+            await p.context.close();
+            await p.radio.stop();
+        }
+    });
+}
+
+function memoryFile(text) {
+    const path = join(process.env.TMPDIR ?? "/tmp", `zt41-web-memory-${process.pid}.doc`);
+    writeFileSync(path, text);
+    return path;
+}
+
+after(async () => (await launch()).close());
