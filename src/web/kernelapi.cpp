@@ -10,51 +10,15 @@
 #include "kernel/pickers.h"
 #include "kernel/squelch.h"
 
-#include <emscripten/bind.h>
-#include <emscripten/val.h>
+#include "jsvalues.h"
 
-using emscripten::val;
+#include <emscripten/bind.h>
+
 using namespace zt41::kernel;
 
 namespace {
 
-FieldValue toField(const val& v) {
-    if (v.isNull() || v.isUndefined())
-        return std::nullopt;
-    return v.as<std::string>();
-}
-
-val fromField(const FieldValue& f) {
-    return f ? val(*f) : val::null();
-}
-
-ChannelRecord toRecord(const val& row) {
-    ChannelRecord r;
-    for (int i = 0; i < kFieldCount; ++i)
-        r.fields[i] = toField(row[i]);
-    return r;
-}
-
-val fromRecord(const ChannelRecord& r) {
-    val row = val::array();
-    for (int i = 0; i < kFieldCount; ++i)
-        row.set(i, fromField(r.fields[i]));
-    return row;
-}
-
-ChannelRows toRows(const val& rows) {
-    ChannelRows out;
-    for (int i = 0; i < kChannelCount; ++i)
-        out[i] = toRecord(rows[i]);
-    return out;
-}
-
-val fromStrings(const std::vector<std::string>& list) {
-    val out = val::array();
-    for (std::size_t i = 0; i < list.size(); ++i)
-        out.set(i, list[i]);
-    return out;
-}
+using namespace zt41::web;
 
 val fromOutcome(const CellRuleOutcome& o) {
     val writes = val::array();
@@ -175,12 +139,10 @@ EMSCRIPTEN_BINDINGS(zt41_kernel) {
     emscripten::function("checkChannelSet", &checkChannelSetJs);
     emscripten::function("encodeFrame", &encodeFrameJs);
     emscripten::function("decodeFrame", &decodeFrameJs);
-    emscripten::function("isWellFormedFrame", +[](const std::string& f) {
-        return isWellFormedFrame(f);
-    });
-    emscripten::function("isAlignedFrame", +[](const std::string& f, int n) {
-        return isAlignedFrame(f, n);
-    });
+    emscripten::function(
+        "isWellFormedFrame", +[](const std::string& f) { return isWellFormedFrame(f); });
+    emscripten::function(
+        "isAlignedFrame", +[](const std::string& f, int n) { return isAlignedFrame(f, n); });
     emscripten::function("frameProblem", &frameProblemJs);
     emscripten::function("compareInFrameForm", &compareJs);
     emscripten::function("squelchItems", &squelchItemsJs);

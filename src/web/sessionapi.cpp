@@ -7,39 +7,15 @@
 // here.
 #include "kernel/transfers.h"
 
-#include <emscripten/bind.h>
-#include <emscripten/val.h>
+#include "jsvalues.h"
 
-using emscripten::val;
+#include <emscripten/bind.h>
+
 using namespace zt41::kernel;
 
 namespace {
 
-FieldValue toField(const val& v) {
-    if (v.isNull() || v.isUndefined())
-        return std::nullopt;
-    return v.as<std::string>();
-}
-
-val fromRows(const ChannelRows& rows) {
-    val out = val::array();
-    for (int r = 0; r < kChannelCount; ++r) {
-        val row = val::array();
-        for (int i = 0; i < kFieldCount; ++i)
-            row.set(i, rows[r].fields[i] ? val(*rows[r].fields[i]) : val::null());
-        out.set(r, row);
-    }
-    return out;
-}
-
-std::string fromBytes(const val& bytes) {
-    const std::vector<unsigned char> v = emscripten::convertJSArrayToNumberVector<unsigned char>(bytes);
-    return std::string(v.begin(), v.end());
-}
-
-val toBytes(const std::string& s) {
-    return val::global("Uint8Array").new_(emscripten::typed_memory_view(s.size(), s.data()));
-}
+using namespace zt41::web;
 
 class PageSession : public SessionHost, public RowStore, public FrameDeadline {
 public:
@@ -69,7 +45,8 @@ public:
     bool reading() const { return m_read.isReading(); }
     // The first row that keeps the set from the radio: {frame, problem}.
     val cannotTravel(int rules) const {
-        const RowsThatCannotTravel r = firstRowThatCannotTravel(*this, static_cast<WriteRules>(rules));
+        const RowsThatCannotTravel r =
+            firstRowThatCannotTravel(*this, static_cast<WriteRules>(rules));
         val out = val::object();
         out.set("frame", r.frame);
         out.set("problem", static_cast<int>(r.problem));
@@ -77,7 +54,9 @@ public:
     }
 
     // SessionHost
-    void startTimer(SessionTimer t) override { m_page.call<void>("startTimer", static_cast<int>(t)); }
+    void startTimer(SessionTimer t) override {
+        m_page.call<void>("startTimer", static_cast<int>(t));
+    }
     void stopTimer(SessionTimer t) override { m_page.call<void>("stopTimer", static_cast<int>(t)); }
     void setStatus(LinkStatus s) override { m_page.call<void>("setStatus", static_cast<int>(s)); }
     void radioAnswered() override { m_page.call<void>("radioAnswered"); }
@@ -96,13 +75,7 @@ public:
 
     // RowStore
     std::string squelchText() const override { return m_page.call<std::string>("squelch"); }
-    ChannelRecord row(int index) const override {
-        const val r = m_page.call<val>("row", index);
-        ChannelRecord out;
-        for (int i = 0; i < kFieldCount; ++i)
-            out.fields[i] = toField(r[i]);
-        return out;
-    }
+    ChannelRecord row(int index) const override { return toRecord(m_page.call<val>("row", index)); }
     bool store(const ChannelRows& rows, const std::string& squelch) override {
         return m_page.call<bool>("store", fromRows(rows), squelch);
     }
@@ -141,7 +114,6 @@ EMSCRIPTEN_BINDINGS(zt41_session) {
         .function("readLinkLost", &PageSession::readLinkLost)
         .function("reading", &PageSession::reading)
         .function("cannotTravel", &PageSession::cannotTravel);
-    emscripten::function("timerPeriod", +[](int t) {
-        return timerPeriodMs(static_cast<SessionTimer>(t));
-    });
+    emscripten::function(
+        "timerPeriod", +[](int t) { return timerPeriodMs(static_cast<SessionTimer>(t)); });
 }

@@ -9,6 +9,7 @@
 #include "link/qserialportlink.h"
 #include "link/sessionhost.h"
 #include "shell/channelgridmodel.h"
+#include "shell/filedialogs.h"
 #include "shell/mainwindow.h"
 #include "shell/windowwords.h"
 
@@ -50,7 +51,8 @@ QJsonObject windowTexts(MainWindow& window) {
             if (!a->objectName().isEmpty() && !a->text().isEmpty())
                 actions.insert(a->objectName(), plainCaption(a->text()));
     for (QAction* a : window.findChildren<QAction*>())
-        if (!a->objectName().isEmpty() && !a->text().isEmpty() && !actions.contains(a->objectName()))
+        if (!a->objectName().isEmpty() && !a->text().isEmpty() &&
+            !actions.contains(a->objectName()))
             actions.insert(a->objectName(), plainCaption(a->text()));
     // Items of the 工具 menu carry no object name: their captions by position.
     QJsonArray tools;
@@ -116,6 +118,61 @@ QJsonObject plainMessages() {
     return out;
 }
 
+// The paste message's parts, taken from the window's own message for pastes
+// made up to show each part, with markers where the page puts its values:
+// {channel}, {value}, {now}, {n}.
+QJsonObject pasteTemplates() {
+    const QString value = QStringLiteral("\u0001"), now = QStringLiteral("\u0002");
+    const auto lines = [](const PasteResult& r) {
+        return pasteRefusedMessage(r).text.split(u'\n');
+    };
+    const auto refused = [&](int channel, Field field, bool changed) {
+        RefusedValue v;
+        v.channel = channel;
+        v.field = field;
+        v.value = value;
+        v.before = QString();
+        v.now = changed ? now : QString();
+        return v;
+    };
+    PasteResult kept;
+    kept.refused = {refused(16, Field::Rf, false)};
+    PasteResult changed;
+    changed.refused = {refused(16, Field::Rf, true), refused(16, Field::Tf, false)};
+    QJsonArray fieldLines;
+    for (int f = 0; f < kFieldCount; ++f) {
+        PasteResult one;
+        one.refused = {refused(16, static_cast<Field>(f), false)};
+        fieldLines.append(lines(one)
+                              .value(1)
+                              .replace(QStringLiteral("16"), QStringLiteral("{channel}"))
+                              .replace(value, QStringLiteral("{value}")));
+    }
+    const QString changedLine = lines(changed).value(1), keptLine = lines(changed).value(2);
+    const QString plainLine = lines(kept).value(1);
+    PasteResult many;
+    for (int i = 0; i < 17; ++i)
+        many.refused.append(refused(16, Field::Rf, false));
+    PasteResult leftOut;
+    leftOut.linesLeftOut = 7;
+    PasteResult nothing;
+    nothing.nothingToPaste = true;
+    const WindowMessage m = pasteRefusedMessage(kept);
+    return {{QStringLiteral("title"), m.title},
+            {QStringLiteral("icon"), message(m).value(QStringLiteral("icon"))},
+            {QStringLiteral("keptHeader"), lines(kept).value(0)},
+            {QStringLiteral("changedHeader"), lines(changed).value(0)},
+            {QStringLiteral("lines"), fieldLines},
+            {QStringLiteral("changedSuffix"),
+             changedLine.mid(plainLine.size()).replace(now, QStringLiteral("{now}"))},
+            {QStringLiteral("keptSuffix"), keptLine.mid(keptLine.indexOf(value) + 1)},
+            {QStringLiteral("more"),
+             lines(many).last().replace(QStringLiteral("1"), QStringLiteral("{n}"))},
+            {QStringLiteral("leftOut"),
+             lines(leftOut).last().replace(QStringLiteral("7"), QStringLiteral("{n}"))},
+            {QStringLiteral("nothing"), message(pasteRefusedMessage(nothing))}};
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -146,7 +203,11 @@ int main(int argc, char** argv) {
                             {QStringLiteral("status"), statusTexts()},
                             {QStringLiteral("titles"), titles},
                             {QStringLiteral("messages"), plainMessages()},
-                            {QStringLiteral("outcomes"), outcomeMessages()}};
+                            {QStringLiteral("outcomes"), outcomeMessages()},
+                            {QStringLiteral("paste"), pasteTemplates()},
+                            {QStringLiteral("filters"),
+                             QJsonObject{{QStringLiteral("channel"), FileDialogs::filter()},
+                                         {QStringLiteral("csv"), FileDialogs::csvFilter()}}}};
     QFile out(QString::fromLocal8Bit(argv[1]));
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         out.write(QJsonDocument(words).toJson(QJsonDocument::Indented)) < 0 || !out.flush()) {
