@@ -16,6 +16,7 @@ const fakeSerial = readFileSync(join(here, "fakeserial.js"), "utf8");
 
 export const pagePath = process.env.ZT41_PAGE;
 export const radioPath = process.env.ZT41_RADIO;
+export const cliPath = process.env.ZT41_CLI;
 export const shots = process.env.ZT41_SHOTS; // a folder for screenshots, when given
 
 let browser;

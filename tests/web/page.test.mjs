@@ -4,10 +4,14 @@
 // scenario also checks that the page asked for nothing but its own file and
 // threw no error.
 import assert from "node:assert/strict";
-import { mkdirSync, writeFileSync } from "node:fs";
+import { execFileSync } from "node:child_process";
+import { mkdirSync, mkdtempSync, readFileSync, writeFileSync } from "node:fs";
+import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { after, test } from "node:test";
-import { cell, connect, launch, menu, openPage, shots, status, takeMessage, typeCell } from "./harness.mjs";
+import { cell, cliPath, connect, launch, menu, openPage, shots, status, takeMessage, typeCell } from "./harness.mjs";
+
+const tmp = mkdtempSync(join(tmpdir(), "zt41-web-test-"));
 
 // Channel 1 at 145.5 MHz as typed, the others empty: "A", then frame 1 with
 // the squelch level 3 in its slot field, then frames 2 to 16 of empty rows.
@@ -85,7 +89,66 @@ const scenarios = [
             assert.notEqual(await status(page), "数据传送完毕...");
         },
     },
+    {
+        name: "a two-row paste: each value judged, a tone outside the set refused with the window's message",
+        async run({ page }) {
+            await cell(page, 1, "rf").click();
+            await paste(page, "145.5\t66.0\n146.0\t88.5\n");
+            await page.locator("dialog.msgbox[open]").waitFor();
+            await shot(page, "paste-message");
+            const m = await takeMessage(page);
+            assert.match(m.text, /信道 1  收哑音：66\.0/);
+            assert.equal(m.title, "错误警告 ");
+            assert.deepEqual(await rowTexts(page, 1), ["1", "145.50000", "", "145.50000", "", "off", "H"]);
+            assert.deepEqual(await rowTexts(page, 2), ["2", "146.00000", "88.5", "146.00000", "", "off", "H"]);
+        },
+    },
+    {
+        name: "undo after a read puts the typed table back",
+        radio: ["--memory", "@memory"],
+        memory: "5," + "430.02500,,430.02500,,off,L,".repeat(16),
+        async run({ page }) {
+            await typeCell(page, 4, "rf", "145.5");
+            await connect(page);
+            await menu(page, "读信道");
+            await page.waitForFunction((s) => document.getElementById("Label2").textContent === s, readStatus, { timeout: 15000 });
+            assert.equal(await cell(page, 4, "rf").textContent(), "430.02500");
+            await cell(page, 1, "no").click();
+            await page.keyboard.press("Control+z");
+            assert.equal(await cell(page, 4, "rf").textContent(), "145.50000");
+            assert.equal(await cell(page, 1, "rf").textContent(), "");
+            assert.equal(await page.inputValue("#Combo1"), "3");
+        },
+    },
+    {
+        name: "a channel file opened and saved gives the bytes the window saves",
+        async run({ page }) {
+            const input = tempFile("in.doc", '" 4 ",145.5,88.5,  145.500 ,Null,on,L,' + "Null,".repeat(90));
+            const [chooser] = await Promise.all([page.waitForEvent("filechooser"), menu(page, "文件", "打开")]);
+            await chooser.setFiles(input);
+            await page.waitForFunction(() => document.querySelector('td[data-row="1"][data-field="rf"]').textContent !== "");
+            const [download] = await Promise.all([page.waitForEvent("download"), menu(page, "文件", "保存")]);
+            const saved = readFileSync(await download.path());
+            const windowSaved = tempFile("window.doc", "");
+            execFileSync(cliPath, ["convert", input, windowSaved]);
+            assert.deepEqual(saved, readFileSync(windowSaved));
+        },
+    },
 ];
+
+const paste = (page, text) =>
+    page.evaluate((t) => {
+        const data = new DataTransfer();
+        data.setData("text/plain", t);
+        document.activeElement.dispatchEvent(new ClipboardEvent("paste", { clipboardData: data, bubbles: true }));
+    }, text);
+const rowTexts = (page, row) => page.locator(`td[data-row="${row}"]`).allTextContents();
+
+function tempFile(name, text) {
+    const path = join(tmp, name);
+    writeFileSync(path, text);
+    return path;
+}
 
 function shot(page, name) {
     if (!shots) return;
@@ -108,10 +171,6 @@ for (const s of scenarios) {
     });
 }
 
-function memoryFile(text) {
-    const path = join(process.env.TMPDIR ?? "/tmp", `zt41-web-memory-${process.pid}.doc`);
-    writeFileSync(path, text);
-    return path;
-}
+const memoryFile = (text) => tempFile("memory.doc", text);
 
 after(async () => (await launch()).close());

@@ -3,7 +3,8 @@
 import { Kernel } from "./kernel";
 import { RadioLink, SessionKernel, Transfer } from "./link";
 import type { App } from "./main";
-import { el, showMessage } from "./ui";
+import { installEdits } from "./edits";
+import { chooseFile, download, el, showMessage } from "./ui";
 import { pageWords, words } from "./words";
 
 export function installCommands(app: App) {
@@ -28,6 +29,28 @@ export function installCommands(app: App) {
         if (!hasSerial) return showMessage({ text: pageWords.noWebSerial, title: words.titles.system, icon: "information" });
         if (!busy()) link.connect(all);
     };
+
+    app.writing = () => link.transfer === Transfer.Write;
+    app.afterStart.push(() => installEdits(app, () => link.transfer === Transfer.Read));
+
+    // 打开: a channel file chosen by the user replaces the table, as one step.
+    const open = async () => {
+        if (busy(words.messages.fileBusy)) return;
+        const file = await chooseFile(".doc,.txt,text/plain");
+        if (!file || busy(words.messages.fileBusy)) return;
+        const read = app.kernel.readChannelFile(file.bytes);
+        if (read.error !== 0) return showMessage(words.messages.fileReadError);
+        app.replaceAll(read.squelch, read.rows);
+        app.select(0, app.currentField);
+    };
+    // 保存: the bytes the window saves for this table, as a download.
+    const save = () => {
+        app.endEdit(true);
+        const bytes = app.kernel.formatChannelFile(app.squelch, app.rows);
+        if (!bytes) return showMessage(words.messages.fileSaveError);
+        download("zt41.doc", bytes);
+    };
+    app.fileItems.push(app.command("打开", A["打开"], open), app.command("保存", A["保存"], save));
 
     app.barItems.push(
         app.command("读信道", A["读信道"], () => link.read()),

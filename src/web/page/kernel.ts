@@ -33,7 +33,55 @@ export interface Finding {
     refuses: boolean;
 }
 
+// The kernel's edit history over the page's table.
+export interface EditHistory {
+    begin(): void;
+    end(kind: number): void; // 0: an edit; 1: a keystroke in the squelch list
+    endSquelchTyping(): void;
+    canUndo(): boolean;
+    canRedo(): boolean;
+    undo(writing: boolean): number;
+    redo(writing: boolean): number;
+    replaceRows(rows: Rows, writing: boolean): number;
+}
+// EditHistory's outcomes.
+export const enum HistoryOutcome {
+    Done = 0,
+    Nothing = 1,
+    Refused = 2,
+    BreaksRule = 3,
+    NotStored = 4,
+}
+export interface RefusedValue {
+    channel: number;
+    field: Field;
+    value: string;
+    before: FieldValue;
+    now: FieldValue;
+}
+export interface PasteResult {
+    rows: Rows;
+    refused: RefusedValue[];
+    linesLeftOut: number;
+    nothingToPaste: boolean;
+}
+export type Cell = [number, number]; // row 0..15, field 0..6
+export const enum RowOperation {
+    Insert = 0,
+    Delete = 1,
+    MoveUp = 2,
+    MoveDown = 3,
+    SortByReceive = 4,
+}
+
 export interface Kernel {
+    EditHistory: new (table: object) => EditHistory;
+    pasteText(rows: Rows, text: string, at: Cell, selection: Cell[]): PasteResult;
+    cellBlockText(rows: Rows, cells: Cell[]): string;
+    clearCells(rows: Rows, cells: Cell[]): Rows;
+    applyRowOperation(rows: Rows, current: number, op: RowOperation): { kind: number; rows: Rows; current: number };
+    readChannelFile(bytes: Uint8Array): { error: number; squelch: string; rows: Rows };
+    formatChannelFile(squelch: string, rows: Rows): Uint8Array | null;
     finishEdit(row: Row, column: number, typed: string): CellRuleOutcome;
     evaluateCellRule(row: Row, column: number): CellRuleOutcome;
     pickerItems(picker: number): string[];

@@ -2,7 +2,7 @@
 // The page's window: the grid over the table, the squelch list, the pickers,
 // the status line and the menus, with the window's words and object names.
 // Every rule is the kernel's; this file only shows and asks.
-import { channelCount, Field, Kernel, loadKernel, Picker, Row, Rows } from "./kernel";
+import { channelCount, EditHistory, Field, Kernel, loadKernel, Picker, Rows } from "./kernel";
 import { freshRows, holdTable, Store } from "./store";
 import { installCommands } from "./commands";
 import { el, showMessage } from "./ui";
@@ -22,12 +22,46 @@ export class App {
     current = 0; // the current row, 0 to 15
     currentField = Field.Rf;
     private cells: HTMLTableCellElement[][] = [];
+    grid!: HTMLTableElement;
     private squelchInput!: HTMLInputElement;
     private status!: HTMLElement;
     private editing: { input: HTMLInputElement; row: number; field: Field; typed: boolean } | null = null;
     readonly menus = new Map<string, HTMLButtonElement>();
+    anchor: [number, number] = [0, Field.Rf]; // the other corner of the selected cells
+    readonly history: EditHistory;
+    writing = () => false; // whether a write runs: the commands set it
 
-    constructor(readonly kernel: Kernel, private store: Store | null) {}
+    constructor(readonly kernel: Kernel, private store: Store | null) {
+        this.history = new kernel.EditHistory({
+            rows: () => this.rows,
+            replaceDataFields: (rows: Rows) => {
+                rows.forEach((r, i) => (this.rows[i] = [this.rows[i][0], ...r.slice(1)]));
+                this.refresh();
+                this.persist();
+                return true;
+            },
+            squelch: () => this.squelch,
+            setSquelch: (level: string) => {
+                this.squelch = level;
+                this.squelchInput.value = level;
+                this.persist();
+            },
+            historyChanged: () => this.onHistory(),
+        });
+    }
+
+    onHistory: () => void = () => {};
+    afterStart: (() => void)[] = [];
+
+    // What `change` does is one step of the edit history.
+    step(change: () => void) {
+        this.history.begin();
+        try {
+            change();
+        } finally {
+            this.history.end(0);
+        }
+    }
 
     async start(root: HTMLElement) {
         const saved = this.store?.load();
@@ -41,6 +75,7 @@ export class App {
         root.append(this.buildMenuBar(), this.buildClient());
         this.refresh();
         this.select(0, Field.Rf);
+        for (const f of this.afterStart) f();
     }
 
     // --- the table -------------------------------------------------------
@@ -55,11 +90,14 @@ export class App {
         this.showCell(row, field);
     }
 
+    // A file or a read replaces the squelch level and the rows' data fields: one step.
     replaceAll(squelch: string, rows: Rows) {
-        this.rows = rows.map((r) => r.slice());
-        this.setSquelch(squelch);
-        this.refresh();
-        this.persist();
+        this.step(() => {
+            rows.forEach((r, i) => (this.rows[i] = [this.rows[i][0], ...r.slice(1)]));
+            this.refresh();
+            this.setSquelch(squelch);
+            this.persist();
+        });
     }
 
     // What a read brought: squelch and rows replaced at once.
@@ -94,6 +132,13 @@ export class App {
         this.squelchChanged();
     }
 
+    private squelchTyped() {
+        this.history.begin();
+        this.squelch = this.squelchInput.value;
+        this.history.end(1);
+        this.squelchChanged();
+    }
+
     private squelchChanged() {
         this.squelch = this.squelchInput.value;
         if (this.kernel.squelchRefused(this.squelch)) {
@@ -104,13 +149,30 @@ export class App {
     }
 
     private pick(picker: Picker, text: string) {
-        for (const f of this.kernel.pickerFields(picker)) this.write(this.current, f, text);
+        this.step(() => {
+            for (const f of this.kernel.pickerFields(picker)) this.write(this.current, f, text);
+        });
         this.persist();
     }
 
     // --- the grid ---------------------------------------------------------
 
-    select(row: number, field: Field) {
+    // The selected cells: the rectangle from the anchor to the current cell.
+    selectedCells(): [number, number][] {
+        const out: [number, number][] = [];
+        const [r0, r1] = [Math.min(this.anchor[0], this.current), Math.max(this.anchor[0], this.current)];
+        const [f0, f1] = [Math.min(this.anchor[1], this.currentField), Math.max(this.anchor[1], this.currentField)];
+        for (let r = r0; r <= r1; ++r) for (let f = f0; f <= f1; ++f) out.push([r, f]);
+        return out;
+    }
+
+    private showSelection() {
+        for (const tr of this.cells) for (const td of tr) td.classList.remove("inselection");
+        for (const [r, f] of this.selectedCells()) this.cells[r][f].classList.add("inselection");
+    }
+
+    select(row: number, field: Field, extend = false) {
+        if (!extend) this.anchor = [row, field];
         this.cells[this.current][this.currentField].classList.remove("selected");
         this.cells[this.current][this.currentField].tabIndex = -1;
         this.current = row;
@@ -119,6 +181,7 @@ export class App {
         cell.classList.add("selected");
         cell.tabIndex = 0;
         for (const tr of this.cells) tr[0].parentElement!.classList.toggle("current", tr === this.cells[row]);
+        this.showSelection();
     }
 
     private startEdit(row: number, field: Field, firstKey?: string) {
@@ -160,11 +223,16 @@ export class App {
             return;
         }
         const outcome = this.kernel.finishEdit(this.rows[e.row], e.field, e.input.value);
-        for (const [f, text] of outcome.writes) this.write(e.row, f, text);
+        this.step(() => {
+            for (const [f, text] of outcome.writes) this.write(e.row, f, text);
+        });
         this.showCell(e.row, e.field);
         this.persist();
         if (outcome.outOfRange) showMessage(words.messages.outOfRange);
     }
+
+    // The edit commands' keys (Ctrl+Z and the like): the commands set it.
+    gridKeys: (e: KeyboardEvent) => boolean = () => false;
 
     private gridKey(e: KeyboardEvent) {
         if (this.editing) return;
@@ -179,11 +247,13 @@ export class App {
             e.preventDefault();
             const r = Math.min(channelCount - 1, Math.max(0, this.current + m[0]));
             const f = Math.min(6, Math.max(0, this.currentField + m[1]));
-            this.select(r, f);
+            this.select(r, f, e.shiftKey);
             this.cells[r][f].focus();
         } else if (e.key === "Enter" || e.key === "F2") {
             e.preventDefault();
             this.startEdit(this.current, this.currentField);
+        } else if (this.gridKeys(e)) {
+            e.preventDefault();
         } else if (e.key.length === 1 && !e.ctrlKey && !e.metaKey && !e.altKey) {
             e.preventDefault();
             this.startEdit(this.current, this.currentField, e.key);
@@ -207,7 +277,7 @@ export class App {
                 td.addEventListener("mousedown", (e) => {
                     if (e.target !== td) return;
                     this.endEdit(true);
-                    this.select(r, f);
+                    this.select(r, f, e.shiftKey);
                 });
                 td.addEventListener("dblclick", () => this.startEdit(r, f));
                 cells.push(td);
@@ -223,6 +293,7 @@ export class App {
             body
         );
         table.addEventListener("keydown", (e) => this.gridKey(e));
+        this.grid = table;
         return table;
     }
 
@@ -236,7 +307,8 @@ export class App {
         });
         const list = el("datalist", { id: "Combo1-items" });
         for (const item of this.kernel.squelchItems()) list.append(el("option", { value: item }));
-        this.squelchInput.addEventListener("input", () => this.squelchChanged());
+        this.squelchInput.addEventListener("input", () => this.squelchTyped());
+        this.squelchInput.addEventListener("blur", () => this.history.endSquelchTyping());
 
         const pickers = el("div", { class: "pickers" });
         for (const [picker, name, field] of pickerNames) {

@@ -13,6 +13,20 @@ export interface Words {
     messages: Record<string, Message>;
     // A transfer's outcome's message, keyed "transfer:kind" by the kernel's numbers.
     outcomes: Record<string, Message>;
+    // The paste message's parts, with {channel}, {value}, {now} and {n} to fill in.
+    paste: {
+        title: string;
+        icon: Message["icon"];
+        keptHeader: string;
+        changedHeader: string;
+        lines: string[];
+        changedSuffix: string;
+        keptSuffix: string;
+        more: string;
+        leftOut: string;
+        nothing: Message;
+    };
+    filters: { channel: string; csv: string };
     status: Record<"ready" | "writing" | "written" | "read", string>;
     titles: Record<"system" | "dataError" | "squelch" | "application", string>;
     window: {
