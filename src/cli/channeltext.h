@@ -9,8 +9,12 @@
 #include <QString>
 
 namespace zt41 {
-struct PortOpenFailure;
+
+namespace kernel {
 struct TransferOutcome;
+} // namespace kernel
+using kernel::TransferOutcome;
+struct PortOpenFailure;
 } // namespace zt41
 
 namespace zt41::cli {

@@ -15,8 +15,12 @@
 
 namespace zt41 {
 
-class LinkSession;
+namespace kernel {
 enum class WriteRules;
+} // namespace kernel
+using kernel::WriteRules;
+
+class LinkSession;
 
 // One radio on one port, from the radio's "C" to the end: read it; or keep
 // what it holds as a backup, write, read it back and compare field by field;
@@ -49,7 +53,7 @@ public:
         // Write: a backup goes back as the radio held it, whatever the editing
         // rules think of its values; a table is held to them.
         bool restoring = false;
-        int readyWaitMs = 3000;            // how long to wait for the radio's "C"
+        int readyWaitMs = 3000; // how long to wait for the radio's "C"
     };
 
     struct Result {

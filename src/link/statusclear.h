@@ -3,7 +3,10 @@
 
 namespace zt41 {
 
+namespace kernel {
 class SessionHost;
+} // namespace kernel
+using kernel::SessionHost;
 
 // Empties the status line on the eleventh 60 ms tick of Timer2 after it starts,
 // whatever the line says by then.

@@ -1,51 +1,43 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "kernel/transfers.h"
+#include "kerneladapters.h"
+
 namespace zt41 {
 
 class RowStore;
 class SerialLink;
-class SessionHost;
-struct TransferOutcome;
-
-// What a write holds its rows to: the rules of the window's editing, or, for
-// a radio's own backup going back into it, only what a frame can carry.
-enum class WriteRules { Editing, FramesOnly };
+using kernel::SessionHost;
+using kernel::WriteRules;
 
 // Copies the squelch level and the 16 rows into the radio: "A" at the
 // command, then one frame per tick of Timer1 (300 ms), frame k from row k.
+// The kernel's write over the serial port and a row store.
 class WriteTransfer {
 public:
-    static constexpr int kStepPerTick = 6;
-    static constexpr int kLastFrameStep = 96;
-    static constexpr int kEndStep = 100;
+    static constexpr int kStepPerTick = kernel::WriteTransfer::kStepPerTick;
+    static constexpr int kLastFrameStep = kernel::WriteTransfer::kLastFrameStep;
+    static constexpr int kEndStep = kernel::WriteTransfer::kEndStep;
 
     WriteTransfer(SerialLink& link, RowStore& rows, SessionHost& host)
         : m_link(link)
         , m_rows(rows)
-        , m_host(host) {}
+        , m_write(m_link, m_rows, host) {}
 
     // The write command. A command while a write runs is ignored: a second
     // "A" in the middle of the frames would garble the radio's memory.
-    void command(WriteRules rules = WriteRules::Editing);
+    void command(WriteRules rules = WriteRules::Editing) { m_write.command(rules); }
     // One tick of Timer1.
-    void tick();
-
-    bool isRunning() const { return m_running; }
+    void tick() { m_write.tick(); }
+    bool isRunning() const { return m_write.isRunning(); }
     // 0, 6, 12, ..., 96 between ticks.
-    int step() const { return m_step; }
+    int step() const { return m_write.step(); }
 
 private:
-    bool refuseRowsThatCannotTravel(WriteRules rules);
-    void finish();
-    void fail(const TransferOutcome& outcome);
-
-    SerialLink& m_link;
-    RowStore& m_rows;
-    SessionHost& m_host;
-    int m_step = 0;
-    bool m_running = false;
-    int m_port = 0; // "A" and all 16 frames go out on this one port
+    KernelLink m_link;
+    KernelRows m_rows;
+    kernel::WriteTransfer m_write;
 };
 
 } // namespace zt41

@@ -15,10 +15,15 @@
 
 namespace zt41 {
 
+namespace kernel {
 enum class LinkStatus;
+struct TransferOutcome;
+} // namespace kernel
+using kernel::LinkStatus;
+using kernel::TransferOutcome;
+
 struct PortCheck;
 struct PortOpenFailure;
-struct TransferOutcome;
 
 // The window's words: every text, title and icon of the messages the window
 // shows for an outcome of the library is chosen here, and nowhere else.

@@ -8,7 +8,7 @@ native=$1 wasm=$2 tests=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mapfile -t inputs < <(find "$tests/fuzz/corpus" -type f | sort)
-inputs+=("$tests/kernel/differential.cases" --made 20000)
+inputs+=("$tests/kernel/differential.cases" --made 6000)
 "$native" "${inputs[@]}" >"$work/native"
 node "$wasm" "${inputs[@]}" >"$work/wasm"
 if ! cmp -s "$work/native" "$work/wasm"; then

@@ -11,6 +11,7 @@
 #include "kernel/pickers.h"
 #include "kernel/squelch.h"
 #include "kernel/text.h"
+#include "kernel/transfers.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -80,6 +81,8 @@ ChannelRecord rowFrom(const std::string& text) {
     return row;
 }
 
+void probeTransfers(const std::string& input);
+
 void probe(const std::string& input) {
     std::printf("input %s\n", shown(input).c_str());
     const double v = numericValue(input);
@@ -124,6 +127,84 @@ void probe(const std::string& input) {
     for (const FieldDifference& d : compareInFrameForm(input, a, "3", b))
         std::printf(" differs %d %d %s %s\n", d.channel, static_cast<int>(d.field),
                     shown(d.expected).c_str(), shown(d.actual).c_str());
+    probeTransfers(input);
+}
+
+// A session host that prints what it hears, and rows held by value.
+struct PrintingHost : SessionHost {
+    void startTimer(SessionTimer t) override { std::printf(" start%d", static_cast<int>(t)); }
+    void stopTimer(SessionTimer t) override { std::printf(" stop%d", static_cast<int>(t)); }
+    void setStatus(LinkStatus s) override { std::printf(" status%d", static_cast<int>(s)); }
+    void radioAnswered() override { std::printf(" answered"); }
+    void setTransfer(Transfer t) override { std::printf(" transfer%d", static_cast<int>(t)); }
+    void frameDone(Transfer t, int frame) override {
+        std::printf(" done%d/%d", static_cast<int>(t), frame);
+    }
+    void report(const TransferOutcome& o) override {
+        std::printf(" outcome%d/%d/%d/%d", static_cast<int>(o.transfer), static_cast<int>(o.kind),
+                    o.frame, static_cast<int>(o.problem));
+    }
+};
+
+struct HeldRows : RowStore {
+    std::string squelchHeld;
+    ChannelRows held{};
+    std::string squelchText() const override { return squelchHeld; }
+    ChannelRecord row(int index) const override { return held[index]; }
+    bool store(const ChannelRows& rows, const std::string& squelchText) override {
+        held = rows;
+        squelchHeld = squelchText;
+        return true;
+    }
+    void setCurrentRow(int index) override { std::printf(" row%d", index); }
+    void numberFirstRow() override { held[0][Field::No] = "1"; }
+};
+
+struct NoClock : FrameDeadline {
+    void start() override {}
+    void stop() override {}
+};
+
+// A write of rows made from the input under both rules, then a read of what
+// it sent, and a read of the input itself as the radio's answer.
+void probeTransfers(const std::string& input) {
+    std::string sent;
+    for (WriteRules rules : {WriteRules::Editing, WriteRules::FramesOnly}) {
+        PrintingHost host;
+        HeldRows rows;
+        for (int k = 0; k < kChannelCount; ++k)
+            rows.held[k][Field::No] = std::to_string(k + 1);
+        rows.held[4] = rowFrom(input);
+        rows.held[4][Field::No] = "5";
+        rows.squelchHeld = input;
+        BufferedLink link;
+        link.setOpen(true, 3);
+        WriteTransfer write(link, rows, host);
+        std::printf(" write%d", static_cast<int>(rules));
+        write.command(rules);
+        for (int tick = 0; tick < 18; ++tick)
+            write.tick();
+        sent = link.takeOutgoing();
+        std::printf("\n sent %s\n", shown(sent).c_str());
+    }
+    for (const std::string& answer : {sent.empty() ? sent : sent.substr(1), input}) {
+        PrintingHost host;
+        HeldRows rows;
+        BufferedLink link;
+        NoClock clock;
+        link.setOpen(true);
+        ReadTransfer read(link, rows, host, clock);
+        std::printf(" read");
+        read.command();
+        read.tick();
+        link.received(answer);
+        read.collect();
+        read.expire();
+        std::printf("\n squelch %s rows", shown(rows.squelchHeld).c_str());
+        for (const ChannelRecord& row : rows.held)
+            std::printf(" %s", shown(row).c_str());
+        std::printf("\n");
+    }
 }
 
 // A fixed stream of texts near the kernel's edges: digits, points, signs,

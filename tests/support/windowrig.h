@@ -50,7 +50,7 @@ struct WindowRig {
     QAction* action(const QString& name) const { return actionOf(*window, name); }
     QString status() const { return statusOf(*window); }
     bool waitReady(int ms = 10000) const {
-        return QTest::qWaitFor([this] { return status() == statusText(zt41::LinkStatus::Ready); },
+        return QTest::qWaitFor([this] { return status() == zt41::statusText(zt41::LinkStatus::Ready); },
                                ms);
     }
 };
