@@ -10,6 +10,7 @@
 #include "link/sessionhost.h"
 #include "shell/channelgridmodel.h"
 #include "shell/filedialogs.h"
+#include "shell/helpwindows.h"
 #include "shell/mainwindow.h"
 #include "shell/windowwords.h"
 
@@ -173,6 +174,25 @@ QJsonObject pasteTemplates() {
             {QStringLiteral("nothing"), message(pasteRefusedMessage(nothing))}};
 }
 
+// 操作说明 and 关于本软件: the windows' titles and texts, the About window's
+// labels in their order on the window.
+QJsonObject helpTexts() {
+    HelpWindows help;
+    QWidget* instructions = help.showInstructions();
+    QWidget* about = help.showAbout();
+    QJsonArray aboutLabels;
+    for (QLabel* l : about->findChildren<QLabel*>())
+        if (!l->text().isEmpty() && l->pixmap().isNull())
+            aboutLabels.append(l->text());
+    QJsonObject out{{QStringLiteral("instructionsTitle"), instructions->windowTitle()},
+                    {QStringLiteral("instructions"), instructionsText()},
+                    {QStringLiteral("aboutTitle"), about->windowTitle()},
+                    {QStringLiteral("about"), aboutLabels}};
+    instructions->close();
+    about->close();
+    return out;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -205,6 +225,7 @@ int main(int argc, char** argv) {
                             {QStringLiteral("messages"), plainMessages()},
                             {QStringLiteral("outcomes"), outcomeMessages()},
                             {QStringLiteral("paste"), pasteTemplates()},
+                            {QStringLiteral("help"), helpTexts()},
                             {QStringLiteral("filters"),
                              QJsonObject{{QStringLiteral("channel"), FileDialogs::filter()},
                                          {QStringLiteral("csv"), FileDialogs::csvFilter()}}}};

@@ -31,7 +31,7 @@ export class App {
     readonly history: EditHistory;
     writing = () => false; // whether a write runs: the commands set it
 
-    constructor(readonly kernel: Kernel, private store: Store | null) {
+    constructor(readonly kernel: Kernel, readonly store: Store) {
         this.history = new kernel.EditHistory({
             rows: () => this.rows,
             replaceDataFields: (rows: Rows) => {
@@ -64,7 +64,7 @@ export class App {
     }
 
     async start(root: HTMLElement) {
-        const saved = this.store?.load();
+        const saved = this.store.load();
         if (saved) {
             this.rows = saved.rows;
             this.squelch = saved.squelch;
@@ -81,7 +81,7 @@ export class App {
     // --- the table -------------------------------------------------------
 
     persist() {
-        if (this.store && !this.store.save({ squelch: this.squelch, rows: this.rows }))
+        if (!this.store.save({ squelch: this.squelch, rows: this.rows }))
             showMessage(words.messages.storeFailed);
     }
 
@@ -394,20 +394,14 @@ export let app: App;
 
 async function boot() {
     const root = document.getElementById("启动窗体")!;
-    const kernel = await loadKernel();
-    if (!(await holdTable())) {
+    const [kernel, held] = await Promise.all([loadKernel(), holdTable()]);
+    if (!held) {
         document.title = words.window.title;
         root.append(el("p", { class: "refused" }, words.messages.databaseInUse.text));
         await showMessage(words.messages.databaseInUse);
         return;
     }
-    let store: Store | null = null;
-    try {
-        store = await Store.open();
-    } catch {
-        store = null;
-    }
-    app = new App(kernel, store);
+    app = new App(kernel, new Store());
     installCommands(app);
     await app.start(root);
     root.dataset.ready = "true";

@@ -28,14 +28,18 @@ export function freshRows(): Rows {
 }
 
 export class Store {
-    private constructor(private db: IDBDatabase) {}
+    private opened: Promise<IDBDatabase> | null = null;
 
-    static async open(): Promise<Store> {
-        const open = indexedDB.open(dbName, 1);
-        open.onupgradeneeded = () => {
-            open.result.createObjectStore(backupStore, { keyPath: "id", autoIncrement: true });
-        };
-        return new Store(await request(open));
+    // The backups' database, opened when first needed.
+    private db(): Promise<IDBDatabase> {
+        if (!this.opened) {
+            const open = indexedDB.open(dbName, 1);
+            open.onupgradeneeded = () => {
+                open.result.createObjectStore(backupStore, { keyPath: "id", autoIncrement: true });
+            };
+            this.opened = request(open);
+        }
+        return this.opened;
     }
 
     load(): Saved | undefined {
@@ -61,12 +65,12 @@ export class Store {
 
     // Backups are added, never replaced.
     async addBackup(backup: { time: number; squelch: string; rows: Rows; bytes: string }): Promise<number> {
-        const tx = this.db.transaction(backupStore, "readwrite");
+        const tx = (await this.db()).transaction(backupStore, "readwrite");
         return (await request(tx.objectStore(backupStore).add(backup))) as number;
     }
 
     async backups(): Promise<{ id: number; time: number; squelch: string; rows: Rows; bytes: string }[]> {
-        const tx = this.db.transaction(backupStore, "readonly");
+        const tx = (await this.db()).transaction(backupStore, "readonly");
         return request(tx.objectStore(backupStore).getAll());
     }
 }
