@@ -185,7 +185,7 @@ QJsonObject helpTexts() {
         if (!l->text().isEmpty() && l->pixmap().isNull())
             aboutLabels.append(l->text());
     QJsonObject out{{QStringLiteral("instructionsTitle"), instructions->windowTitle()},
-                    {QStringLiteral("instructions"), instructionsText()},
+                    {QStringLiteral("instructions"), QJsonArray::fromStringList(instructionsLines())},
                     {QStringLiteral("aboutTitle"), about->windowTitle()},
                     {QStringLiteral("about"), aboutLabels}};
     instructions->close();

@@ -61,8 +61,31 @@ export function installCommands(app: App) {
             app.command("断开对讲机", pageWords.disconnect, () => busy() || link.disconnect()),
         ])
     );
-    app.helpItems.push(app.command("连接线帮助", pageWords.cableHelp, () => showCableHelp()));
+    const H = words.help;
+    app.helpItems.push(
+        app.command("操作", A["操作"], () => showPanel("操作说明", H.instructionsTitle, H.instructions.join("\n"))),
+        app.command("关于", A["关于"], () => showPanel("关于本软件", H.aboutTitle, H.about.join("\n"))),
+        app.command("连接线帮助", pageWords.cableHelp, () => showCableHelp())
+    );
     (window as unknown as { zt41: unknown }).zt41 = { app, link };
+}
+
+// A window of text with its title, closed with 确定.
+function showPanel(name: string, title: string, text: string) {
+    const ok = el("button", { "data-name": "确定" }, pageWords.ok);
+    const box = el(
+        "dialog",
+        { class: "msgbox panel", "data-name": name },
+        el("div", { class: "msgtitle" }, title),
+        el("pre", { class: "helptext" }, text),
+        el("div", { class: "msgbuttons" }, ok)
+    );
+    ok.addEventListener("click", () => {
+        box.close();
+        box.remove();
+    });
+    document.body.append(box);
+    box.showModal();
 }
 
 function showCableHelp() {

@@ -27,6 +27,7 @@ export interface Words {
         nothing: Message;
     };
     filters: { channel: string; csv: string };
+    help: { instructionsTitle: string; instructions: string[]; aboutTitle: string; about: string[] };
     status: Record<"ready" | "writing" | "written" | "read", string>;
     titles: Record<"system" | "dataError" | "squelch" | "application", string>;
     window: {
