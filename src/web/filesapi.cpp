@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The channel file for the page: the bytes a user chose, read as the window
-// reads a file; the bytes the window would save, for a download.
+// The files for the page: a channel file or a CHIRP CSV the user chose, read
+// as the window reads it; the bytes the window would save, for a download.
 #include "kernel/channelfile.h"
+#include "kernel/chirpcsv.h"
 
 #include "jsvalues.h"
 
@@ -33,9 +34,47 @@ val formatChannelFileJs(const std::string& squelch, const val& rows) {
     return bytes ? toBytes(*bytes) : val::null();
 }
 
+val fromWarnings(const std::vector<ChirpWarning>& warnings) {
+    val out = val::array();
+    for (std::size_t i = 0; i < warnings.size(); ++i) {
+        const ChirpWarning& w = warnings[i];
+        val v = val::object();
+        v.set("line", w.line);
+        v.set("channel", w.channel);
+        v.set("column", w.column);
+        v.set("kind", static_cast<int>(w.kind));
+        v.set("text", w.text);
+        out.set(i, v);
+    }
+    return out;
+}
+
+// {refusal, rows, warnings}: refusal 0 when the rows may replace the table's.
+val importChirpCsvJs(const val& bytes) {
+    const ChirpImport import = importChirpCsv(fromBytes(bytes));
+    val out = val::object();
+    out.set("refusal", static_cast<int>(import.refusal));
+    out.set("rows", fromRows(import.rows));
+    out.set("warnings", fromWarnings(import.warnings));
+    return out;
+}
+
+// {bytes, leftOut}: the CSV's bytes and the channels it leaves out.
+val exportChirpCsvJs(const val& rows) {
+    const ChirpExport e = exportChirpCsv(toRows(rows));
+    val out = val::object();
+    out.set("bytes", toBytes(e.text));
+    out.set("leftOut", fromWarnings(e.leftOut));
+    return out;
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(zt41_files) {
+    emscripten::function("importChirpCsv", &importChirpCsvJs);
+    emscripten::function("exportChirpCsv", &exportChirpCsvJs);
+    emscripten::function(
+        "isChirpCsvFileName", +[](const std::string& name) { return isChirpCsvFileName(name); });
     emscripten::function("readChannelFile", &readChannelFileJs);
     emscripten::function("formatChannelFile", &formatChannelFileJs);
 }

@@ -5,6 +5,7 @@
 // temporary folder and its menus, labels and controls are read by their
 // object names; the messages and status texts come from the window's words.
 #include "channels/channeltable.h"
+#include "files/chirpcsv.h"
 #include "link/portmap.h"
 #include "link/qserialportlink.h"
 #include "link/sessionhost.h"
@@ -174,6 +175,71 @@ QJsonObject pasteTemplates() {
             {QStringLiteral("nothing"), message(pasteRefusedMessage(nothing))}};
 }
 
+// CSV import and export messages, in parts as for the paste message: each
+// refusal's message; the line naming a warning for each kind, at a line with
+// a channel ("row"), at a line left out ("left") and of the file ("file"),
+// with {line}, {channel}, {column} and {text} to fill in; and the labels the
+// window gives the CSV's columns. Kinds and refusals by the kernel's numbers.
+QJsonObject csvTemplates() {
+    const QString text = QStringLiteral("\u0001"), column = QStringLiteral("\u0003");
+    const auto fill = [&](QString s) {
+        return s.replace(QStringLiteral("90001"), QStringLiteral("{line}"))
+            .replace(QStringLiteral("90002"), QStringLiteral("{channel}"))
+            .replace(column, QStringLiteral("{column}"))
+            .replace(text, QStringLiteral("{text}"));
+    };
+    const auto warningLine = [&](ChirpWarningKind kind, int line, int channel, const QString& col) {
+        ChirpImport import;
+        import.warnings = {ChirpWarning { line, channel, col, kind, text }};
+        return csvImportMessage(import).text.section(u'\n', 1);
+    };
+    QJsonArray refusals;
+    for (int r = 0; r <= static_cast<int>(ChirpRefusal::CannotWrite); ++r) {
+        ChirpImport import;
+        import.refusal = static_cast<ChirpRefusal>(r);
+        refusals.append(r == 0 ? QString() : csvImportMessage(import).text);
+    }
+    QJsonArray lines;
+    for (int k = 0; k <= static_cast<int>(ChirpWarningKind::NoReceiveFrequency); ++k) {
+        const auto kind = static_cast<ChirpWarningKind>(k);
+        lines.append(
+            QJsonObject{{QStringLiteral("row"), fill(warningLine(kind, 90001, 90002, column))},
+                        {QStringLiteral("left"), fill(warningLine(kind, 90001, 0, column))},
+                        {QStringLiteral("file"), fill(warningLine(kind, 0, 90002, column))}});
+    }
+    // A column's label: what stands where the raw name stood.
+    const QString bare = warningLine(ChirpWarningKind::NotANumber, 0, 90002, column);
+    const QString before = bare.section(column, 0, 0), after = bare.section(column, 1);
+    QJsonObject labels;
+    const QByteArray header = encodeChirpCsv(ChannelRows{}).split('\n').value(0).trimmed();
+    for (const QByteArray& name : header.split(',')) {
+        const QString labelled =
+            warningLine(ChirpWarningKind::NotANumber, 0, 90002, QString::fromUtf8(name));
+        labels.insert(QString::fromUtf8(name),
+                      labelled.mid(before.size(), labelled.size() - before.size() - after.size()));
+    }
+    ChirpImport many;
+    for (int i = 0; i < 7; ++i)
+        many.warnings.append(ChirpWarning{});
+    const WindowMessage imported = csvImportMessage(many);
+    ChirpImport refused;
+    refused.refusal = ChirpRefusal::NoHeader;
+    const WindowMessage refusedMessage = csvImportMessage(refused);
+    const WindowMessage exported = csvExportMessage(ChirpRefusal::None, {ChirpWarning{}});
+    return {
+        {QStringLiteral("refusals"), refusals},
+        {QStringLiteral("refusedTitle"), refusedMessage.title},
+        {QStringLiteral("refusedIcon"), message(refusedMessage).value(QStringLiteral("icon"))},
+        {QStringLiteral("importedHeader"),
+         imported.text.section(u'\n', 0, 0).replace(QStringLiteral("7"), QStringLiteral("{n}"))},
+        {QStringLiteral("importedTitle"), imported.title},
+        {QStringLiteral("importedIcon"), message(imported).value(QStringLiteral("icon"))},
+        {QStringLiteral("exportedHeader"),
+         exported.text.section(u'\n', 0, 0).replace(QStringLiteral("1"), QStringLiteral("{n}"))},
+        {QStringLiteral("lines"), lines},
+        {QStringLiteral("columns"), labels}};
+}
+
 // 操作说明 and 关于本软件: the windows' titles and texts, the About window's
 // labels in their order on the window.
 QJsonObject helpTexts() {
@@ -184,10 +250,11 @@ QJsonObject helpTexts() {
     for (QLabel* l : about->findChildren<QLabel*>())
         if (!l->text().isEmpty() && l->pixmap().isNull())
             aboutLabels.append(l->text());
-    QJsonObject out{{QStringLiteral("instructionsTitle"), instructions->windowTitle()},
-                    {QStringLiteral("instructions"), QJsonArray::fromStringList(instructionsLines())},
-                    {QStringLiteral("aboutTitle"), about->windowTitle()},
-                    {QStringLiteral("about"), aboutLabels}};
+    QJsonObject out{
+        {QStringLiteral("instructionsTitle"), instructions->windowTitle()},
+        {QStringLiteral("instructions"), QJsonArray::fromStringList(instructionsLines())},
+        {QStringLiteral("aboutTitle"), about->windowTitle()},
+        {QStringLiteral("about"), aboutLabels}};
     instructions->close();
     about->close();
     return out;
@@ -226,6 +293,7 @@ int main(int argc, char** argv) {
                             {QStringLiteral("outcomes"), outcomeMessages()},
                             {QStringLiteral("paste"), pasteTemplates()},
                             {QStringLiteral("help"), helpTexts()},
+                            {QStringLiteral("csv"), csvTemplates()},
                             {QStringLiteral("filters"),
                              QJsonObject{{QStringLiteral("channel"), FileDialogs::filter()},
                                          {QStringLiteral("csv"), FileDialogs::csvFilter()}}}};

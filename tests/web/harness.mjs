@@ -27,9 +27,10 @@ export async function launch() {
 
 // A page on a radio started with `radioArgs`; `outside` collects every request
 // to anything but the page's own file.
-export async function openPage(radioArgs = [], context = null) {
+// Without `serial`, the page sees a browser with no Web Serial at all.
+export async function openPage(radioArgs = [], { serial = true } = {}) {
     const radio = await startRadio(radioPath, radioArgs);
-    context ??= await (await launch()).newContext({ bypassCSP: true, acceptDownloads: true, viewport: { width: 820, height: 640 } });
+    const context = await (await launch()).newContext({ bypassCSP: true, acceptDownloads: true, viewport: { width: 820, height: 640 } });
     const outside = [];
     await context.route("**/*", (route) => {
         const url = route.request().url();
@@ -37,7 +38,9 @@ export async function openPage(radioArgs = [], context = null) {
         outside.push(url);
         return route.abort();
     });
-    await context.addInitScript(`window.__zt41Bridge = ${JSON.stringify(radio.url)};\n${fakeSerial}`);
+    await context.addInitScript(
+        serial ? `window.__zt41Bridge = ${JSON.stringify(radio.url)};\n${fakeSerial}` : "delete Navigator.prototype.serial;"
+    );
     const page = await context.newPage();
     const errors = [];
     page.on("pageerror", (e) => errors.push(e.message));

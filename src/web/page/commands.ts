@@ -4,7 +4,9 @@ import { Kernel } from "./kernel";
 import { RadioLink, SessionKernel, Transfer } from "./link";
 import type { App } from "./main";
 import { installEdits } from "./edits";
-import { chooseFile, download, el, showMessage } from "./ui";
+import { installCard } from "./card";
+import { installFiles } from "./files";
+import { el, showMessage } from "./ui";
 import { pageWords, words } from "./words";
 
 export function installCommands(app: App) {
@@ -33,24 +35,8 @@ export function installCommands(app: App) {
     app.writing = () => link.transfer === Transfer.Write;
     app.afterStart.push(() => installEdits(app, () => link.transfer === Transfer.Read));
 
-    // 打开: a channel file chosen by the user replaces the table, as one step.
-    const open = async () => {
-        if (busy(words.messages.fileBusy)) return;
-        const file = await chooseFile(".doc,.txt,text/plain");
-        if (!file || busy(words.messages.fileBusy)) return;
-        const read = app.kernel.readChannelFile(file.bytes);
-        if (read.error !== 0) return showMessage(words.messages.fileReadError);
-        app.replaceAll(read.squelch, read.rows);
-        app.select(0, app.currentField);
-    };
-    // 保存: the bytes the window saves for this table, as a download.
-    const save = () => {
-        app.endEdit(true);
-        const bytes = app.kernel.formatChannelFile(app.squelch, app.rows);
-        if (!bytes) return showMessage(words.messages.fileSaveError);
-        download("zt41.doc", bytes);
-    };
-    app.fileItems.push(app.command("打开", A["打开"], open), app.command("保存", A["保存"], save));
+    installFiles(app, () => busy(words.messages.fileBusy));
+    installCard(app);
 
     app.barItems.push(
         app.command("读信道", A["读信道"], () => link.read()),

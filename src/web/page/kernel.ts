@@ -74,6 +74,16 @@ export const enum RowOperation {
     SortByReceive = 4,
 }
 
+import type { CardContent } from "./card";
+
+export interface ChirpWarning {
+    line: number;
+    channel: number;
+    column: string;
+    kind: number;
+    text: string;
+}
+
 export interface Kernel {
     EditHistory: new (table: object) => EditHistory;
     pasteText(rows: Rows, text: string, at: Cell, selection: Cell[]): PasteResult;
@@ -82,6 +92,10 @@ export interface Kernel {
     applyRowOperation(rows: Rows, current: number, op: RowOperation): { kind: number; rows: Rows; current: number };
     readChannelFile(bytes: Uint8Array): { error: number; squelch: string; rows: Rows };
     formatChannelFile(squelch: string, rows: Rows): Uint8Array | null;
+    importChirpCsv(bytes: Uint8Array): { refusal: number; rows: Rows; warnings: ChirpWarning[] };
+    exportChirpCsv(rows: Rows): { bytes: Uint8Array; leftOut: ChirpWarning[] };
+    isChirpCsvFileName(name: string): boolean;
+    card(squelch: string, rows: Rows, isoDate: string): CardContent;
     finishEdit(row: Row, column: number, typed: string): CellRuleOutcome;
     evaluateCellRule(row: Row, column: number): CellRuleOutcome;
     pickerItems(picker: number): string[];

@@ -90,6 +90,11 @@ export class App {
         this.showCell(row, field);
     }
 
+    // A CSV replaces the rows' data fields, the squelch level stays: one step.
+    replaceRows(rows: Rows) {
+        this.replaceAll(this.squelch, rows);
+    }
+
     // A file or a read replaces the squelch level and the rows' data fields: one step.
     replaceAll(squelch: string, rows: Rows) {
         this.step(() => {

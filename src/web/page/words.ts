@@ -27,6 +27,17 @@ export interface Words {
         nothing: Message;
     };
     filters: { channel: string; csv: string };
+    csv: {
+        refusals: string[];
+        refusedTitle: string;
+        refusedIcon: Message["icon"];
+        importedHeader: string;
+        importedTitle: string;
+        importedIcon: Message["icon"];
+        exportedHeader: string;
+        lines: { row: string; left: string; file: string }[];
+        columns: Record<string, string>;
+    };
     help: { instructionsTitle: string; instructions: string[]; aboutTitle: string; about: string[] };
     status: Record<"ready" | "writing" | "written" | "read", string>;
     titles: Record<"system" | "dataError" | "squelch" | "application", string>;
@@ -52,7 +63,7 @@ export const pageWords = {
         "编辑、文件、打印和频段检查仍可使用。",
     ok: "确定",
     cableHelp: "连接线帮助",
-    exportCsv: "导出 CSV 文件",
+    saveCsv: "保存为 CHIRP CSV",
     backupDownload: "下载",
     backupRestore: "恢复",
     connecting: "正在连接……",
