@@ -225,7 +225,10 @@ export class RadioLink {
             row: (i: number): Row => this.app.rows[i],
             store: (rows: Rows, squelch: string) => this.app.storeRead(rows, squelch),
             setCurrentRow: (i: number) => i >= 0 && this.app.select(i, this.app.currentField),
-            numberFirstRow: () => this.app.write(0, 0, "1"),
+            numberFirstRow: () => {
+                this.app.write(0, 0, "1");
+                this.app.persist();
+            },
             startDeadline: (ms: number) => {
                 window.clearTimeout(this.deadline);
                 this.deadline = window.setTimeout(() => this.call(() => this.session.readExpire()), ms);
