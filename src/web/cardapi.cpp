@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The channel card for the page: its words and layout as the window draws
-// it, for the 16 channels as the radio would hold them after a write.
+// The channel card and the licence-free services for the page: the card's
+// words and layout as the window draws it, for the 16 channels as the radio
+// would hold them after a write; a service's check of the table.
 #include "kernel/card.h"
 #include "kernel/services.h"
 
@@ -50,8 +51,29 @@ val cardJs(const std::string& squelch, const val& table, const std::string& isoD
     return out;
 }
 
+// The findings of the table against service number `index` of services().
+val checkServiceJs(int index, const val& table) {
+    const std::vector<ServiceFinding> findings = checkChannels(services().at(index), toRows(table));
+    val out = val::array();
+    for (std::size_t i = 0; i < findings.size(); ++i) {
+        const ServiceFinding& f = findings[i];
+        val v = val::object();
+        v.set("channel", f.channel);
+        v.set("field", static_cast<int>(f.field));
+        v.set("kind", static_cast<int>(f.kind));
+        v.set("value", f.value);
+        v.set("nearest", f.nearest);
+        v.set("nearestValue", f.nearestValue);
+        v.set("watts", f.watts);
+        v.set("limitWatts", f.limitWatts);
+        out.set(i, v);
+    }
+    return out;
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(zt41_card) {
     emscripten::function("card", &cardJs);
+    emscripten::function("checkService", &checkServiceJs);
 }

@@ -9,10 +9,13 @@
 #include "link/portmap.h"
 #include "link/qserialportlink.h"
 #include "link/sessionhost.h"
+#include "services/service.h"
+#include "services/servicecheck.h"
 #include "shell/channelgridmodel.h"
 #include "shell/filedialogs.h"
 #include "shell/helpwindows.h"
 #include "shell/mainwindow.h"
+#include "shell/servicewindow.h"
 #include "shell/windowwords.h"
 
 #include <QAction>
@@ -25,8 +28,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 using namespace zt41;
 
@@ -240,6 +245,73 @@ QJsonObject csvTemplates() {
         {QStringLiteral("columns"), labels}};
 }
 
+// 频段检查: the window's title, headers and button, and for each service (by
+// the kernel's order) its description, its verdicts and the words of each
+// finding, with {n}, {watts} and {limit} to fill in. A channel off every plan
+// makes the window say its verdict on findings.
+QJsonObject serviceTexts(ChannelTable& table) {
+    ServiceWindow window(table, nullptr);
+    const auto text = [&](const char* name) {
+        return window.findChild<QLabel*>(QString::fromUtf8(name))->text();
+    };
+    QJsonArray list;
+    for (const Service& s : services()) {
+        window.choose(s.id);
+        const QString about = text("频段说明"), ok = text("检查结论");
+        ServiceFinding f;
+        f.kind = FindingKind::HighPower;
+        f.watts = 90001;
+        f.limitWatts = 90002;
+        const auto high = [&](const QString& power) {
+            f.value = power;
+            return findingText(s, f)
+                .replace(QStringLiteral("90001"), QStringLiteral("{watts}"))
+                .replace(QStringLiteral("90002"), QStringLiteral("{limit}"));
+        };
+        ServiceFinding offPlan, notSimplex;
+        offPlan.kind = FindingKind::OffPlan;
+        notSimplex.kind = FindingKind::NotSimplex;
+        list.append(QJsonObject{{QStringLiteral("id"), s.id},
+                                {QStringLiteral("name"), s.name.zh},
+                                {QStringLiteral("about"), about},
+                                {QStringLiteral("ok"), ok},
+                                {QStringLiteral("offPlan"), findingText(s, offPlan)},
+                                {QStringLiteral("notSimplex"), findingText(s, notSimplex)},
+                                {QStringLiteral("highH"), high(QStringLiteral("H"))},
+                                {QStringLiteral("highL"), high(QStringLiteral("L"))}});
+    }
+    table.setCurrentRow(0);
+    table.writeField(Field::Rf, QStringLiteral("131.00000"));
+    window.choose(services().front().id);
+    QString bad = text("检查结论");
+    auto* findings = window.findChild<QTreeWidget*>(QStringLiteral("检查结果"));
+    QJsonArray headers;
+    for (int c = 0; c < findings->columnCount(); ++c)
+        headers.append(findings->headerItem()->text(c));
+    const QList<ServiceFinding> found = checkChannels(services().front(), table.rows());
+    QString nearest = findings->topLevelItem(0)->text(3);
+    nearest.replace(found.front().nearestValue, QStringLiteral("{value}"))
+        .replace(QString::number(found.front().nearest), QStringLiteral("{n}"));
+    table.writeField(Field::Rf, QString());
+    const auto field = [](Field f) {
+        ServiceFinding finding;
+        finding.field = f;
+        return findingFieldText(finding);
+    };
+    return {{QStringLiteral("title"), window.windowTitle()},
+            {QStringLiteral("headers"), headers},
+            {QStringLiteral("fill"),
+             window.findChild<QPushButton*>(QStringLiteral("按此频段填入信道"))->text()},
+            {QStringLiteral("bad"),
+             bad.replace(QStringLiteral(" %1 ").arg(found.size()), QStringLiteral(" {n} "))
+                 .replace(services().front().name.zh, QStringLiteral("{name}"))},
+            {QStringLiteral("nearest"), nearest},
+            {QStringLiteral("fields"), QJsonObject{{QStringLiteral("rf"), field(Field::Rf)},
+                                                   {QStringLiteral("tf"), field(Field::Tf)},
+                                                   {QStringLiteral("pw"), field(Field::Pw)}}},
+            {QStringLiteral("services"), list}};
+}
+
 // 操作说明 and 关于本软件: the windows' titles and texts, the About window's
 // labels in their order on the window.
 QJsonObject helpTexts() {
@@ -294,6 +366,7 @@ int main(int argc, char** argv) {
                             {QStringLiteral("paste"), pasteTemplates()},
                             {QStringLiteral("help"), helpTexts()},
                             {QStringLiteral("csv"), csvTemplates()},
+                            {QStringLiteral("services"), serviceTexts(table)},
                             {QStringLiteral("filters"),
                              QJsonObject{{QStringLiteral("channel"), FileDialogs::filter()},
                                          {QStringLiteral("csv"), FileDialogs::csvFilter()}}}};

@@ -177,6 +177,20 @@ const scenarios = [
             if (shots) execFileSync("pdftoppm", ["-png", "-r", "60", "-singlefile", pdf, join(shots, "card")]);
         },
     },
+    {
+        name: "频段检查 names each channel a service does not allow, in the window's words",
+        async run({ page }) {
+            await typeCell(page, 1, "rf", "446.00625");
+            await typeCell(page, 2, "rf", "446.01");
+            await menu(page, "工具", "频段检查");
+            const box = page.locator('dialog[data-name="频段检查"]');
+            const rows = await box.locator("tbody tr").allTextContents();
+            assert.ok(rows.some((r) => /^2接收频率446\.01000.*不在PMR446（欧洲）的信道上$/.test(r)), rows.join("\n"));
+            assert.ok(rows.some((r) => /^1功率H.*高功率为 \d+(\.\d+)? W：PMR446（欧洲）在此信道最多允许 0\.5 W/.test(r)), rows.join("\n"));
+            assert.match(await box.locator('[data-name="检查结论"]').textContent(), /^发现 \d+ 处不符合PMR446（欧洲）。$/);
+            await shot(page, "services");
+        },
+    },
 ];
 
 const paste = (page, text) =>

@@ -6,6 +6,7 @@ import type { App } from "./main";
 import { installEdits } from "./edits";
 import { installCard } from "./card";
 import { installFiles } from "./files";
+import { installServices } from "./services";
 import { el, showMessage } from "./ui";
 import { pageWords, words } from "./words";
 
@@ -37,6 +38,7 @@ export function installCommands(app: App) {
 
     installFiles(app, () => busy(words.messages.fileBusy));
     installCard(app);
+    installServices(app);
 
     app.barItems.push(
         app.command("读信道", A["读信道"], () => link.read()),

@@ -75,6 +75,7 @@ export const enum RowOperation {
 }
 
 import type { CardContent } from "./card";
+import type { ServiceFinding } from "./services";
 
 export interface ChirpWarning {
     line: number;
@@ -96,6 +97,7 @@ export interface Kernel {
     exportChirpCsv(rows: Rows): { bytes: Uint8Array; leftOut: ChirpWarning[] };
     isChirpCsvFileName(name: string): boolean;
     card(squelch: string, rows: Rows, isoDate: string): CardContent;
+    checkService(index: number, rows: Rows): ServiceFinding[];
     finishEdit(row: Row, column: number, typed: string): CellRuleOutcome;
     evaluateCellRule(row: Row, column: number): CellRuleOutcome;
     pickerItems(picker: number): string[];

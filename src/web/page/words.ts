@@ -38,6 +38,15 @@ export interface Words {
         lines: { row: string; left: string; file: string }[];
         columns: Record<string, string>;
     };
+    services: {
+        title: string;
+        headers: string[];
+        fill: string;
+        bad: string;
+        nearest: string;
+        fields: { rf: string; tf: string; pw: string };
+        services: { id: string; name: string; about: string; ok: string; offPlan: string; notSimplex: string; highH: string; highL: string }[];
+    };
     help: { instructionsTitle: string; instructions: string[]; aboutTitle: string; about: string[] };
     status: Record<"ready" | "writing" | "written" | "read", string>;
     titles: Record<"system" | "dataError" | "squelch" | "application", string>;
