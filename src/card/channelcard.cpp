@@ -2,10 +2,9 @@
 #include "channelcard.h"
 
 #include "cardfonts.h"
-#include "channels/kernelbridge.h"
-#include "kernel/card.h"
 #include "services/servicecheck.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -16,19 +15,49 @@
 
 namespace zt41 {
 
+// The card's words: Chinese as the system draws it, and in the window's
+// language when the window has one installed (the tool draws it in Chinese).
+class CardWords {
+    Q_DECLARE_TR_FUNCTIONS(zt41::CardWords)
+};
+
 namespace {
 
-using kernel::card::kColumns;
-constexpr qreal kPaperWidthMm = kernel::card::kPaperWidthMm;
-constexpr qreal kMarginMm = kernel::card::kMarginMm;
-constexpr qreal kRowMm = kernel::card::kRowMm;
+constexpr qreal kPaperWidthMm = 210;
+constexpr qreal kMarginMm = 15;
+constexpr qreal kRowMm = 8.5;
 
-// The texts of a table row, as the kernel words them.
+struct Column {
+    const char* title;
+    qreal widthMm;
+};
+// The table's columns across the 180 mm between the margins.
+constexpr std::array<Column, 8> kColumns{{{QT_TRANSLATE_NOOP("zt41::CardWords", "信道"), 12},
+                                          {QT_TRANSLATE_NOOP("zt41::CardWords", "接收频率"), 28},
+                                          {QT_TRANSLATE_NOOP("zt41::CardWords", "发送频率"), 28},
+                                          {QT_TRANSLATE_NOOP("zt41::CardWords", "收哑音"), 18},
+                                          {QT_TRANSLATE_NOOP("zt41::CardWords", "发哑音"), 18},
+                                          {QT_TRANSLATE_NOOP("zt41::CardWords", "拍频"), 14},
+                                          {QT_TRANSLATE_NOOP("zt41::CardWords", "功率"), 14},
+                                          {QT_TRANSLATE_NOOP("zt41::CardWords", "备注"), 48}}};
+
+// The texts of a table row: a channel without a frequency is an empty row.
 std::array<QString, 8> cells(int channel, const ChannelRecord& row) {
-    const std::array<std::string, 8> words = kernel::card::cells(channel, toKernel(row));
-    std::array<QString, 8> c;
-    for (std::size_t i = 0; i < c.size(); ++i)
-        c[i] = fromKernel(words[i]);
+    std::array<QString, 8> c{QString::number(channel)};
+    const QString rf = row.text(Field::Rf).trimmed();
+    if (rf.isEmpty() && row.text(Field::Tf).trimmed().isEmpty())
+        return c;
+    const auto tone = [&](Field f) {
+        const QString t = row.text(f).trimmed();
+        return t.isEmpty() ? CardWords::tr("无") : t;
+    };
+    c[1] = rf.isEmpty() ? CardWords::tr("不接收") : rf;
+    c[2] = row.text(Field::Tf).trimmed().isEmpty() ? CardWords::tr("不发射")
+                                                   : row.text(Field::Tf).trimmed();
+    c[3] = tone(Field::Rct);
+    c[4] = tone(Field::Tct);
+    c[5] = row.text(Field::Bt).trimmed() == u"on" ? CardWords::tr("开") : CardWords::tr("关");
+    c[6] = row.text(Field::Pw).trimmed() == u"L" ? CardWords::tr("低") : CardWords::tr("高");
     return c;
 }
 
@@ -61,7 +90,7 @@ void drawTable(QPainter& painter, Sheet& sheet, qreal top, const ChannelRows& ro
     for (std::size_t c = 0; c < kColumns.size(); ++c) {
         const QRectF r = sheet.rect(x, top, kColumns[c].widthMm, kRowMm);
         painter.fillRect(r, QColor(230, 230, 230));
-        sheet.text(r, QString::fromUtf8(kColumns[c].title), head, Qt::AlignCenter);
+        sheet.text(r, CardWords::tr(kColumns[c].title), head, Qt::AlignCenter);
         for (int k = 1; k <= kChannelCount; ++k)
             sheet.text(sheet.rect(x, top + k * kRowMm, kColumns[c].widthMm, kRowMm),
                        cells(k, rows[k - 1])[c], body, Qt::AlignCenter);
@@ -85,9 +114,10 @@ void drawTable(QPainter& painter, Sheet& sheet, qreal top, const ChannelRows& ro
 // Two lines of eight cells inside a dashed border: what to cut out and keep.
 void drawStrip(QPainter& painter, Sheet& sheet, qreal top, const ChannelRows& rows) {
     const qreal width = kPaperWidthMm - 2 * kMarginMm;
-    const qreal cellW = width / 8, cellH = kernel::card::kStripCellMm;
-    sheet.text(sheet.rect(kMarginMm, top - 7, width, 6), fromKernel(kernel::card::stripCaption()),
-               songFont(9), Qt::AlignLeft | Qt::AlignVCenter);
+    const qreal cellW = width / 8, cellH = 13;
+    sheet.text(sheet.rect(kMarginMm, top - 7, width, 6),
+               CardWords::tr("沿虚线剪下，与对讲机放在一起"), songFont(9),
+               Qt::AlignLeft | Qt::AlignVCenter);
     painter.setPen(QPen(Qt::black, sheet.mm(0.3), Qt::DashLine));
     painter.drawRect(sheet.rect(kMarginMm, top, width, 2 * cellH));
     painter.setPen(QPen(Qt::gray, sheet.mm(0.15)));
@@ -105,14 +135,15 @@ void drawStrip(QPainter& painter, Sheet& sheet, qreal top, const ChannelRows& ro
         const qreal y = top + ((k - 1) / 8) * cellH;
         sheet.text(sheet.rect(x + 1, y + 0.5, cellW - 2, 4.5), QString::number(k), number,
                    Qt::AlignLeft | Qt::AlignVCenter);
-        const kernel::card::StripCell cell = kernel::card::stripCell(toKernel(row));
-        if (cell.empty)
+        const QString rf = row.text(Field::Rf).trimmed(), tf = row.text(Field::Tf).trimmed();
+        if (rf.isEmpty() && tf.isEmpty())
             continue;
-        sheet.text(sheet.rect(x + 1, y + 0.5, cellW - 2, 4.5), fromKernel(cell.mark), songFont(7.5),
+        sheet.text(sheet.rect(x + 1, y + 0.5, cellW - 2, 4.5), stripMark(rf, tf), songFont(7.5),
                    Qt::AlignRight | Qt::AlignVCenter);
-        sheet.text(sheet.rect(x + 1, y + 4.5, cellW - 2, 4), fromKernel(cell.frequency),
+        sheet.text(sheet.rect(x + 1, y + 4.5, cellW - 2, 4), shortFrequency(rf.isEmpty() ? tf : rf),
                    songFont(8.5), Qt::AlignHCenter | Qt::AlignVCenter);
-        sheet.text(sheet.rect(x + 1, y + 8.5, cellW - 2, 4), fromKernel(cell.tones), songFont(7.5),
+        sheet.text(sheet.rect(x + 1, y + 8.5, cellW - 2, 4),
+                   shortTones(row.text(Field::Rct), row.text(Field::Tct)), songFont(7.5),
                    Qt::AlignHCenter | Qt::AlignVCenter);
     }
 }
@@ -120,15 +151,31 @@ void drawStrip(QPainter& painter, Sheet& sheet, qreal top, const ChannelRows& ro
 } // namespace
 
 QString shortFrequency(const QString& frequency) {
-    return fromKernel(kernel::card::shortFrequency(toKernel(frequency)));
+    QString s = frequency.trimmed();
+    if (!s.contains(u'.'))
+        return s;
+    while (s.endsWith(u'0') && !s.endsWith(QStringLiteral(".0")))
+        s.chop(1);
+    return s;
 }
 
 QString stripMark(const QString& receive, const QString& transmit) {
-    return fromKernel(kernel::card::stripMark(toKernel(receive), toKernel(transmit)));
+    const QString rx = receive.trimmed(), tx = transmit.trimmed();
+    if (rx.isEmpty() && tx.isEmpty())
+        return QString();
+    if (tx.isEmpty())
+        return CardWords::tr("仅收");
+    if (rx.isEmpty())
+        return CardWords::tr("仅发");
+    return rx == tx ? QString() : CardWords::tr("异频");
 }
 
 QString shortTones(const QString& receiveTone, const QString& transmitTone) {
-    return fromKernel(kernel::card::shortTones(toKernel(receiveTone), toKernel(transmitTone)));
+    const QString rx = receiveTone.trimmed(), tx = transmitTone.trimmed();
+    if (rx == tx)
+        return rx;
+    return (rx.isEmpty() ? QStringLiteral("-") : rx) + u'/' +
+           (tx.isEmpty() ? QStringLiteral("-") : tx);
 }
 
 void paintChannelCard(QPainter& painter, const QRectF& paper, const CardContent& content) {
@@ -137,14 +184,14 @@ void paintChannelCard(QPainter& painter, const QRectF& paper, const CardContent&
     const qreal width = kPaperWidthMm - 2 * kMarginMm;
     painter.save();
     painter.setPen(Qt::black);
-    sheet.text(sheet.rect(kMarginMm, kMarginMm, width, 12), fromKernel(kernel::card::title()),
+    sheet.text(sheet.rect(kMarginMm, kMarginMm, width, 12), CardWords::tr("ZT41 信道表"),
                kaiFont(22), Qt::AlignHCenter | Qt::AlignVCenter);
     const QString squelch = radioSquelch(content.squelch);
     sheet.text(sheet.rect(kMarginMm, kMarginMm + 14, width, 7),
-               fromKernel(kernel::card::dateLine(toKernel(content.date.toString(Qt::ISODate)))),
-               songFont(11), Qt::AlignLeft | Qt::AlignVCenter);
+               CardWords::tr("日期：%1").arg(content.date.toString(Qt::ISODate)), songFont(11),
+               Qt::AlignLeft | Qt::AlignVCenter);
     sheet.text(sheet.rect(kMarginMm, kMarginMm + 14, width, 7),
-               fromKernel(kernel::card::squelchLine(toKernel(squelch))), songFont(11),
+               CardWords::tr("静噪级别：%1").arg(squelch), songFont(11),
                Qt::AlignRight | Qt::AlignVCenter);
     const qreal tableTop = kMarginMm + 24;
     drawTable(painter, sheet, tableTop, rows);
@@ -160,7 +207,7 @@ bool writeChannelCardPdf(const QString& path, const CardContent& content, QStrin
     }
     {
         QPdfWriter pdf(&file);
-        pdf.setTitle(fromKernel(kernel::card::title()));
+        pdf.setTitle(CardWords::tr("ZT41 信道表"));
         pdf.setCreator(QStringLiteral("ZT41 Programmer"));
         pdf.setPageLayout(
             QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));

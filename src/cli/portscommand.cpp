@@ -10,6 +10,7 @@
 #include "link/portmap.h"
 #include "link/qserialportlink.h"
 #include "link/rowstore.h"
+#include "platform/platform.h"
 #include "words.h"
 
 #include <QCommandLineParser>
@@ -85,7 +86,7 @@ int portsCommand(const QStringList& arguments) {
     std::vector<PortEntry> entries;
     for (int n = SerialLink::kFirstPort; n <= SerialLink::kLastPort; ++n)
         entries.push_back({QStringLiteral("COM%1").arg(n), map.device(n), {}, {}, {}, {}, false});
-    const QDir byId(QStringLiteral("/dev/serial/by-id"));
+    const QDir byId(platform::serialByIdFolder());
     for (const QFileInfo& link :
          byId.entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot))
         entries.push_back(

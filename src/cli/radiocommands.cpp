@@ -9,6 +9,7 @@
 #include "link/devicepath.h"
 #include "link/portmap.h"
 #include "link/signalwatcher.h"
+#include "platform/platform.h"
 #include "programmingline.h"
 #include "words.h"
 
@@ -22,7 +23,6 @@
 #include <QSet>
 
 #include <cstdio>
-#include <unistd.h>
 
 namespace zt41::cli {
 
@@ -144,7 +144,7 @@ namespace {
 Fleet::Style styleFor(const QCommandLineParser& parser) {
     if (parser.isSet(kJson))
         return Fleet::Style::Json;
-    return ::isatty(STDOUT_FILENO) ? Fleet::Style::Terminal : Fleet::Style::Lines;
+    return platform::standardOutputIsTerminal() ? Fleet::Style::Terminal : Fleet::Style::Lines;
 }
 
 // A signal (Ctrl+C, SIGTERM, SIGHUP) ends every radio's job: ports closed, outcomes kept.
@@ -312,9 +312,8 @@ int radioCommand(const QString& command, const QStringList& arguments) {
         // either; verify sends nothing and refuses nothing.
         const std::optional<BackupStore> store = BackupStore::standard();
         options.restoring = command == u"write" && store && store->entryAt(files.first());
-        const QList<ChannelFinding> findings = options.restoring
-                                                   ? QList<ChannelFinding>{}
-                                                   : checkChannelSet(set->squelch, set->rows);
+        const QList<ChannelFinding> findings =
+            options.restoring ? QList<ChannelFinding>{} : checkChannelSet(set->squelch, set->rows);
         const QList<ChannelFinding> refused =
             command == u"write" ? refusals(findings) : QList<ChannelFinding>{};
         if (!refused.isEmpty()) {
@@ -353,12 +352,11 @@ int radioCommand(const QString& command, const QStringList& arguments) {
 
     if (watching) {
         ProgrammingLine::Settings line;
-        line.folders = parser.isSet(watchDir) ? QStringList{parser.value(watchDir)}
-                                              : QStringList{QStringLiteral("/dev/serial/by-id"),
-                                                            QStringLiteral("/dev")};
+        line.folders =
+            parser.isSet(watchDir) ? QStringList{parser.value(watchDir)} : platform::cableFolders();
         line.onlyNew = parser.isSet(onlyNew);
         line.reportPath = reportPath;
-        line.terminal = ::isatty(STDOUT_FILENO);
+        line.terminal = platform::standardOutputIsTerminal();
         line.json = parser.isSet(kJson);
         line.verbose = isVerbose();
         line.job = options;

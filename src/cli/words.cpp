@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "words.h"
+#include "platform/platform.h"
 
 #include <QLocale>
 #include <QTranslator>
 
 #include <cstdio>
-#include <sys/ioctl.h>
-#include <unistd.h>
 
 namespace zt41::cli {
 
@@ -113,10 +112,7 @@ bool outputFailed() {
 }
 
 int terminalColumns() {
-    winsize size{};
-    if (::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) != 0)
-        return 0;
-    return size.ws_col;
+    return platform::terminalColumns();
 }
 
 QString cutToWidth(const QString& text, qsizetype width) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "connectioncheck.h"
 
+#include "platform/platform.h"
+
 #include "devicepath.h"
 #include "portmap.h"
 #include "qserialportlink.h"
@@ -76,7 +78,7 @@ QStringList ConnectionCheck::candidates(const PortMap& map) const {
     for (int n = SerialLink::kFirstPort; n <= SerialLink::kLastPort; ++n)
         if (const QString d = map.device(n); !d.isEmpty() && QFileInfo::exists(d))
             all << d;
-    const QDir byId(m_roots.dev + QStringLiteral("/serial/by-id"));
+    const QDir byId(platform::serialByIdFolder(m_roots.dev));
     for (const QFileInfo& link :
          byId.entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot))
         all << link.filePath();
@@ -100,7 +102,7 @@ PortCheck ConnectionCheck::inspect(const QString& device) const {
     PortCheck c;
     c.device = device;
     c.realPath = realDevicePath(device);
-    const QDir byId(m_roots.dev + QStringLiteral("/serial/by-id"));
+    const QDir byId(platform::serialByIdFolder(m_roots.dev));
     for (const QFileInfo& link :
          byId.entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot))
         if (realDevicePath(link.filePath()) == c.realPath)

@@ -2,13 +2,9 @@
 #include "qserialportlink.h"
 
 #include "devicepath.h"
+#include "platform/platform.h"
 
 #include <QFileInfo>
-
-#ifdef Q_OS_UNIX
-#include <sys/ioctl.h>
-#include <termios.h>
-#endif
 
 namespace zt41 {
 
@@ -48,11 +44,8 @@ bool QSerialPortLink::open() {
         noteOpenFailure(device);
         return false;
     }
-#ifdef TIOCEXCL
-    // Held exclusively while open: a second open() of the device fails with
-    // EBUSY (except for a process with CAP_SYS_ADMIN; the lock file stops that one).
-    ::ioctl(m_port.handle(), TIOCEXCL);
-#endif
+    // Held exclusively while open: one program per cable.
+    platform::holdPortExclusively(m_port.handle());
     const bool configured =
         m_port.setBaudRate(QSerialPort::Baud1200) && m_port.setDataBits(QSerialPort::Data8) &&
         m_port.setParity(QSerialPort::NoParity) && m_port.setStopBits(QSerialPort::OneStop) &&
@@ -103,24 +96,13 @@ void QSerialPortLink::setWakeThreshold(int bytes) {
     if (!m_port.isOpen() || bytes == m_wakeThreshold)
         return;
     m_wakeThreshold = bytes;
-#ifdef Q_OS_UNIX
-    // With no inter-character time, the terminal reports the port readable
-    // only once VMIN characters wait; reads still take whatever is there.
-    termios settings{};
-    if (::tcgetattr(m_port.handle(), &settings) != 0)
-        return;
-    settings.c_cc[VMIN] = static_cast<cc_t>(bytes);
-    settings.c_cc[VTIME] = 0;
-    ::tcsetattr(m_port.handle(), TCSANOW, &settings);
-#endif
+    platform::setPortWakeThreshold(m_port.handle(), bytes);
 }
 
 void QSerialPortLink::close() {
     if (!m_port.isOpen())
         return;
-#ifdef TIOCNXCL
-    ::ioctl(m_port.handle(), TIOCNXCL);
-#endif
+    platform::releasePortExclusively(m_port.handle());
     m_port.close();
 }
 

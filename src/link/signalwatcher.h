@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/platform.h"
+
 #include <QObject>
 #include <QSocketNotifier>
 
@@ -25,6 +27,8 @@ Q_SIGNALS:
 private:
     void drain();
 
+    // The notifier goes before the pipe it watches.
+    platform::SignalPipe m_pipe;
     std::unique_ptr<QSocketNotifier> m_notifier;
 };
 

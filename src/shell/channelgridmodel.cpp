@@ -4,6 +4,7 @@
 #include "channels/cellrule.h"
 #include "channels/channeltable.h"
 #include "channels/edithistory.h"
+#include "language.h"
 #include "windowwords.h"
 
 namespace zt41 {
@@ -19,12 +20,9 @@ ChannelGridModel::ChannelGridModel(ChannelTable& table, QObject* parent)
             [this] { Q_EMIT dataChanged(index(0, 0), index(kChannelCount - 1, kFieldCount - 1)); });
 }
 
-const QStringList& ChannelGridModel::captions() {
-    static const QStringList list{QStringLiteral(" 信道号"),       QStringLiteral("  接收频率"),
-                                  QStringLiteral(" 收哑音      "), QStringLiteral("   发送频率"),
-                                  QStringLiteral(" 发哑音      "), QStringLiteral(" 拍频       "),
-                                  QStringLiteral(" 功率       ")};
-    return list;
+QStringList ChannelGridModel::captions() {
+    return {tr(" 信道号"),       tr("  接收频率"),   tr(" 收哑音      "), tr("   发送频率"),
+            tr(" 发哑音      "), tr(" 拍频       "), tr(" 功率       ")};
 }
 
 const QList<int>& ChannelGridModel::columnWidthsInTwips() {
@@ -75,6 +73,10 @@ QVariant ChannelGridModel::headerData(int section, Qt::Orientation orientation, 
     if (role == Qt::AccessibleTextRole)
         return orientation == Qt::Horizontal ? spokenColumnName(static_cast<Field>(section))
                                              : QString::number(section + 1);
+    // An English caption wider than its column is read whole in its tool tip.
+    if (role == Qt::ToolTipRole && orientation == Qt::Horizontal &&
+        windowLanguage() == Language::English)
+        return captions().value(section).trimmed();
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal)

@@ -25,7 +25,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    static const QStringList& captions();
+    // The column captions, in the window's language.
+    static QStringList captions();
     // Column widths in twips.
     static const QList<int>& columnWidthsInTwips();
     // Each finished edit becomes one step of `history`.

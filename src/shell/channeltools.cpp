@@ -5,6 +5,7 @@
 #include "channels/edithistory.h"
 #include "filedialogs.h"
 #include "files/filetarget.h"
+#include "language.h"
 #include "mainwindow.h"
 #include "services/service.h"
 #include "services/servicecheck.h"
@@ -32,22 +33,24 @@ ChannelTools::ChannelTools(MainWindow& window, ChannelTable& table, QMenu* menu)
     , m_window(window)
     , m_table(table) {
     menu->addSeparator();
-    menu->addAction(QStringLiteral("打印信道表(&P)..."), this, &ChannelTools::print)
-        ->setObjectName(QStringLiteral("打印信道表"));
-    menu->addAction(QStringLiteral("导出信道表 PDF(&E)..."), this, &ChannelTools::exportCard)
-        ->setObjectName(QStringLiteral("导出信道表 PDF"));
+    const auto add = [&](const char* name, const char* text, void (ChannelTools::*f)()) {
+        QAction* a = menu->addAction(QString(), this, f);
+        a->setObjectName(QString::fromUtf8(name));
+        sayInWindowLanguage(a, [a, text] { a->setText(tr(text)); });
+    };
+    add("打印信道表", QT_TR_NOOP("打印信道表(&P)..."), &ChannelTools::print);
+    add("导出信道表 PDF", QT_TR_NOOP("导出信道表 PDF(&E)..."), &ChannelTools::exportCard);
     menu->addSeparator();
-    menu->addAction(QStringLiteral("频段检查(&S)..."), this, &ChannelTools::openServiceWindow)
-        ->setObjectName(QStringLiteral("频段检查"));
+    add("频段检查", QT_TR_NOOP("频段检查(&S)..."), &ChannelTools::openServiceWindow);
 
     askPdfName = [this] {
         return QFileDialog::getSaveFileName(
-            &m_window, QStringLiteral("导出信道表 PDF"),
-            QDir(QtFileDialogs().folder()).filePath(QStringLiteral("信道表.pdf")),
+            &m_window, tr("导出信道表 PDF"),
+            QDir(QtFileDialogs().folder()).filePath(tr("信道表.pdf")),
             QStringLiteral("PDF(*.pdf)"));
     };
     confirm = [this](const QString& question) {
-        return QMessageBox::question(&m_window, titles::kSystem, question) == QMessageBox::Yes;
+        return QMessageBox::question(&m_window, titles::system(), question) == QMessageBox::Yes;
     };
 }
 
@@ -60,20 +63,20 @@ void ChannelTools::print() {
     const CardContent content = cardContent();
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(QStringLiteral("ZT41 信道表"));
+    printer.setDocName(tr("ZT41 信道表"));
     // The print dialog offers its file in the working folder: the folder
     // the file dialogs last used, as 导出信道表 PDF does; put back after.
     const QString workingFolder = QDir::currentPath();
     QDir::setCurrent(QtFileDialogs().folder());
     QPrintPreviewDialog preview(&printer, &m_window);
-    preview.setWindowTitle(QStringLiteral("打印信道表"));
+    preview.setWindowTitle(tr("打印信道表"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this, &content](QPrinter* p) { printTo(*p, content); });
     // Tab reaches the preview's buttons, 打印 among them, and each input has a name.
     for (QToolButton* button : preview.findChildren<QToolButton*>()) {
         button->setFocusPolicy(Qt::TabFocus);
         if (button->text().isEmpty())
-            button->setAccessibleName(QStringLiteral("更多按钮"));
+            button->setAccessibleName(tr("更多按钮"));
     }
     // Ctrl+P prints, wherever the focus is in the preview.
     const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
@@ -81,12 +84,11 @@ void ChannelTools::print() {
         if (action->text() == printText)
             action->setShortcut(QKeySequence::Print);
     for (QGraphicsView* page : preview.findChildren<QGraphicsView*>())
-        page->setAccessibleName(QStringLiteral("预览"));
+        page->setAccessibleName(tr("预览"));
     for (QComboBox* zoom : preview.findChildren<QComboBox*>())
-        zoom->setAccessibleName(QStringLiteral("缩放"));
+        zoom->setAccessibleName(tr("缩放"));
     for (QLineEdit* edit : preview.findChildren<QLineEdit*>())
-        edit->setAccessibleName(qobject_cast<QComboBox*>(edit->parent()) ? QStringLiteral("缩放")
-                                                                         : QStringLiteral("页码"));
+        edit->setAccessibleName(qobject_cast<QComboBox*>(edit->parent()) ? tr("缩放") : tr("页码"));
     preview.exec();
     QDir::setCurrent(workingFolder);
 }
@@ -128,8 +130,8 @@ void ChannelTools::fillFrom(const Service& service) {
         m_window.messages().show(fileBusyMessage());
         return;
     }
-    if (!confirm(QStringLiteral("用%1的前 16 个信道替换全部信道，静噪级别设为 3？")
-                     .arg(service.name.zh)))
+    if (!confirm(tr("用%1的前 16 个信道替换全部信道，静噪级别设为 3？")
+                     .arg(inWindowLanguage(service.name))))
         return;
     const EditHistory::Step step(m_window.history());
     if (!m_table.replaceDataFields(planRows(service))) {

@@ -1,18 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "demoradio.h"
 
+#include "platform/platform.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QLockFile>
 #include <QStandardPaths>
-
-#ifdef Q_OS_LINUX
-#include <csignal>
-#include <sys/prctl.h>
-#include <unistd.h>
-#endif
 
 namespace zt41 {
 
@@ -80,16 +76,8 @@ QString DemoRadio::start(const QString& program, const QStringList& arguments) {
         m_error = QStringLiteral("cannot lock the demo radio's folder");
         return QString();
     }
-#ifdef Q_OS_LINUX
-    const pid_t parent = ::getpid();
-    m_process.setChildProcessModifier([parent] {
-        // Runs in the child before exec: the radio gets SIGTERM when this
-        // program dies, even by SIGKILL.
-        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
-        if (::getppid() != parent)
-            ::_exit(1);
-    });
-#endif
+    // The radio gets SIGTERM when this program dies, even by SIGKILL.
+    platform::endChildWithParent(m_process);
     m_process.start(program, QStringList{QStringLiteral("--memory"), memoryPath()} + arguments);
     if (!m_process.waitForStarted(5000)) {
         m_error = QStringLiteral("%1 did not start: %2").arg(program, m_process.errorString());

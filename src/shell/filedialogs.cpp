@@ -2,6 +2,7 @@
 #include "filedialogs.h"
 
 #include "files/filetarget.h"
+#include "language.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -15,8 +16,7 @@ namespace {
 const QString kLastFolderKey = QStringLiteral("dialogs/lastFolder");
 
 QSettings settings() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("zt41"),
-                     QStringLiteral("zt41"));
+    return windowSettings();
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "channelgridmodel.h"
 #include "channels/channeltable.h"
 #include "channels/edithistory.h"
+#include "language.h"
 #include "link/linksession.h"
 #include "messagesink.h"
 #include "windowwords.h"
@@ -34,28 +35,25 @@ GridEdits::GridEdits(Parts parts, QObject* parent)
     // Undo and redo anywhere in the window; an open editor keeps them for its text.
     using Keys = QList<QKeySequence>;
     QWidget* window = m_parts.window;
-    m_undo = addAction(QStringLiteral("撤销"), {QKeySequence::Undo}, window, [this] { undo(); });
+    m_undo = addAction(QT_TR_NOOP("撤销"), {QKeySequence::Undo}, window, [this] { undo(); });
     m_redo = addAction(
-        QStringLiteral("重做"),
+        QT_TR_NOOP("重做"),
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
         window, [this] { redo(); });
     m_menu->addSeparator();
-    addAction(QStringLiteral("剪切"), {QKeySequence::Cut}, grid, [this] { cut(); });
-    addAction(QStringLiteral("复制"), {QKeySequence::Copy}, grid, [this] { copy(); });
-    addAction(QStringLiteral("粘贴"), {QKeySequence::Paste}, grid, [this] { paste(); });
-    addAction(QStringLiteral("清除"), {QKeySequence(Qt::Key_Delete)}, grid, [this] { clear(); });
+    addAction(QT_TR_NOOP("剪切"), {QKeySequence::Cut}, grid, [this] { cut(); });
+    addAction(QT_TR_NOOP("复制"), {QKeySequence::Copy}, grid, [this] { copy(); });
+    addAction(QT_TR_NOOP("粘贴"), {QKeySequence::Paste}, grid, [this] { paste(); });
+    addAction(QT_TR_NOOP("清除"), {QKeySequence(Qt::Key_Delete)}, grid, [this] { clear(); });
     m_menu->addSeparator();
-    const auto rowAction = [this, grid](const QString& name, const Keys& keys, RowOperation op) {
+    const auto rowAction = [this, grid](const char* name, const Keys& keys, RowOperation op) {
         addAction(name, keys, grid, [this, op] { rowOperation(op); });
     };
-    rowAction(QStringLiteral("插入信道"), {QKeySequence(Qt::CTRL | Qt::Key_I)},
-              RowOperation::Insert);
-    rowAction(QStringLiteral("删除信道"), {QKeySequence(Qt::CTRL | Qt::Key_D)},
-              RowOperation::Delete);
-    rowAction(QStringLiteral("上移"), {QKeySequence(Qt::ALT | Qt::Key_Up)}, RowOperation::MoveUp);
-    rowAction(QStringLiteral("下移"), {QKeySequence(Qt::ALT | Qt::Key_Down)},
-              RowOperation::MoveDown);
-    rowAction(QStringLiteral("按接收频率排序"), {}, RowOperation::SortByReceive);
+    rowAction(QT_TR_NOOP("插入信道"), {QKeySequence(Qt::CTRL | Qt::Key_I)}, RowOperation::Insert);
+    rowAction(QT_TR_NOOP("删除信道"), {QKeySequence(Qt::CTRL | Qt::Key_D)}, RowOperation::Delete);
+    rowAction(QT_TR_NOOP("上移"), {QKeySequence(Qt::ALT | Qt::Key_Up)}, RowOperation::MoveUp);
+    rowAction(QT_TR_NOOP("下移"), {QKeySequence(Qt::ALT | Qt::Key_Down)}, RowOperation::MoveDown);
+    rowAction(QT_TR_NOOP("按接收频率排序"), {}, RowOperation::SortByReceive);
 
     const auto follow = [this] {
         m_undo->setEnabled(m_parts.history.canUndo());
@@ -88,10 +86,12 @@ GridEdits::GridEdits(Parts parts, QObject* parent)
     });
 }
 
-QAction* GridEdits::addAction(const QString& name, const QList<QKeySequence>& keys, QWidget* owner,
+QAction* GridEdits::addAction(const char* name, const QList<QKeySequence>& keys, QWidget* owner,
                               const std::function<void()>& act) {
-    QAction* a = m_menu->addAction(name, this, act);
-    a->setObjectName(name);
+    // Named by its Chinese words, shown in the window's language.
+    QAction* a = m_menu->addAction(QString(), this, act);
+    a->setObjectName(QString::fromUtf8(name));
+    sayInWindowLanguage(a, [a, name] { a->setText(tr(name)); });
     a->setShortcuts(keys);
     a->setShortcutContext(owner == m_parts.grid ? Qt::WidgetWithChildrenShortcut
                                                 : Qt::WindowShortcut);

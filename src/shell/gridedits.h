@@ -54,7 +54,7 @@ public:
 
 private:
     // An entry of the menu whose keys work in `owner`: the grid, or the whole window.
-    QAction* addAction(const QString& name, const QList<QKeySequence>& keys, QWidget* owner,
+    QAction* addAction(const char* name, const QList<QKeySequence>& keys, QWidget* owner,
                        const std::function<void()>& act);
     QList<GridCell> selectedCells() const;
     bool reading() const;

@@ -5,6 +5,7 @@
 #include "channels/channeltable.h"
 #include "channels/edithistory.h"
 #include "channels/pickers.h"
+#include "language.h"
 #include "windowwords.h"
 
 #include <QAccessible>
@@ -29,7 +30,7 @@ GridKeys::GridKeys(QTableView* grid, ChannelTable& table, std::function<EditHist
     , m_table(table)
     , m_history(std::move(history)) {
     m_grid->setTabKeyNavigation(false);
-    m_grid->setAccessibleName(QStringLiteral("信道表"));
+    sayInWindowLanguage(m_grid, [grid = m_grid] { grid->setAccessibleName(tr("信道表")); });
     m_grid->installEventFilter(this);
     connect(m_grid->model(), &QAbstractItemModel::dataChanged, this, &GridKeys::cellsChanged);
 }

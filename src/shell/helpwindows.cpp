@@ -2,6 +2,7 @@
 #include "helpwindows.h"
 
 #include "fonts.h"
+#include "language.h"
 #include "messageboxes.h"
 #include "programicon.h"
 #include "twips.h"
@@ -65,13 +66,18 @@ protected:
     }
 
     QPushButton* addOkButton(const QRect& rect) {
-        m_ok = new QPushButton(QStringLiteral("确定"), this);
+        m_ok = new QPushButton(HelpWindows::tr("确定"), this);
         m_ok->setObjectName(QStringLiteral("cmdOK"));
         m_ok->setGeometry(rect);
         m_ok->setDefault(true);
         connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
         m_ok->setFocus();
         return m_ok;
+    }
+
+    void showEvent(QShowEvent* event) override {
+        tipTextsThatDoNotFit(this);
+        QDialog::showEvent(event);
     }
 
     void keyPressEvent(QKeyEvent* event) override {
@@ -91,7 +97,7 @@ class InstructionsWindow : public HelpDialog {
     Q_OBJECT
 public:
     InstructionsWindow()
-        : HelpDialog(QStringLiteral("frmAbout1"), QStringLiteral("操作说明"), 9210, 5760) {
+        : HelpDialog(QStringLiteral("frmAbout1"), HelpWindows::tr("操作说明"), 9210, 5760) {
         QLabel* description =
             addLabel(QStringLiteral("lblDescription"), instructionsLines().join(QLatin1Char('\n')),
                      twipRect(720, 600, 7845, 4530), kaiFont(15.75), kPureBlue);
@@ -134,7 +140,7 @@ class AboutWindow : public HelpDialog {
     Q_OBJECT
 public:
     AboutWindow(MessageSink* messages, FindExecutable findExecutable, StartDetached startDetached)
-        : HelpDialog(QStringLiteral("frmAbout"), QStringLiteral("关于本软件"), 5730, 3555)
+        : HelpDialog(QStringLiteral("frmAbout"), HelpWindows::tr("关于本软件"), 5730, 3555)
         , m_boxes(this) {
         setSysInfo(messages, std::move(findExecutable), std::move(startDetached));
 
@@ -143,25 +149,25 @@ public:
         icon->setGeometry(twipRect(480, 240, 480, 480));
         icon->setPixmap(programPixmap());
 
-        addLabel(QStringLiteral("lblTitle"), blanks(4) + QStringLiteral("ZT41写频软件"),
+        addLabel(QStringLiteral("lblTitle"), blanks(4) + HelpWindows::tr("ZT41写频软件"),
                  twipRect(1320, 240, 3405, 480), kaiFont(15.75), kPureRed);
-        addLabel(QStringLiteral("lblVersion"), blanks(6) + QStringLiteral("版本 A " ZT41_VERSION),
+        addLabel(QStringLiteral("lblVersion"),
+                 blanks(6) + HelpWindows::tr("版本 A %1").arg(QStringLiteral(ZT41_VERSION)),
                  twipRect(1200, 720, 3885, 465), kaiFont(15.75), kPureRed);
-        QLabel* description =
-            addLabel(QStringLiteral("lblDescription"),
-                     QStringLiteral("本软件是专供用户，对Rovena电讯器材公司的ZT41对讲机，"
-                                    "编写工作频率及参数的专用软件") +
-                         blanks(6),
-                     twipRect(1200, 1320, 3885, 930), kaiFont(12), kPureBlue);
+        QLabel* description = addLabel(QStringLiteral("lblDescription"),
+                                       HelpWindows::tr("本软件是专供用户，对Rovena电讯器材公司的ZT4"
+                                                       "1对讲机，编写工作频率及参数的专用软件") +
+                                           blanks(6),
+                                       twipRect(1200, 1320, 3885, 930), kaiFont(12), kPureBlue);
         description->setWordWrap(true);
         new EtchedLine(this);
         addLabel(QStringLiteral("lblDisclaimer"),
-                 blanks(1) + QStringLiteral("技术咨询：") + blanks(1) +
+                 blanks(1) + HelpWindows::tr("技术咨询：") + blanks(1) +
                      QStringLiteral("010-5555 0141") + blanks(7),
                  twipRect(120, 2880, 3870, 360), kaiFont(14.25), kPurple);
 
         QPushButton* ok = addOkButton(twipRect(4125, 2625, 1500, 345));
-        auto* sysInfo = new QPushButton(QStringLiteral("系统信息(&S)..."), this);
+        auto* sysInfo = new QPushButton(HelpWindows::tr("系统信息(&S)..."), this);
         sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
         sysInfo->setGeometry(twipRect(4140, 3075, 1485, 345));
         connect(sysInfo, &QPushButton::clicked, this, &AboutWindow::startSysInfo);
@@ -197,21 +203,21 @@ QStringList instructionsLines() {
     // joining the lines gives that text back. Item 一 is cut after "（关机）",
     // where both halves fit the label's width.
     return {
-        blanks(18) + QStringLiteral("操作说明") + blanks(25),
-        QStringLiteral("一，使用随机配带的写频电缆，将对讲机（关机）"),
-        QStringLiteral("耳机话筒插口与计算机串行口1（或串行口2）联结。") + blanks(4),
-        QStringLiteral("二，打开对讲机电源，屏显显示“对讲机就续”。") + blanks(4),
-        QStringLiteral("三，写频操作：用鼠标点菜单项“写信道数椐”。") + blanks(4),
-        QStringLiteral("四，读频操作：用鼠标点菜单项“读信道数据”。") + blanks(4),
-        QStringLiteral("五，文件操作：使用操作“文件”菜单的“保存文") + blanks(7),
-        QStringLiteral("件”子菜单，打开保存文件对话框，可以将当前") + blanks(6),
-        QStringLiteral("的频率数据保存（文件名自选，后缀") + blanks(2) +
-            QStringLiteral(".doc）。") + blanks(6),
-        QStringLiteral("同样使用“打开文件”子菜单，可以将保存的频") + blanks(6),
-        QStringLiteral("率数据文件重新调出使用。") + blanks(21),
-        QStringLiteral("六，设置端口：如有必要，可操作“系统设置”菜") + blanks(7),
-        QStringLiteral("单的“选择端口”子菜单项，改变当前使用的串") + blanks(6),
-        QStringLiteral("行口。") + blanks(4),
+        blanks(18) + HelpWindows::tr("操作说明") + blanks(25),
+        HelpWindows::tr("一，使用随机配带的写频电缆，将对讲机（关机）"),
+        HelpWindows::tr("耳机话筒插口与计算机串行口1（或串行口2）联结。") + blanks(4),
+        HelpWindows::tr("二，打开对讲机电源，屏显显示“对讲机就续”。") + blanks(4),
+        HelpWindows::tr("三，写频操作：用鼠标点菜单项“写信道数椐”。") + blanks(4),
+        HelpWindows::tr("四，读频操作：用鼠标点菜单项“读信道数据”。") + blanks(4),
+        HelpWindows::tr("五，文件操作：使用操作“文件”菜单的“保存文") + blanks(7),
+        HelpWindows::tr("件”子菜单，打开保存文件对话框，可以将当前") + blanks(6),
+        HelpWindows::tr("的频率数据保存（文件名自选，后缀") + blanks(2) +
+            HelpWindows::tr(".doc）。") + blanks(6),
+        HelpWindows::tr("同样使用“打开文件”子菜单，可以将保存的频") + blanks(6),
+        HelpWindows::tr("率数据文件重新调出使用。") + blanks(21),
+        HelpWindows::tr("六，设置端口：如有必要，可操作“系统设置”菜") + blanks(7),
+        HelpWindows::tr("单的“选择端口”子菜单项，改变当前使用的串") + blanks(6),
+        HelpWindows::tr("行口。") + blanks(4),
     };
 }
 
@@ -220,7 +226,22 @@ QString instructionsText() {
 }
 
 HelpWindows::HelpWindows(QObject* parent)
-    : QObject(parent) {}
+    : QObject(parent) {
+    // An open window is made afresh in the new language, where it stood.
+    connect(&LanguageNews::instance(), &LanguageNews::changed, this, [this] {
+        const auto renew = [](QPointer<QWidget>& window, const std::function<QWidget*()>& open) {
+            if (!window)
+                return;
+            const QPoint at = window->pos();
+            QWidget* old = window;
+            window = nullptr;
+            old->close();
+            open()->move(at);
+        };
+        renew(m_instructions, [this] { return showInstructions(); });
+        renew(m_about, [this] { return showAbout(); });
+    });
+}
 
 QWidget* HelpWindows::showInstructions() {
     if (!m_instructions)

@@ -4,13 +4,13 @@
 #include "demoradio.h"
 #include "filedialogs.h"
 #include "files/workingdir.h"
+#include "language.h"
 #include "link/portmap.h"
 #include "link/qserialportlink.h"
 #include "link/signalwatcher.h"
 #include "mainwindow.h"
 #include "messageboxes.h"
 #include "programicon.h"
-#include "qtchinese.h"
 #include "version.h"
 
 #include <QApplication>
@@ -20,6 +20,8 @@
 #include <QStandardPaths>
 
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
 
 using namespace zt41;
 
@@ -55,6 +57,7 @@ struct StartOptions {
     bool demo = false;
     bool dataHome = false;
     bool platformGiven = false;
+    std::optional<Language> language;
 };
 
 StartOptions readStartOptions(int& argc, char* argv[]) {
@@ -75,9 +78,15 @@ StartOptions readStartOptions(int& argc, char* argv[]) {
         QStringLiteral("data-home"),
         QStringLiteral("Work in $XDG_DATA_HOME/zt41 (created when missing) instead of the "
                        "current folder; the desktop entry starts the program so."));
+    const QCommandLineOption langOption(
+        QStringLiteral("lang"),
+        QStringLiteral("The window's language: zh (Chinese, the default) or en (English); "
+                       "remembered for the next starts."),
+        QStringLiteral("zh|en"));
     parser.addOption(portsOption);
     parser.addOption(demoOption);
     parser.addOption(dataHomeOption);
+    parser.addOption(langOption);
 
     // Qt's own options of a window program (-platform offscreen, -style fusion,
     // ...) pass here untouched; QApplication takes them later.
@@ -96,9 +105,22 @@ StartOptions readStartOptions(int& argc, char* argv[]) {
         parser.addOption(qtOption);
     }
     parser.process(core);
+    std::optional<Language> language;
+    if (parser.isSet(langOption)) {
+        language = languageNamed(parser.value(langOption));
+        if (!language) {
+            std::fprintf(stderr, "zt41: --lang takes zh or en, not '%s'\n",
+                         qPrintable(parser.value(langOption)));
+            std::exit(1);
+        }
+    }
 
-    return {parser.isSet(portsOption), parser.value(portsOption), parser.isSet(demoOption),
-            parser.isSet(dataHomeOption), parser.isSet(QStringLiteral("platform"))};
+    return {parser.isSet(portsOption),
+            parser.value(portsOption),
+            parser.isSet(demoOption),
+            parser.isSet(dataHomeOption),
+            parser.isSet(QStringLiteral("platform")),
+            language};
 }
 
 } // namespace
@@ -120,8 +142,11 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setWindowIcon(programIcon());
-    // Qt's own dialogs and buttons speak the window's language.
-    loadQtChinese(app);
+    // The window speaks Chinese unless English was chosen, now or before; Qt's
+    // own dialogs and buttons speak the same language.
+    if (options.language)
+        saveLanguage(*options.language);
+    useLanguage(options.language.value_or(savedLanguage()));
 
     if (options.dataHome) {
         QString error;

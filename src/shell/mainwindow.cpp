@@ -19,6 +19,7 @@
 #include "gridedits.h"
 #include "gridkeys.h"
 #include "helpwindows.h"
+#include "language.h"
 #include "link/linksession.h"
 #include "link/readypoll.h"
 #include "link/rowstore.h"
@@ -31,6 +32,7 @@
 #include "twips.h"
 #include "windowwords.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -89,7 +91,7 @@ bool openChannelDatabase(ChannelTable& table, const QString& path, MessageSink& 
         return true;
     // Rows numbered otherwise could never be written to the radio, and the
     // grid does not let the numbers be mended.
-    if (!messages.ask(renumberQuestion(), titles::kSystem)) {
+    if (!messages.ask(renumberQuestion(), titles::system())) {
         if (lock)
             lock->release();
         return false;
@@ -105,7 +107,6 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     , m_link(services.link)
     , m_ports(services.ports) {
     setObjectName(QStringLiteral("启动窗体"));
-    setWindowTitle(caption());
     setWindowIcon(programIcon());
     installAccessibleRoles();
     // The data source and the serial port keep the names the rest of the system knows them by.
@@ -145,6 +146,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
         m_table, [this] { return squelchText(); },
         [this](const QString& text) { setSquelchText(text); }, this);
     m_model->setHistory(m_history);
+    sayInWindowLanguage(this, [this] { retranslate(); });
     new GridKeys(
         m_grid, m_table, [this] { return m_history; }, this);
     new FocusKeeper(this, m_grid);
@@ -177,13 +179,13 @@ void MainWindow::buildControls(QWidget* client) {
     line->setFrameShadow(QFrame::Plain);
     line->setGeometry(0, twipsToPixels(120), twipsToPixels(11880), 1);
 
-    addLabel(client, QStringLiteral("Label1"), QStringLiteral("信道设置系统"),
-             twipRect(4200, 480, 3735, 855), kaiFont(26.25), kPureBlue);
+    addLabel(client, QStringLiteral("Label1"), QString(), twipRect(4200, 480, 3735, 855),
+             kaiFont(26.25), kPureBlue);
     m_status = addLabel<StatusLabel>(client, QStringLiteral("Label2"), QStringLiteral(" "),
                                      twipRect(8040, 600, 3615, 375), kaiFont(15.75), kPureBlue);
     addLabel(client, QStringLiteral("Label3"), QStringLiteral("(ZT_41X)"),
              twipRect(5160, 1080, 1695, 375), songFont(15.75), kPureBlue);
-    QLabel* squelchLabel = addLabel(client, QStringLiteral("Label4"), QStringLiteral("静噪级别："),
+    QLabel* squelchLabel = addLabel(client, QStringLiteral("Label4"), QString(),
                                     twipRect(1200, 1080, 1695, 495), kaiFont(14.25), kPureRed);
 
     m_model = new ChannelGridModel(m_table, this);
@@ -223,8 +225,6 @@ void MainWindow::buildControls(QWidget* client) {
     // The caption names the list for a screen reader; Alt+S reaches it, as an
     // access key would without changing the caption's text.
     squelchLabel->setBuddy(m_squelch);
-    m_squelch->setAccessibleName(QStringLiteral("静噪级别"));
-    m_squelch->lineEdit()->setAccessibleName(QStringLiteral("静噪级别"));
     m_squelch->setAccessibleDescription(QStringLiteral("Alt+S"));
     auto* squelchKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_S), this);
     connect(squelchKey, &QShortcut::activated, this, [this] {
@@ -246,9 +246,11 @@ QComboBox* MainWindow::addPicker(QWidget* client, const QString& name, Picker pi
     box->addItems(Pickers::items(picker));
     // Named by the column it serves; its items are read as words, blanks included.
     const Field field = Pickers::fields(picker).front();
-    box->setAccessibleName(spokenColumnName(field));
-    for (int i = 0; i < box->count(); ++i)
-        box->setItemData(i, spokenValue(field, box->itemText(i)), Qt::AccessibleTextRole);
+    sayInWindowLanguage(box, [box, field] {
+        box->setAccessibleName(spokenColumnName(field));
+        for (int i = 0; i < box->count(); ++i)
+            box->setItemData(i, spokenValue(field, box->itemText(i)), Qt::AccessibleTextRole);
+    });
     box->setCurrentIndex(-1);
     box->setGeometry(twipRect(left, 1920, width, 360));
     setTextColour(box, kPureRed);
@@ -262,48 +264,100 @@ QComboBox* MainWindow::addPicker(QWidget* client, const QString& name, Picker pi
 
 void MainWindow::buildMenus() {
     QMenuBar* bar = menuBar();
-    QMenu* file = bar->addMenu(QStringLiteral("       文件(&F)"));
+    QMenu* file = bar->addMenu(QString());
     file->setObjectName(QStringLiteral("文件"));
     file->menuAction()->setObjectName(QStringLiteral("文件"));
-    QAction* open = file->addAction(QStringLiteral("打开文件(&O)"), this, &MainWindow::openFile);
+    QAction* open = file->addAction(QString(), this, &MainWindow::openFile);
     open->setObjectName(QStringLiteral("打开"));
-    QAction* save = file->addAction(QStringLiteral("保存文件(&V)"), this, &MainWindow::saveFile);
+    QAction* save = file->addAction(QString(), this, &MainWindow::saveFile);
     save->setObjectName(QStringLiteral("保存"));
 
-    m_readAction =
-        bar->addAction(QStringLiteral("        读信道数据(&R)"), this, &MainWindow::readCommand);
+    m_readAction = bar->addAction(QString(), this, &MainWindow::readCommand);
     m_readAction->setObjectName(QStringLiteral("读信道"));
-    m_writeAction =
-        bar->addAction(QStringLiteral("        写信道数据(&W)"), this, &MainWindow::writeCommand);
+    m_writeAction = bar->addAction(QString(), this, &MainWindow::writeCommand);
     m_writeAction->setObjectName(QStringLiteral("写信道"));
-    QAction* port =
-        bar->addAction(QStringLiteral("     选择端口(&P)"), this, &MainWindow::openPortDialog);
+    QAction* port = bar->addAction(QString(), this, &MainWindow::openPortDialog);
     port->setObjectName(QStringLiteral("端口"));
-    m_exitAction = bar->addAction(QStringLiteral("       退出系统(&E)"), this, &QWidget::close);
+    m_exitAction = bar->addAction(QString(), this, &QWidget::close);
     m_exitAction->setObjectName(QStringLiteral("退出"));
 
     // Beside the defined commands, before 帮助: what makes programming safe.
-    m_toolsMenu = bar->addMenu(QStringLiteral("       工具(&T)"));
+    m_toolsMenu = bar->addMenu(QString());
     m_toolsMenu->setObjectName(QStringLiteral("工具"));
     m_toolsMenu->menuAction()->setObjectName(QStringLiteral("工具"));
     m_safe = new SafeProgramming(*this, m_table, m_link, m_ports, *m_messages);
     m_safe->addTo(m_toolsMenu);
-    m_helpMenu = bar->addMenu(QStringLiteral("       帮助(&H)"));
+    m_helpMenu = bar->addMenu(QString());
     m_helpMenu->setObjectName(QStringLiteral("帮助"));
     m_helpMenu->menuAction()->setObjectName(QStringLiteral("帮助"));
-    QAction* instructions = m_helpMenu->addAction(QStringLiteral("操作说明(&I)"), this,
-                                                  [this] { m_help->showInstructions(); });
+    QAction* instructions =
+        m_helpMenu->addAction(QString(), this, [this] { m_help->showInstructions(); });
     instructions->setObjectName(QStringLiteral("操作"));
-    QAction* about = m_helpMenu->addAction(QStringLiteral("关于本软件(&A)"), this,
-                                           [this] { m_help->showAbout(); });
+    QAction* about = m_helpMenu->addAction(QString(), this, [this] { m_help->showAbout(); });
     about->setObjectName(QStringLiteral("关于"));
+    // Beside the system's own help: the window's language, Chinese or English.
+    QMenu* language = m_helpMenu->addMenu(QString());
+    language->setObjectName(QStringLiteral("语言"));
+    language->menuAction()->setObjectName(QStringLiteral("语言"));
+    auto* languages = new QActionGroup(language);
+    for (const Language l : {Language::Chinese, Language::English}) {
+        // Each language is named in its own words, whichever the window speaks.
+        QAction* choice = language->addAction(l == Language::Chinese ? QStringLiteral("中文")
+                                                                     : QStringLiteral("English"),
+                                              this, [this, l] { chooseLanguage(l); });
+        choice->setObjectName(languageName(l));
+        choice->setCheckable(true);
+        languages->addAction(choice);
+    }
     // And in 工具: the channel card and the licence-free services.
     new ChannelTools(*this, m_table, m_toolsMenu);
 }
 
+void MainWindow::retranslate() {
+    setWindowTitle(caption());
+    const auto say = [this](const char* name, const QString& text) {
+        if (QLabel* label = centralWidget()->findChild<QLabel*>(QString::fromUtf8(name)))
+            label->setText(text);
+        else if (QAction* action = menuBar()->findChild<QAction*>(QString::fromUtf8(name)))
+            action->setText(text);
+    };
+    say("Label1", tr("信道设置系统"));
+    say("Label4", tr("静噪级别："));
+    m_squelch->setAccessibleName(tr("静噪级别"));
+    m_squelch->lineEdit()->setAccessibleName(tr("静噪级别"));
+    say("文件", tr("       文件(&F)"));
+    say("打开", tr("打开文件(&O)"));
+    say("保存", tr("保存文件(&V)"));
+    say("读信道", tr("        读信道数据(&R)"));
+    say("写信道", tr("        写信道数据(&W)"));
+    say("端口", tr("     选择端口(&P)"));
+    say("退出", tr("       退出系统(&E)"));
+    say("工具", tr("       工具(&T)"));
+    say("帮助", tr("       帮助(&H)"));
+    say("操作", tr("操作说明(&I)"));
+    say("关于", tr("关于本软件(&A)"));
+    say("语言", tr("语言 / Language(&L)"));
+    for (const Language l : {Language::Chinese, Language::English})
+        if (QAction* choice = menuBar()->findChild<QAction*>(languageName(l)))
+            choice->setChecked(l == windowLanguage());
+    Q_EMIT m_model->headerDataChanged(Qt::Horizontal, 0, kFieldCount - 1);
+    // The ready line is said again in the new words; a passing status goes by itself.
+    if (m_linkStatus)
+        setStatus(statusText(*m_linkStatus));
+    tipTextsThatDoNotFit(centralWidget());
+}
+
+void MainWindow::chooseLanguage(Language language) {
+    saveLanguage(language);
+    if (language != windowLanguage())
+        useLanguage(language);
+}
+
 void MainWindow::wireSession() {
-    connect(m_session, &LinkSession::statusChanged, this,
-            [this](LinkStatus status) { setStatus(statusText(status)); });
+    connect(m_session, &LinkSession::statusChanged, this, [this](LinkStatus status) {
+        m_linkStatus = status;
+        setStatus(statusText(status));
+    });
     connect(m_session, &LinkSession::transferChanged, this, &MainWindow::lockFor);
     // At the end of a transfer the grid's cursor goes where the table's is.
     connect(m_session, &LinkSession::transferChanged, this, [this](Transfer t) {
@@ -445,6 +499,15 @@ bool MainWindow::start() {
     return false;
 }
 
+QString MainWindow::caption() {
+    return tr("ZT41 [版本 A %1]").arg(QStringLiteral(ZT41_VERSION));
+}
+
+void MainWindow::showStatusText(const QString& text) {
+    m_linkStatus.reset();
+    setStatus(text);
+}
+
 void MainWindow::setStatus(const QString& text) {
     m_status->setStatus(text);
 }
@@ -581,7 +644,7 @@ void MainWindow::closeNow() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     // A 工具 write cut short leaves the radio with part of the table: only on purpose.
     if (!m_closeWithoutQuestions && !m_closing && m_safe->isWriting() &&
-        !m_messages->ask(closeDuringWriteQuestion(), titles::kSystem)) {
+        !m_messages->ask(closeDuringWriteQuestion(), titles::system())) {
         event->ignore();
         return;
     }

@@ -10,6 +10,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -27,6 +28,7 @@ class DatabaseLock;
 class EditHistory;
 class FileDialogs;
 class HelpWindows;
+enum class Language;
 class LinkSession;
 class MessageSink;
 class PortDialog;
@@ -97,12 +99,13 @@ public:
     // A command of the 工具 menu talks to the radio: the lock of a write (both
     // transfer commands included) and the ready poll stopped until it lets go.
     void holdLinkForTool(bool held);
-    void showStatusText(const QString& text) { setStatus(text); }
+    void showStatusText(const QString& text);
 
     // Closes the window without a question, for a signal to the process.
     void closeNow();
 
-    static QString caption() { return QStringLiteral("ZT41 [版本 A " ZT41_VERSION "]"); }
+    // "ZT41 [版本 A 1.1]", in the window's language.
+    static QString caption();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -110,6 +113,10 @@ protected:
 private:
     void buildControls(QWidget* client);
     void buildMenus();
+    // Says the window's texts in the language now in use.
+    void retranslate();
+    // 帮助 → 语言: the choice is remembered and taken at once.
+    void chooseLanguage(Language language);
     void wireCursor();
     QComboBox* addPicker(QWidget* client, const QString& name, Picker picker, int left, int width);
 
@@ -165,6 +172,8 @@ private:
     QMenu* m_toolsMenu = nullptr;
     SafeProgramming* m_safe = nullptr;
     bool m_toolHolding = false;
+    // What the status line says for the link, to be said again in another language.
+    std::optional<LinkStatus> m_linkStatus;
     QPointer<PortDialog> m_portDialog;
     QList<PortOpenFailure> m_probeFailures;
     EditHistory* m_history = nullptr;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "messageboxes.h"
 
+#include "windowwords.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
@@ -59,8 +61,8 @@ bool MessageBoxes::ask(const QString& text, const QString& title) {
         return false;
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
                     m_parent);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("是"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("否"));
+    box.button(QMessageBox::Yes)->setText(WindowWords::tr("是"));
+    box.button(QMessageBox::No)->setText(WindowWords::tr("否"));
     box.setDefaultButton(QMessageBox::No);
     return execKeepingFocus(box) == QMessageBox::Yes && !g_exiting;
 }

@@ -2,6 +2,7 @@
 #include "portdialog.h"
 
 #include "fonts.h"
+#include "language.h"
 #include "link/portmap.h"
 #include "messagesink.h"
 #include "twips.h"
@@ -41,22 +42,21 @@ PortDialog::PortDialog(SerialLink& link, LinkSession& session, MessageSink& mess
     , m_selection(link, session)
     , m_messages(messages) {
     setObjectName(QStringLiteral("Dialog"));
-    setWindowTitle(QStringLiteral("选择端口"));
     setFixedSize(twipRect(0, 0, 4290, 4140).size());
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
 
-    auto* label = new QLabel(QStringLiteral("请选择串行口:"), this);
+    auto* label = new QLabel(this);
     label->setObjectName(QStringLiteral("Label1"));
     label->setGeometry(twipRect(360, 240, 2295, 375));
     label->setFont(kaiFont(15.75));
     setTextColour(label, kPureBlue);
 
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    auto* ok = new QPushButton(this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setGeometry(twipRect(720, 3360, 1095, 375));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    auto* cancel = new QPushButton(this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
     cancel->setGeometry(twipRect(2520, 3360, 1095, 375));
     connect(ok, &QPushButton::clicked, this, &PortDialog::accept);
@@ -75,6 +75,13 @@ PortDialog::PortDialog(SerialLink& link, LinkSession& session, MessageSink& mess
         group->addButton(option, n);
         m_options[n - 1] = option;
     }
+    sayInWindowLanguage(this, [this, label, ok, cancel] {
+        setWindowTitle(tr("选择端口"));
+        label->setText(tr("请选择串行口:"));
+        ok->setText(tr("确定"));
+        cancel->setText(tr("取消"));
+        tipTextsThatDoNotFit(this);
+    });
     setTabOrder(ok, cancel);
     setTabOrder(cancel, m_options[0]);
     for (int n = 1; n < PortSelection::kOptions; ++n)

@@ -8,15 +8,20 @@
 
 namespace zt41 {
 
-bool loadQtChinese(QCoreApplication& app) {
-    auto* translator = new QTranslator(&app);
+QTranslator* qtChineseTranslator(QObject* parent) {
+    auto* translator = new QTranslator(parent);
     if (!translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
                           QStringLiteral("_"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete translator;
-        return false;
+        return nullptr;
     }
-    return QCoreApplication::installTranslator(translator);
+    return translator;
+}
+
+bool loadQtChinese(QCoreApplication& app) {
+    QTranslator* translator = qtChineseTranslator(&app);
+    return translator && QCoreApplication::installTranslator(translator);
 }
 
 } // namespace zt41

@@ -2,6 +2,8 @@
 #pragma once
 
 class QCoreApplication;
+class QObject;
+class QTranslator;
 
 namespace zt41 {
 
@@ -9,5 +11,7 @@ namespace zt41 {
 // 确定, 取消, 打开, 保存), whatever the user's locale: the window is Chinese.
 // False when Qt's translations are not installed; Qt's English then stays.
 bool loadQtChinese(QCoreApplication& app);
+// Qt's own Simplified Chinese, loaded but not installed; null when missing.
+QTranslator* qtChineseTranslator(QObject* parent);
 
 } // namespace zt41

@@ -6,6 +6,7 @@
 #include "channels/channeltable.h"
 #include "channels/edithistory.h"
 #include "files/channelfile.h"
+#include "language.h"
 #include "link/channelframe.h"
 #include "link/linksession.h"
 #include "link/portmap.h"
@@ -53,6 +54,13 @@ ListWindow::ListWindow(const QString& name, const QString& title, const QString&
     resize(640, heads.isEmpty() ? 160 : 400);
 }
 
+void ListWindow::setTexts(const QString& title, const QString& intro, const QStringList& heads) {
+    setWindowTitle(title);
+    findChild<QLabel*>(QStringLiteral("intro"))->setText(intro);
+    m_table->setHorizontalHeaderLabels(heads);
+    m_table->setAccessibleName(title);
+}
+
 void ListWindow::setRows(const QList<QStringList>& rows) {
     m_table->setRowCount(int(rows.size()));
     for (int r = 0; r < rows.size(); ++r)
@@ -72,8 +80,15 @@ QPushButton* ListWindow::addButton(const QString& name, const QString& text) {
     return button;
 }
 
+QPushButton* ListWindow::addButton(const char* name) {
+    QPushButton* button = addButton(QString::fromUtf8(name), QString());
+    sayInWindowLanguage(button, [button, name] { button->setText(SafeProgramming::tr(name)); });
+    return button;
+}
+
 QPushButton* ListWindow::addCloseButton() {
-    QPushButton* button = addButton(QStringLiteral("关闭"), QStringLiteral("关闭"));
+    QPushButton* button = addButton(QStringLiteral("关闭"), QString());
+    sayInWindowLanguage(button, [button] { button->setText(tr("关闭")); });
     button->setDefault(true);
     connect(button, &QPushButton::clicked, this, &QWidget::close);
     return button;
@@ -89,18 +104,18 @@ SafeProgramming::SafeProgramming(MainWindow& window, ChannelTable& table, Serial
     , m_messages(messages) {}
 
 void SafeProgramming::addTo(QMenu* tools) {
-    const auto add = [&](const QString& name, const QString& text, void (SafeProgramming::*f)()) {
-        QAction* a = tools->addAction(text, this, f);
+    const auto add = [&](const QString& name, const char* text, void (SafeProgramming::*f)()) {
+        QAction* a = tools->addAction(QString(), this, f);
         a->setObjectName(name);
+        sayInWindowLanguage(a, [a, text] { a->setText(tr(text)); });
         m_actions << a;
     };
-    add(QStringLiteral("写入并校验"), QStringLiteral("写入并校验(&V)"),
+    add(QStringLiteral("写入并校验"), QT_TR_NOOP("写入并校验(&V)"),
         &SafeProgramming::writeAndVerify);
-    add(QStringLiteral("校验对讲机"), QStringLiteral("校验对讲机(&C)"),
-        &SafeProgramming::verifyRadio);
-    add(QStringLiteral("备份与恢复"), QStringLiteral("备份与恢复(&B)..."),
+    add(QStringLiteral("校验对讲机"), QT_TR_NOOP("校验对讲机(&C)"), &SafeProgramming::verifyRadio);
+    add(QStringLiteral("备份与恢复"), QT_TR_NOOP("备份与恢复(&B)..."),
         &SafeProgramming::showBackups);
-    add(QStringLiteral("连接诊断"), QStringLiteral("连接诊断(&D)..."),
+    add(QStringLiteral("连接诊断"), QT_TR_NOOP("连接诊断(&D)..."),
         &SafeProgramming::showConnectionCheck);
 }
 
@@ -182,10 +197,9 @@ void SafeProgramming::progress() {
     const Step step = m_job->step();
     if (step == Step::Backup || step == Step::Writing || step == Step::Verifying ||
         step == Step::Reading)
-        m_window.showStatusText(
-            QStringLiteral("正在%1... %2/16").arg(jobStepWords(step)).arg(m_job->frame()));
+        m_window.showStatusText(tr("正在%1... %2/16").arg(jobStepWords(step)).arg(m_job->frame()));
     else
-        m_window.showStatusText(QStringLiteral("正在等待对讲机..."));
+        m_window.showStatusText(tr("正在等待对讲机..."));
 }
 
 void SafeProgramming::ended() {
@@ -207,47 +221,52 @@ void SafeProgramming::ended() {
         return;
     }
     if (changed && !r.backupPath.isEmpty()) {
-        offerRestore(jobFailureWords(r) + radioMayHaveChangedWords(r.backupPath), r.backupPath);
+        offerRestore(r);
         return;
     }
     m_messages.show(jobFailedMessage(r));
 }
 
 void SafeProgramming::showDifferences(const GuardedJob::Result& r, bool restorable) {
-    QString intro = QStringLiteral("对讲机中有 %1 处与%2不同。")
-                        .arg(r.differences.size())
-                        .arg(m_purpose == Purpose::WriteAndVerify || m_purpose == Purpose::Verify
-                                 ? QStringLiteral("表格")
-                                 : QStringLiteral("备份"));
-    if (!r.backupPath.isEmpty())
-        intro += QStringLiteral("\n写入前的备份：") + r.backupPath;
-    intro += warnedValuesWords(m_warned, m_purpose != Purpose::Verify);
-    auto* w = new ListWindow(QStringLiteral("校验结果"), QStringLiteral("校验结果"), intro,
-                             {QStringLiteral("信道"), QStringLiteral("项目"),
-                              QStringLiteral("表格中"), QStringLiteral("对讲机中")},
-                             &m_window);
-    QList<QStringList> rows;
-    for (const FieldDifference& d : r.differences)
-        rows << QStringList{d.field == FrameField::Squelch ? QStringLiteral("-")
-                                                           : QString::number(d.channel),
-                            frameFieldWords(d.field), d.expected, d.actual};
-    w->setRows(rows);
+    auto* w =
+        new ListWindow(QStringLiteral("校验结果"), QString(), QString(), QStringList(4), &m_window);
+    const bool withTable = m_purpose == Purpose::WriteAndVerify || m_purpose == Purpose::Verify;
+    const bool wrote = m_purpose != Purpose::Verify;
+    sayInWindowLanguage(w, [w, r, withTable, wrote, warned = m_warned] {
+        QString intro = tr("对讲机中有 %1 处与%2不同。")
+                            .arg(r.differences.size())
+                            .arg(withTable ? tr("表格") : tr("备份"));
+        if (!r.backupPath.isEmpty())
+            intro += tr("\n写入前的备份：") + r.backupPath;
+        intro += warnedValuesWords(warned, wrote);
+        w->setTexts(tr("校验结果"), intro, {tr("信道"), tr("项目"), tr("表格中"), tr("对讲机中")});
+        QList<QStringList> rows;
+        for (const FieldDifference& d : r.differences)
+            rows << QStringList{d.field == FrameField::Squelch ? QStringLiteral("-")
+                                                               : QString::number(d.channel),
+                                frameFieldWords(d.field), d.expected, d.actual};
+        w->setRows(rows);
+    });
     if (restorable) {
         const QString path = r.backupPath;
-        connect(w->addButton(QStringLiteral("恢复备份"), QStringLiteral("恢复备份")),
-                &QPushButton::clicked, this, [this, w, path] {
-                    w->close();
-                    restore(path);
-                });
+        connect(w->addButton(QT_TR_NOOP("恢复备份")), &QPushButton::clicked, this, [this, w, path] {
+            w->close();
+            restore(path);
+        });
     }
     w->addCloseButton();
     w->show();
 }
 
-void SafeProgramming::offerRestore(const QString& text, const QString& backupPath) {
-    auto* w = new ListWindow(QStringLiteral("写入失败"), titles::kDataError, text, {}, &m_window);
-    connect(w->addButton(QStringLiteral("恢复备份"), QStringLiteral("恢复备份")),
-            &QPushButton::clicked, this, [this, w, backupPath] {
+void SafeProgramming::offerRestore(const GuardedJob::Result& r) {
+    auto* w = new ListWindow(QStringLiteral("写入失败"), QString(), QString(), {}, &m_window);
+    sayInWindowLanguage(w, [w, r] {
+        w->setTexts(titles::dataError(),
+                    jobFailureWords(r) + radioMayHaveChangedWords(r.backupPath), {});
+    });
+    const QString backupPath = r.backupPath;
+    connect(w->addButton(QT_TR_NOOP("恢复备份")), &QPushButton::clicked, this,
+            [this, w, backupPath] {
                 w->close();
                 restore(backupPath);
             });
@@ -270,7 +289,7 @@ void SafeProgramming::restore(const QString& backupPath) {
         m_messages.show(fileReadErrorMessage());
         return;
     }
-    if (!m_messages.ask(restoreQuestion(backupTime(backupPath), portName()), titles::kSystem))
+    if (!m_messages.ask(restoreQuestion(backupTime(backupPath), portName()), titles::system()))
         return;
     ChannelSet set{read.contents.squelch, read.contents.rows};
     for (int k = 1; k <= kChannelCount; ++k)
@@ -285,12 +304,13 @@ void SafeProgramming::showBackups() {
         return;
     }
     const std::optional<BackupStore> store = BackupStore::standard();
-    m_backups = new ListWindow(
-        QStringLiteral("备份与恢复"), QStringLiteral("备份与恢复"),
-        QStringLiteral("写入前保存的对讲机信道（%1）：").arg(store ? store->folder() : QString()),
-        {QStringLiteral("时间"), QStringLiteral("端口"), QStringLiteral("静噪"),
-         QStringLiteral("信道 1 接收频率")},
-        &m_window);
+    m_backups = new ListWindow(QStringLiteral("备份与恢复"), QString(), QString(), QStringList(4),
+                               &m_window);
+    sayInWindowLanguage(
+        m_backups, [w = m_backups.data(), folder = store ? store->folder() : QString()] {
+            w->setTexts(tr("备份与恢复"), tr("写入前保存的对讲机信道（%1）：").arg(folder),
+                        {tr("时间"), tr("端口"), tr("静噪"), tr("信道 1 接收频率")});
+        });
     fillBackups();
     // The backup on the chosen row, found by its path: the list may be filled anew.
     const auto chosen = [this]() -> QString {
@@ -298,13 +318,13 @@ void SafeProgramming::showBackups() {
             m_backups ? m_backups->table()->item(m_backups->table()->currentRow(), 0) : nullptr;
         return item ? item->data(Qt::UserRole).toString() : QString();
     };
-    connect(m_backups->addButton(QStringLiteral("载入表格"), QStringLiteral("载入表格")),
-            &QPushButton::clicked, this, [this, chosen] {
+    connect(m_backups->addButton(QT_TR_NOOP("载入表格")), &QPushButton::clicked, this,
+            [this, chosen] {
                 if (const QString path = chosen(); !path.isEmpty())
                     loadBackup(path);
             });
-    connect(m_backups->addButton(QStringLiteral("写入对讲机"), QStringLiteral("写入对讲机")),
-            &QPushButton::clicked, this, [this, chosen] {
+    connect(m_backups->addButton(QT_TR_NOOP("写入对讲机")), &QPushButton::clicked, this,
+            [this, chosen] {
                 if (const QString path = chosen(); !path.isEmpty())
                     restore(path);
             });
@@ -339,7 +359,7 @@ void SafeProgramming::loadBackup(const QString& path) {
     const bool same = compareInFrameForm(read.contents.squelch, read.contents.rows,
                                          m_window.squelchText(), m_table.rows())
                           .isEmpty();
-    if (!same && !m_messages.ask(loadBackupQuestion(backupTime(path)), titles::kSystem))
+    if (!same && !m_messages.ask(loadBackupQuestion(backupTime(path)), titles::system()))
         return;
     const EditHistory::Step step(m_window.history());
     const QString squelch = loadTableFromFile(m_table, path);
@@ -354,11 +374,12 @@ void SafeProgramming::showConnectionCheck() {
     if (m_window.transferRunning() || m_check)
         return;
     if (!m_connection) {
-        m_connection = new ListWindow(QStringLiteral("连接诊断"), QStringLiteral("连接诊断"),
-                                      QStringLiteral("正在检查..."),
-                                      {QStringLiteral("端口"), QStringLiteral("结果")}, &m_window);
-        connect(m_connection->addButton(QStringLiteral("重新检查"), QStringLiteral("重新检查")),
-                &QPushButton::clicked, this, &SafeProgramming::showConnectionCheck);
+        m_connection = new ListWindow(QStringLiteral("连接诊断"), QString(), QString(),
+                                      QStringList(2), &m_window);
+        m_connectionReport.reset();
+        sayInWindowLanguage(m_connection, [this] { sayConnectionWindow(); });
+        connect(m_connection->addButton(QT_TR_NOOP("重新检查")), &QPushButton::clicked, this,
+                &SafeProgramming::showConnectionCheck);
         m_connection->addCloseButton();
         m_connection->show();
     }
@@ -381,25 +402,33 @@ void SafeProgramming::fillConnectionWindow() {
     if (m_reopenAfterCheck && !m_link.open())
         m_window.session().reopenWhenBack();
     m_window.holdLinkForTool(false);
+    m_connectionReport = report;
+    sayConnectionWindow();
+}
+
+void SafeProgramming::sayConnectionWindow() {
     if (!m_connection)
         return;
-    QStringList services;
-    for (const ProcessInfo& s : report.services)
-        services << (s.command == u"brltty"
-                         ? QStringLiteral("brltty（pid %1）正在运行：它会占用 CH340 "
-                                          "连接线；如不使用盲文显示器，请卸载它。")
-                               .arg(s.pid)
-                         : QStringLiteral("%1（pid %2）正在运行：它会探测新的串行端口。")
-                               .arg(s.command)
-                               .arg(s.pid));
-    m_connection->findChild<QLabel*>(QStringLiteral("intro"))
-        ->setText((report.ports.isEmpty() ? QStringLiteral("没有找到串行端口：请插上连接线。")
-                   : report.radioAnswered() ? QStringLiteral("有对讲机应答。")
-                                            : QStringLiteral("没有对讲机应答。")) +
-                  (services.isEmpty() ? QString() : u'\n' + services.join(u'\n')));
+    QString intro = tr("正在检查...");
     QList<QStringList> rows;
-    for (const PortCheck& c : report.ports)
-        rows << QStringList{(QStringList{c.device} + c.names).join(u'\n'), portCheckWords(c)};
+    if (m_connectionReport) {
+        const ConnectionReport& report = *m_connectionReport;
+        QStringList services;
+        for (const ProcessInfo& s : report.services)
+            services << (s.command == u"brltty" ? tr("brltty（pid %1）正在运行：它会占用 CH340 "
+                                                     "连接线；如不使用盲文显示器，请卸载它。")
+                                                      .arg(s.pid)
+                                                : tr("%1（pid %2）正在运行：它会探测新的串行端口。")
+                                                      .arg(s.command)
+                                                      .arg(s.pid));
+        intro = (report.ports.isEmpty()   ? tr("没有找到串行端口：请插上连接线。")
+                 : report.radioAnswered() ? tr("有对讲机应答。")
+                                          : tr("没有对讲机应答。")) +
+                (services.isEmpty() ? QString() : u'\n' + services.join(u'\n'));
+        for (const PortCheck& c : report.ports)
+            rows << QStringList{(QStringList{c.device} + c.names).join(u'\n'), portCheckWords(c)};
+    }
+    m_connection->setTexts(tr("连接诊断"), intro, {tr("端口"), tr("结果")});
     m_connection->setRows(rows);
 }
 

@@ -31,9 +31,14 @@ public:
     ListWindow(const QString& name, const QString& title, const QString& intro,
                const QStringList& heads, QWidget* parent);
     QTableWidget* table() const { return m_table; }
+    // The title, the introduction and the column heads, said anew when the
+    // window's language changes.
+    void setTexts(const QString& title, const QString& intro, const QStringList& heads);
     void setRows(const QList<QStringList>& rows);
     // Enter never presses one of these: it presses 关闭, the default button.
     QPushButton* addButton(const QString& name, const QString& text);
+    // A button named by its Chinese words (SafeProgramming's), in the window's language.
+    QPushButton* addButton(const char* name);
     QPushButton* addCloseButton();
 
 private:
@@ -72,11 +77,12 @@ private:
     void ended();
     void showDifferences(const GuardedJob::Result& r, bool offerRestore);
     void fillBackups();
-    void offerRestore(const QString& text, const QString& backupPath);
+    void offerRestore(const GuardedJob::Result& r);
     void restore(const QString& backupPath);
     void loadBackup(const QString& path);
     void writeBackup(const QString& path);
     void fillConnectionWindow();
+    void sayConnectionWindow();
     ChannelSet tableSet() const;
     QString portName() const;
 
@@ -93,6 +99,7 @@ private:
     QPointer<ListWindow> m_backups;
     QPointer<ListWindow> m_connection;
     ConnectionCheck* m_check = nullptr;
+    std::optional<ConnectionReport> m_connectionReport;
     bool m_reopenAfterCheck = false;
 };
 

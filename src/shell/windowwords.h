@@ -9,6 +9,7 @@
 #include "link/guardedjob.h"
 #include "messagesink.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -28,11 +29,17 @@ struct PortOpenFailure;
 // The window's words: every text, title and icon of the messages the window
 // shows for an outcome of the library is chosen here, and nowhere else.
 
+// The context of these words in the window's translations: the Chinese texts
+// are the sources, said in the window's language.
+class WindowWords {
+    Q_DECLARE_TR_FUNCTIONS(zt41::WindowWords)
+};
+
 // The titles the program's messages carry.
 namespace titles {
-inline const QString kSystem = QStringLiteral("系统信息");
-inline const QString kDataError = QStringLiteral("错误警告 "); // one trailing blank
-inline const QString kSquelch = QStringLiteral("错误警告");
+QString system();    // 系统信息
+QString dataError(); // 错误警告, one trailing blank
+QString squelch();   // 错误警告
 inline const QString kApplication = QStringLiteral("ZT90");
 } // namespace titles
 

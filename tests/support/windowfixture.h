@@ -40,6 +40,7 @@ struct Window {
     FakeLink link;
     RecordingMessages messages;
     ScriptedDialogs dialogs;
+    const zt41::PortMap* portMap = nullptr; // for the port dialog and 连接诊断
     std::unique_ptr<zt41::MainWindow> window;
 
     bool start(QSet<int> ports = {1}) {
@@ -47,7 +48,7 @@ struct Window {
             return false;
         link.openable = ports;
         window = std::make_unique<zt41::MainWindow>(
-            zt41::MainWindow::Services{*fx.table, link, nullptr, &messages, &dialogs});
+            zt41::MainWindow::Services{*fx.table, link, portMap, &messages, &dialogs});
         return window->start();
     }
 
