@@ -353,9 +353,9 @@ int main(int argc, char** argv) {
     QJsonArray columns;
     for (const QString& c : ChannelGridModel::captions())
         columns.append(c.trimmed());
-    const QJsonObject titles{{QStringLiteral("system"), titles::kSystem},
-                             {QStringLiteral("dataError"), titles::kDataError},
-                             {QStringLiteral("squelch"), titles::kSquelch},
+    const QJsonObject titles{{QStringLiteral("system"), titles::system()},
+                             {QStringLiteral("dataError"), titles::dataError()},
+                             {QStringLiteral("squelch"), titles::squelch()},
                              {QStringLiteral("application"), titles::kApplication}};
     const QJsonObject words{{QStringLiteral("window"), windowTexts(window)},
                             {QStringLiteral("columns"), columns},
