@@ -8,8 +8,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 page=$1 words=$2 wasm=$3
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
-# The native build's sanitizers and launcher are not for em++.
-unset CMAKE_CXX_COMPILER_LAUNCHER CMAKE_C_COMPILER_LAUNCHER
+# The native build's launcher and flags are not for em++: a package build's
+# hardening (-fstack-protector-strong, -z relro) has no meaning in WebAssembly.
+unset CMAKE_CXX_COMPILER_LAUNCHER CMAKE_C_COMPILER_LAUNCHER CFLAGS CXXFLAGS CPPFLAGS LDFLAGS
 if [ ! -f "$wasm/build.ninja" ]; then
     emcmake cmake -S "$root" -B "$wasm" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 fi
