@@ -8,6 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/deps.sh
 zt41_install_deps
+zt41_install_web_test_deps
 
 # The kernel as WebAssembly first: the differential test runs it beside the
 # native kernel. Emscripten's own scripts need Debian's node modules.

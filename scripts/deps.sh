@@ -18,7 +18,21 @@ zt41_packages=(
     clang libclang-rt-dev
     # the kernel as WebAssembly, and node to run it
     emscripten nodejs
+    # the page: its TypeScript checked and bundled; its tests in chromium 
+    esbuild node-typescript chromium
 )
+
+# The page's browser tests drive chromium with Playwright, installed from
+# tests/web/package-lock.json into tests/web/node_modules.
+zt41_install_web_test_deps() {
+    local dir
+    dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/../tests/web" && pwd)
+    # Some node builds bring their own npm; Debian's comes as a package.
+    command -v npm >/dev/null || zt41_install_deps npm
+    if [ ! -d "$dir/node_modules/playwright-core" ] || [ "$dir/package-lock.json" -nt "$dir/node_modules" ]; then
+        (cd "$dir" && npm ci --no-audit --no-fund --loglevel=error)
+    fi
+}
 
 zt41_install_deps() {
     local missing=() extra=("$@")

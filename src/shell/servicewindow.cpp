@@ -70,6 +70,9 @@ ServiceWindow::ServiceWindow(const ChannelTable& table, QWidget* parent)
     m_findings->setRootIsDecorated(false);
     // 说明 takes the width that is left, inside the window: what does not fit
     // ends in "…" and its tool tip holds the whole text.
+    // The five columns first: a resize mode set on a section the header does
+    // not have yet writes past the header's sections.
+    m_findings->setColumnCount(5);
     m_findings->header()->setStretchLastSection(true);
     m_findings->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_findings->header()->setSectionResizeMode(4, QHeaderView::Stretch);

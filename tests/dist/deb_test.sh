@@ -70,6 +70,7 @@ expected=(
     usr/share/man/man1/zt41.1.gz usr/share/man/man1/zt41-cli.1.gz usr/share/man/man1/zt41-radio.1.gz
     usr/share/man/zh_CN/man1/zt41.1.gz usr/share/man/zh_CN/man1/zt41-cli.1.gz usr/share/man/zh_CN/man1/zt41-radio.1.gz
     usr/lib/udev/rules.d/70-zt41-serial.rules
+    usr/share/zt41/zt41.html
     usr/share/doc/zt41-programmer/copyright usr/share/doc/zt41-programmer/changelog.gz
 )
 for f in "${expected[@]}"; do

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The channel card through the browser's print dialog: one A4 page with the
+// window's layout (title, date and squelch level, the table of 16 channels,
+// the strip to cut out), its words and figures all the kernel's.
+import type { App } from "./main";
+import { el } from "./ui";
+import { words } from "./words";
+
+export interface CardContent {
+    title: string;
+    dateLine: string;
+    squelchLine: string;
+    stripCaption: string;
+    columns: { title: string; widthMm: number }[];
+    cells: string[][];
+    strip: { mark: string; frequency: string; tones: string; empty: boolean }[];
+    marginMm: number;
+    rowMm: number;
+    stripCellMm: number;
+}
+
+function isoDate(d: Date) {
+    const p = (n: number) => String(n).padStart(2, "0");
+    return `${d.getFullYear()}-${p(d.getMonth() + 1)}-${p(d.getDate())}`;
+}
+
+// Puts the card for the table as it stands into the page, for printing.
+export function buildCard(app: App): HTMLElement {
+    const c = app.kernel.card(app.squelch, app.rows, isoDate(new Date()));
+    document.querySelector(".card")?.remove();
+    const mm = (v: number) => `${v}mm`;
+    const table = el(
+        "table",
+        {},
+        el("colgroup", {}, ...c.columns.map((col) => el("col", { style: `width:${mm(col.widthMm)}` }))),
+        el("tr", {}, ...c.columns.map((col) => el("th", {}, col.title))),
+        ...c.cells.map((row) => el("tr", {}, ...row.map((text) => el("td", {}, text))))
+    );
+    const strip = el(
+        "div",
+        { class: "strip", style: `grid-auto-rows:${mm(c.stripCellMm)}` },
+        ...c.strip.map((s, i) =>
+            el(
+                "div",
+                {},
+                el("b", {}, String(i + 1)),
+                el("span", { class: "mark" }, s.mark),
+                el("span", { class: "freq" }, s.frequency),
+                el("span", { class: "tones" }, s.tones)
+            )
+        )
+    );
+    const card = el(
+        "section",
+        { class: "card", style: `padding:${mm(c.marginMm)}; --row:${mm(c.rowMm)}`, "aria-label": c.title },
+        el("h1", {}, c.title),
+        el("div", { class: "cardline" }, el("span", {}, c.dateLine), el("span", {}, c.squelchLine)),
+        table,
+        el("p", { class: "stripcaption" }, c.stripCaption),
+        strip
+    );
+    document.body.append(card);
+    return card;
+}
+
+export function installCard(app: App) {
+    app.toolItems.push(
+        app.command("打印信道表", words.window.actions["打印信道表"], () => {
+            app.endEdit(true);
+            buildCard(app);
+            window.print();
+        })
+    );
+    window.addEventListener("beforeprint", () => buildCard(app));
+}
