@@ -96,8 +96,18 @@ void sayInWindowLanguage(QObject* owner, std::function<void()> say) {
 }
 
 void tipTextsThatDoNotFit(QWidget* window) {
-    // The Chinese texts fit as the system placed them: no tips there.
+    // The Chinese texts fit as the system placed them: no tips there, and no
+    // measuring either (it would lay out every text before the first paint).
     const bool english = g_language == Language::English;
+    if (!english) {
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if (w->property(kCutTextTip).toBool()) {
+                w->setToolTip(QString());
+                w->setProperty(kCutTextTip, false);
+            }
+        }
+        return;
+    }
     const auto tip = [english](QWidget* w, const QString& text, bool cut) {
         if (english && cut) {
             w->setToolTip(text);
