@@ -44,6 +44,10 @@ std::optional<std::string> channelValueBytes(std::string_view text, EdgeBlanks e
         utf16Length(text) > static_cast<std::size_t>(ChannelValueSplitter::kMaxValueLength))
         return std::nullopt;
     const std::string_view core = edges == EdgeBlanks::MayDrop ? withoutEdgeBlanks(text) : text;
+    // Nor may one follow the blanks the reader is allowed to drop: "  <BOM>3"
+    // would come back as "3".
+    if (core.starts_with(kByteOrderMark))
+        return std::nullopt;
     // A value that begins with a quote is read as a quoted one, and a quoted
     // value ends at its next quote: there is no way to write a quote into it.
     if (core.starts_with('"'))
