@@ -133,7 +133,7 @@ const scenarios = [
         },
     },
     {
-        name: "a CSV import names what it could not take, with the window's words",
+        name: "a CSV import names what it could not take, with the window's words; its export is the tool's",
         async run({ page }) {
             const csv = tempFile(
                 "list.csv",
@@ -148,6 +148,10 @@ const scenarios = [
             assert.match(m.text, /^CSV 文件已导入，以下 1 项未能照原样导入：\n第 3 行（信道 2）：.*「66\.0」/);
             assert.equal(await cell(page, 1, "rf").textContent(), "145.50000");
             assert.equal(await cell(page, 2, "rf").textContent(), "146.00000");
+            const [download] = await Promise.all([page.waitForEvent("download"), menu(page, "文件", "保存CSV")]);
+            const windowCsv = tempFile("window.csv", "");
+            execFileSync(cliPath, ["convert", csv, windowCsv], { stdio: "ignore" });
+            assert.deepEqual(readFileSync(await download.path()), readFileSync(windowCsv));
         },
     },
     {
