@@ -1073,15 +1073,15 @@ zt41-cli 命令 --help 说明各个命令；--version 显示版本；
     </message>
     <message>
         <source>--ports names no device</source>
-        <translation type="unfinished"></translation>
+        <translation>--ports 没有指定任何设备</translation>
     </message>
     <message>
         <source>--ports names %1 devices; at most 8 (COM1 to COM8)</source>
-        <translation type="unfinished"></translation>
+        <translation>--ports 指定了 %1 个设备；最多 8 个（COM1 至 COM8）</translation>
     </message>
     <message>
         <source>the PDF could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>无法绘制 PDF</translation>
     </message>
 </context>
 </TS>
