@@ -101,6 +101,7 @@ const scenarios = [
             await result.waitFor({ timeout: 40000 });
             assert.deepEqual(await result.locator("tbody tr").allTextContents(), ["5接收频率146.50000146.50001"]);
             assert.match(await result.locator(".intro").textContent(), /^对讲机中有 1 处与表格不同。\n写入前的备份：\d{4}-\d\d-\d\d \d\d:\d\d:\d\d$/);
+            await shot(page, "verify-result");
             await page.keyboard.press("Enter"); // 关闭, never 恢复备份
             await result.waitFor({ state: "detached" });
             const before = radio.sent().replace(/\D/g, "").slice(0, 16 * 28);

@@ -80,7 +80,7 @@ const enum Purpose {
 const squelchField = 0; // FrameField::Squelch
 
 // A backup's time as the window shows it.
-export function backupTime(time: number): string {
+function backupTime(time: number): string {
     const d = new Date(time);
     const two = (n: number) => String(n).padStart(2, "0");
     return (
@@ -90,7 +90,7 @@ export function backupTime(time: number): string {
 }
 
 // Asks a question with 是 and 否; Enter and Escape answer 否.
-export function ask(text: string, title: string): Promise<boolean> {
+function ask(text: string, title: string): Promise<boolean> {
     return new Promise((resolve) => {
         const yes = el("button", { "data-name": "是" }, pageWords.yes);
         const no = el("button", { "data-name": "否" }, pageWords.no);
@@ -265,9 +265,17 @@ export function installTools(app: App, link: RadioLink) {
         finished: () => window.setTimeout(ended),
     };
 
-    const enable = (on: boolean) => {
-        for (const name of [...items, "读信道", "写信道"]) app.menus.get(name)!.disabled = !on;
+    // Not offered while a transfer or a job holds the port; 写信道 neither during a job.
+    const shown = link.onTransfer;
+    link.onTransfer = (t) => {
+        shown(t);
+        for (const name of items) app.menus.get(name)!.disabled = t !== Transfer.None;
+        if (job) app.menus.get("写信道")!.disabled = true;
     };
+    // Closing the page mid-write would leave the radio with part of the table.
+    window.addEventListener("beforeunload", (e) => {
+        if (job?.step() === Step.Writing) e.preventDefault();
+    });
 
     const run = (operation: Operation, squelch: string, rows: Rows, why: Purpose) => {
         // Ignored while the port is busy, as a second 写信道 is.
@@ -286,7 +294,6 @@ export function installTools(app: App, link: RadioLink) {
         madeBackup = null;
         job = new k.GuardedJob(host, { operation, squelch: check.squelch, rows: check.rows, backup: writes, restoring });
         link.hold(job);
-        enable(false);
         call((j) => j.start());
     };
 
@@ -313,7 +320,6 @@ export function installTools(app: App, link: RadioLink) {
         for (const t of [...timers.keys()]) stopTimer(t);
         app.setStatus("");
         link.hold(null);
-        enable(true);
         if (backupLost) showMessage(words.messages.storeFailed);
         const wrote = purpose !== Purpose.Verify;
         if (r.failure === Failure.None) {
