@@ -23,6 +23,7 @@ interface GuardedJob extends PortHolder {
     frame(): number;
     radioMayHaveChanged(): boolean;
     result(): JobResult;
+    delete(): void;
 }
 interface Difference {
     channel: number;
@@ -316,6 +317,7 @@ export function installTools(app: App, link: RadioLink) {
         const r = job.result();
         const changed = job.radioMayHaveChanged();
         const backup = madeBackup;
+        job.delete();
         job = null;
         for (const t of [...timers.keys()]) stopTimer(t);
         app.setStatus("");
