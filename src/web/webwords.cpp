@@ -15,6 +15,7 @@
 #include "shell/filedialogs.h"
 #include "shell/helpwindows.h"
 #include "shell/mainwindow.h"
+#include "shell/safeprogramming.h"
 #include "shell/servicewindow.h"
 #include "shell/windowwords.h"
 
@@ -30,6 +31,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -332,6 +334,125 @@ QJsonObject helpTexts() {
     return out;
 }
 
+// The 工具 menu's guarded jobs: the step and frame while one runs, each
+// field's name, each failure's message (keyed "failure" or, for a transfer,
+// "failure:step:kind" by the kernel's numbers) with {frame} and {backup} to
+// fill in, the messages of a radio that matches, the lines naming values
+// that went out with a warning, the questions before a backup is used with
+// {time} and {port}, and the 校验结果 and 备份与恢复 windows' words.
+QJsonObject toolTexts(MainWindow& window) {
+    using Job = GuardedJob;
+    const QString frame = QStringLiteral("90001"), backup = QStringLiteral("\u0001");
+    const auto fill = [&](QString s) {
+        return s.replace(frame, QStringLiteral("{frame}"))
+            .replace(backup, QStringLiteral("{backup}"));
+    };
+    QJsonObject steps;
+    for (Job::Step step :
+         {Job::Step::Backup, Job::Step::Writing, Job::Step::Verifying, Job::Step::Reading})
+        steps.insert(QString::number(static_cast<int>(step)),
+                     SafeProgramming::tr("正在%1... %2/16")
+                         .arg(jobStepWords(step), QStringLiteral("{frame}")));
+    QJsonArray fields;
+    for (int f = 0; f <= static_cast<int>(FrameField::TransmitTone); ++f)
+        fields.append(frameFieldWords(static_cast<FrameField>(f)));
+    QJsonObject failures;
+    for (int f = static_cast<int>(Job::Failure::PortNotOpened);
+         f <= static_cast<int>(Job::Failure::Echo); ++f) {
+        Job::Result r;
+        r.failure = static_cast<Job::Failure>(f);
+        r.backupPath = backup;
+        if (r.failure != Job::Failure::Transfer) {
+            if (r.failure != Job::Failure::Differences)
+                failures.insert(QString::number(f), fill(jobFailedMessage(r).text));
+            continue;
+        }
+        for (Job::Step step :
+             {Job::Step::Backup, Job::Step::Writing, Job::Step::Verifying, Job::Step::Reading})
+            for (int kind = static_cast<int>(TransferOutcome::Kind::PortNotOpen);
+                 kind <= static_cast<int>(TransferOutcome::Kind::NotStored); ++kind) {
+                r.failedStep = step;
+                r.transfer.kind = static_cast<TransferOutcome::Kind>(kind);
+                r.transfer.frame = 90001;
+                failures.insert(
+                    QStringLiteral("%1:%2:%3").arg(f).arg(static_cast<int>(step)).arg(kind),
+                    fill(jobFailureWords(r)));
+            }
+    }
+    Job::Result failed;
+    failed.failure = Job::Failure::Interrupted;
+    ChannelFinding warned;
+    warned.channel = 90001;
+    warned.field = Field::Rf;
+    warned.value = backup;
+    const auto warnedLines = [&](bool wrote) {
+        const QStringList lines = warnedValuesWords({warned}, wrote).split(u'\n');
+        return QJsonObject{{QStringLiteral("header"), lines.value(1)},
+                           {QStringLiteral("line"),
+                            lines.value(2)
+                                .replace(QStringLiteral("90001"), QStringLiteral("{channel}"))
+                                .replace(ChannelGridModel::captions().value(1).trimmed(),
+                                         QStringLiteral("{column}"))
+                                .replace(backup, QStringLiteral("{value}"))}};
+    };
+    const QDateTime time(QDate(2001, 2, 3), QTime(4, 5, 6));
+    const QString timeText = time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    const auto withTime = [&](QString s) {
+        return s.replace(timeText, QStringLiteral("{time}"))
+            .replace(backup, QStringLiteral("{port}"));
+    };
+
+    SafeProgramming& safe = window.safeProgramming();
+    safe.showBackups();
+    auto* backups = window.findChild<ListWindow*>(QStringLiteral("备份与恢复"));
+    QString intro = backups->findChild<QLabel*>(QStringLiteral("intro"))->text();
+    if (const std::optional<BackupStore> store = BackupStore::standard())
+        intro.replace(store->folder(), QStringLiteral("{folder}"));
+    QJsonArray heads;
+    for (int c = 0; c < backups->table()->columnCount(); ++c)
+        heads.append(backups->table()->horizontalHeaderItem(c)->text());
+    QJsonObject buttons;
+    for (QPushButton* b : backups->findChildren<QPushButton*>())
+        buttons.insert(b->objectName(), b->text());
+    backups->close();
+    const auto tr = [](const char* text) {
+        return SafeProgramming::tr(text);
+    };
+    return {
+        {QStringLiteral("waiting"), tr("正在等待对讲机...")},
+        {QStringLiteral("steps"), steps},
+        {QStringLiteral("fields"), fields},
+        {QStringLiteral("failures"), failures},
+        {QStringLiteral("failedTitle"),
+         message(jobFailedMessage(failed)).value(QStringLiteral("title"))},
+        {QStringLiteral("failedIcon"),
+         message(jobFailedMessage(failed)).value(QStringLiteral("icon"))},
+        {QStringLiteral("mayHaveChanged"), fill(radioMayHaveChangedWords(backup))},
+        {QStringLiteral("written"), message(radioMatchesMessage(true))},
+        {QStringLiteral("matches"), message(radioMatchesMessage(false))},
+        {QStringLiteral("warnedWritten"), warnedLines(true)},
+        {QStringLiteral("warnedChecked"), warnedLines(false)},
+        {QStringLiteral("restoreQuestion"), withTime(restoreQuestion(time, backup))},
+        {QStringLiteral("loadQuestion"), withTime(loadBackupQuestion(time))},
+        {QStringLiteral("questionTitle"), titles::system()},
+        {QStringLiteral("backups"), QJsonObject{{QStringLiteral("title"), backups->windowTitle()},
+                                                {QStringLiteral("intro"), intro},
+                                                {QStringLiteral("heads"), heads},
+                                                {QStringLiteral("buttons"), buttons}}},
+        {QStringLiteral("differences"),
+         QJsonObject{
+             {QStringLiteral("title"), tr("校验结果")},
+             {QStringLiteral("intro"), tr("对讲机中有 %1 处与%2不同。")
+                                           .arg(QStringLiteral("{n}"), QStringLiteral("{what}"))},
+             {QStringLiteral("table"), tr("表格")},
+             {QStringLiteral("backup"), tr("备份")},
+             {QStringLiteral("backupLine"), tr("\n写入前的备份：") + QStringLiteral("{backup}")},
+             {QStringLiteral("heads"),
+              QJsonArray{tr("信道"), tr("项目"), tr("表格中"), tr("对讲机中")}},
+             {QStringLiteral("restore"), tr("恢复备份")}}},
+    };
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -367,6 +488,7 @@ int main(int argc, char** argv) {
                             {QStringLiteral("help"), helpTexts()},
                             {QStringLiteral("csv"), csvTemplates()},
                             {QStringLiteral("services"), serviceTexts(table)},
+                            {QStringLiteral("tools"), toolTexts(window)},
                             {QStringLiteral("filters"),
                              QJsonObject{{QStringLiteral("channel"), FileDialogs::filter()},
                                          {QStringLiteral("csv"), FileDialogs::csvFilter()}}}};

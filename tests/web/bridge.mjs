@@ -48,13 +48,9 @@ export async function startRadio(radioPath, args = []) {
     return {
         url: `ws://127.0.0.1:${server.address().port}`,
         dir,
-        // What the radio received, as text, in order.
-        received: () =>
-            readFileSync(log, "latin1")
-                .split("\n")
-                .filter((l) => l.split(" ")[1] === "RX")
-                .map((l) => String.fromCharCode(parseInt(l.split(" ")[2], 16)))
-                .join(""),
+        // What the radio received, and what it sent, as text, in order.
+        received: () => traffic(log, "RX"),
+        sent: () => traffic(log, "TX"),
         kill: () => radio.kill("SIGKILL"),
         async stop() {
             radio.kill("SIGTERM");
@@ -63,3 +59,10 @@ export async function startRadio(radioPath, args = []) {
         },
     };
 }
+
+const traffic = (log, direction) =>
+    readFileSync(log, "latin1")
+        .split("\n")
+        .filter((l) => l.split(" ")[1] === direction)
+        .map((l) => String.fromCharCode(parseInt(l.split(" ")[2], 16)))
+        .join("");

@@ -88,6 +88,39 @@ const scenarios = [
         },
     },
     {
+        name: "写入并校验 on a radio that stores channel 5 wrong names channel 5; the backup made before puts the old channels back",
+        radio: ["--corrupt-channel", "5", "--memory", "@memory"],
+        memory: "4," + "430.02500,88.5,430.02500,88.5,off,L,".repeat(16),
+        async run({ page, radio }) {
+            await typeCell(page, 1, "rf", "145.5");
+            await typeCell(page, 5, "rf", "146.5");
+            await connect(page);
+            await menu(page, "工具", "写入并校验");
+            assert.equal(await page.locator('[data-name="写信道"]').isDisabled(), true);
+            const result = page.locator('dialog[data-name="校验结果"]');
+            await result.waitFor({ timeout: 40000 });
+            assert.deepEqual(await result.locator("tbody tr").allTextContents(), ["5接收频率146.50000146.50001"]);
+            assert.match(await result.locator(".intro").textContent(), /^对讲机中有 1 处与表格不同。\n写入前的备份：\d{4}-\d\d-\d\d \d\d:\d\d:\d\d$/);
+            await shot(page, "verify-result");
+            await page.keyboard.press("Enter"); // 关闭, never 恢复备份
+            await result.waitFor({ state: "detached" });
+            const before = radio.sent().replace(/\D/g, "").slice(0, 16 * 28);
+
+            await menu(page, "工具", "备份与恢复");
+            const backups = page.locator('dialog[data-name="备份与恢复"]');
+            await backups.waitFor();
+            assert.equal(await backups.locator("tbody tr").count(), 1);
+            await backups.locator('[data-name="写入对讲机"]').click();
+            const question = page.locator('dialog[data-name="question"]');
+            assert.match(await question.locator(".msgtext").textContent(), /^将 \d{4}-\d\d-\d\d \d\d:\d\d:\d\d 的备份写入/);
+            await question.locator('[data-name="是"]').click();
+            await result.waitFor({ timeout: 40000 });
+            const rx = radio.received();
+            // Its 16 frames, then the "5" of the check that follows.
+            assert.equal(rx.slice(rx.lastIndexOf("A") + 1).replace(/C/g, "").slice(0, 16 * 28), before);
+        },
+    },
+    {
         name: "a two-row paste: each value judged, a tone outside the set refused with the window's message",
         async run({ page }) {
             await cell(page, 1, "rf").click();

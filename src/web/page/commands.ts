@@ -7,6 +7,7 @@ import { installEdits } from "./edits";
 import { installCard } from "./card";
 import { installFiles } from "./files";
 import { installServices } from "./services";
+import { installTools } from "./tools";
 import { el, showMessage } from "./ui";
 import { pageWords, words } from "./words";
 
@@ -37,6 +38,7 @@ export function installCommands(app: App) {
     app.afterStart.push(() => installEdits(app, () => link.transfer === Transfer.Read));
 
     installFiles(app, () => busy(words.messages.fileBusy));
+    installTools(app, link);
     installCard(app);
     installServices(app);
 

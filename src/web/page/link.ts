@@ -12,18 +12,16 @@ export interface Session {
     setOpen(open: boolean): void;
     received(bytes: Uint8Array): void;
     takeOutgoing(): Uint8Array;
-    pollTick(): void;
-    pollTakeAnswer(): boolean;
+    linkLost(): void;
+    startPoll(): void;
+    stopPoll(): void;
+    startPollNow(): void;
+    stopAll(): void;
     write(rules: number): void;
-    writeTick(): void;
-    writing(): boolean;
     read(): void;
-    readTick(): void;
-    readCollect(): void;
-    readExpire(): void;
-    readLinkLost(): void;
-    reading(): boolean;
-    cannotTravel(rules: number): { frame: number; problem: number };
+    tick(timer: number): void;
+    frameDeadlinePassed(): void;
+    transfer(): number;
 }
 export interface SessionKernel {
     Session: new (page: object) => Session;
@@ -62,6 +60,14 @@ export const cableFilters: SerialPortFilter[] = [
     { usbVendorId: 0x0403 }, // FTDI
 ];
 
+// Who else may hold the port for a while (a 工具 job): it takes what arrives
+// and gives what to send, and hears when the port goes away.
+export interface PortHolder {
+    received(bytes: Uint8Array): void;
+    takeOutgoing(): Uint8Array;
+    linkLost(): void;
+}
+
 export class RadioLink {
     readonly session: Session;
     private port: SerialPort | null = null;
@@ -69,10 +75,8 @@ export class RadioLink {
     private sending: Promise<void> = Promise.resolve();
     private timers = new Map<number, number>();
     private deadline = 0;
-    private clearCount = 0;
+    private holder: PortHolder | null = null;
     transfer = Transfer.None;
-    // Each transfer's end, for the commands that wait for it (工具).
-    private waiting: ((o: Outcome) => void)[] = [];
     onTransfer: (t: Transfer) => void = () => {};
 
     constructor(private app: App, private kernel: SessionKernel) {
@@ -102,7 +106,7 @@ export class RadioLink {
         this.writer = port.writable!.getWriter();
         this.session.setOpen(true);
         this.readLoop(port);
-        this.startTimer(Timer.ReadyPoll);
+        this.call(() => this.session.startPoll());
         return true;
     }
 
@@ -132,25 +136,24 @@ export class RadioLink {
     }
 
     private received(bytes: Uint8Array) {
-        this.session.received(bytes);
-        if (this.session.reading()) this.session.readCollect();
-        else if (this.timers.has(Timer.ReadyPoll)) this.session.pollTakeAnswer();
+        if (this.holder) this.holder.received(bytes);
+        else this.session.received(bytes);
         this.pump();
     }
 
-    // The port is gone: the kernel hears it at its next step.
+    // The port is gone: the kernel hears it at once.
     private lost() {
         this.port = null;
         this.writer?.releaseLock();
         this.writer = null;
-        this.session.setOpen(false);
-        if (this.session.reading()) this.session.readLinkLost();
+        this.holder?.linkLost();
+        this.session.linkLost();
         this.pump();
     }
 
     // Sends what the kernel gave to send, in order.
-    private pump() {
-        const out = this.session.takeOutgoing();
+    pump() {
+        const out = (this.holder ?? this.session).takeOutgoing();
         if (!out.length) return;
         const writer = this.writer;
         if (!writer) return;
@@ -167,38 +170,34 @@ export class RadioLink {
         this.pump();
     }
 
+    // Ignored while a 工具 job holds the port.
     write(rules = WriteRules.Editing) {
-        this.call(() => this.session.write(rules));
+        if (!this.holder) this.call(() => this.session.write(rules));
     }
 
     read() {
-        this.call(() => this.session.read());
+        if (!this.holder) this.call(() => this.session.read());
     }
 
-    // The outcome of the transfer that runs now or starts next.
-    nextOutcome(): Promise<Outcome> {
-        return new Promise((resolve) => this.waiting.push(resolve));
+    // A 工具 job takes the port from the session's poll and holds the table
+    // as a write does; given back (null), the poll asks for the radio at
+    // once, as in the window.
+    hold(holder: PortHolder | null) {
+        if (holder) this.session.stopPoll();
+        this.holder = holder;
+        this.transfer = holder ? Transfer.Write : Transfer.None;
+        this.onTransfer(this.transfer);
+        if (!holder && this.port) this.call(() => this.session.startPollNow());
     }
 
-    startTimer(t: Timer) {
-        if (this.timers.has(t)) return;
-        if (t === Timer.StatusClear) this.clearCount = 0;
-        this.timers.set(t, window.setInterval(() => this.tick(t), this.kernel.timerPeriod(t)));
+    private startTimer(t: Timer) {
+        this.stopTimer(t);
+        this.timers.set(t, window.setInterval(() => this.call(() => this.session.tick(t)), this.kernel.timerPeriod(t)));
     }
 
-    stopTimer(t: Timer) {
+    private stopTimer(t: Timer) {
         window.clearInterval(this.timers.get(t));
         this.timers.delete(t);
-    }
-
-    private tick(t: Timer) {
-        if (t === Timer.Write) this.call(() => this.session.writeTick());
-        else if (t === Timer.ReadyPoll) this.call(() => this.session.pollTick());
-        else if (t === Timer.Read) this.call(() => this.session.readTick());
-        else if (t === Timer.StatusClear && ++this.clearCount > 10) {
-            this.app.setStatus("");
-            this.stopTimer(Timer.StatusClear);
-        }
     }
 
     // What the kernel calls: the window's side of the session.
@@ -207,19 +206,14 @@ export class RadioLink {
             startTimer: (t: Timer) => this.startTimer(t),
             stopTimer: (t: Timer) => this.stopTimer(t),
             setStatus: (s: number) => this.app.setStatus(s < statusKeys.length ? words.status[statusKeys[s]] : ""),
-            radioAnswered: () => {},
             setTransfer: (t: Transfer) => {
                 this.transfer = t;
                 this.onTransfer(t);
             },
-            frameDone: () => {},
             report: (o: Outcome) => {
                 const m = words.outcomes[`${o.transfer}:${o.kind}`];
                 if (o.frame > 0 && o.kind !== 0) this.app.select(o.frame - 1, this.app.currentField);
-                const done = this.waiting;
-                this.waiting = [];
-                const shown = m ? showMessage(m) : Promise.resolve();
-                shown.then(() => done.forEach((resolve) => resolve(o)));
+                if (m) showMessage(m);
             },
             squelch: () => this.app.squelch,
             row: (i: number): Row => this.app.rows[i],
@@ -231,7 +225,7 @@ export class RadioLink {
             },
             startDeadline: (ms: number) => {
                 window.clearTimeout(this.deadline);
-                this.deadline = window.setTimeout(() => this.call(() => this.session.readExpire()), ms);
+                this.deadline = window.setTimeout(() => this.call(() => this.session.frameDeadlinePassed()), ms);
             },
             stopDeadline: () => window.clearTimeout(this.deadline),
         };

@@ -7,6 +7,16 @@
 // time holds the database.
 import { channelCount, Rows } from "./kernel";
 
+// What a write found in the radio, kept before it wrote: the channel file's
+// bytes as 保存 makes them, and the rows they hold.
+export interface Backup {
+    id?: number;
+    time: number;
+    squelch: string;
+    rows: Rows;
+    bytes: Uint8Array | null;
+}
+
 export interface Saved {
     squelch: string;
     rows: Rows;
@@ -64,12 +74,12 @@ export class Store {
     }
 
     // Backups are added, never replaced.
-    async addBackup(backup: { time: number; squelch: string; rows: Rows; bytes: string }): Promise<number> {
+    async addBackup(backup: Backup): Promise<number> {
         const tx = (await this.db()).transaction(backupStore, "readwrite");
         return (await request(tx.objectStore(backupStore).add(backup))) as number;
     }
 
-    async backups(): Promise<{ id: number; time: number; squelch: string; rows: Rows; bytes: string }[]> {
+    async backups(): Promise<Backup[]> {
         const tx = (await this.db()).transaction(backupStore, "readonly");
         return request(tx.objectStore(backupStore).getAll());
     }

@@ -49,6 +49,35 @@ export interface Words {
     };
     help: { instructionsTitle: string; instructions: string[]; aboutTitle: string; about: string[] };
     status: Record<"ready" | "writing" | "written" | "read", string>;
+    // 工具's guarded jobs, as the window words them: steps and failures keyed
+    // by the kernel's numbers, with {frame}, {backup}, {time}, {port},
+    // {channel}, {column}, {value}, {n}, {what} and {folder} to fill in.
+    tools: {
+        waiting: string;
+        steps: Record<string, string>;
+        fields: string[];
+        failures: Record<string, string>;
+        failedTitle: string;
+        failedIcon: Message["icon"];
+        mayHaveChanged: string;
+        written: Message;
+        matches: Message;
+        warnedWritten: { header: string; line: string };
+        warnedChecked: { header: string; line: string };
+        restoreQuestion: string;
+        loadQuestion: string;
+        questionTitle: string;
+        backups: { title: string; intro: string; heads: string[]; buttons: Record<string, string> };
+        differences: {
+            title: string;
+            intro: string;
+            table: string;
+            backup: string;
+            backupLine: string;
+            heads: string[];
+            restore: string;
+        };
+    };
     titles: Record<"system" | "dataError" | "squelch" | "application", string>;
     window: {
         title: string;
@@ -75,6 +104,10 @@ export const pageWords = {
     saveCsv: "保存为 CHIRP CSV",
     backupDownload: "下载",
     backupRestore: "恢复",
+    backupPlace: "本浏览器的存储",
+    chosenPort: "所连接的端口",
+    yes: "是",
+    no: "否",
     connecting: "正在连接……",
     portClosed: "对讲机已断开",
 };
