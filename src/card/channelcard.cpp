@@ -2,6 +2,8 @@
 #include "channelcard.h"
 
 #include "cardfonts.h"
+#include "channels/kernelbridge.h"
+#include "kernel/card.h"
 #include "services/servicecheck.h"
 
 #include <QCoreApplication>
@@ -23,41 +25,56 @@ class CardWords {
 
 namespace {
 
-constexpr qreal kPaperWidthMm = 210;
-constexpr qreal kMarginMm = 15;
-constexpr qreal kRowMm = 8.5;
+constexpr qreal kPaperWidthMm = kernel::card::kPaperWidthMm;
+constexpr qreal kMarginMm = kernel::card::kMarginMm;
+constexpr qreal kRowMm = kernel::card::kRowMm;
+
+using kernel::card::Word;
 
 struct Column {
     const char* title;
     qreal widthMm;
 };
-// The table's columns across the 180 mm between the margins.
-constexpr std::array<Column, 8> kColumns{{{QT_TRANSLATE_NOOP("zt41::CardWords", "信道"), 12},
-                                          {QT_TRANSLATE_NOOP("zt41::CardWords", "接收频率"), 28},
-                                          {QT_TRANSLATE_NOOP("zt41::CardWords", "发送频率"), 28},
-                                          {QT_TRANSLATE_NOOP("zt41::CardWords", "收哑音"), 18},
-                                          {QT_TRANSLATE_NOOP("zt41::CardWords", "发哑音"), 18},
-                                          {QT_TRANSLATE_NOOP("zt41::CardWords", "拍频"), 14},
-                                          {QT_TRANSLATE_NOOP("zt41::CardWords", "功率"), 14},
-                                          {QT_TRANSLATE_NOOP("zt41::CardWords", "备注"), 48}}};
+// The table's columns, their widths the kernel's.
+constexpr std::array<const char*, 8> kColumnTitles{QT_TRANSLATE_NOOP("zt41::CardWords", "信道"),
+                                                   QT_TRANSLATE_NOOP("zt41::CardWords", "接收频率"),
+                                                   QT_TRANSLATE_NOOP("zt41::CardWords", "发送频率"),
+                                                   QT_TRANSLATE_NOOP("zt41::CardWords", "收哑音"),
+                                                   QT_TRANSLATE_NOOP("zt41::CardWords", "发哑音"),
+                                                   QT_TRANSLATE_NOOP("zt41::CardWords", "拍频"),
+                                                   QT_TRANSLATE_NOOP("zt41::CardWords", "功率"),
+                                                   QT_TRANSLATE_NOOP("zt41::CardWords", "备注")};
+constexpr std::array<Column, 8> kColumns = [] {
+    std::array<Column, 8> c{};
+    for (std::size_t i = 0; i < c.size(); ++i)
+        c[i] = {kColumnTitles[i], kernel::card::kColumnWidthsMm[i]};
+    return c;
+}();
+
+// The kernel's card words, by their numbers.
+constexpr std::array<const char*, kernel::card::kWordCount> kWords{
+    "",
+    QT_TRANSLATE_NOOP("zt41::CardWords", "无"),
+    QT_TRANSLATE_NOOP("zt41::CardWords", "不接收"),
+    QT_TRANSLATE_NOOP("zt41::CardWords", "不发射"),
+    QT_TRANSLATE_NOOP("zt41::CardWords", "开"),
+    QT_TRANSLATE_NOOP("zt41::CardWords", "关"),
+    QT_TRANSLATE_NOOP("zt41::CardWords", "低"),
+    QT_TRANSLATE_NOOP("zt41::CardWords", "高"),
+    QT_TRANSLATE_NOOP("zt41::CardWords", "异频"),
+    QT_TRANSLATE_NOOP("zt41::CardWords", "仅收"),
+    QT_TRANSLATE_NOOP("zt41::CardWords", "仅发")};
+
+QString word(Word w) {
+    return w == Word::None ? QString() : CardWords::tr(kWords[static_cast<std::size_t>(w)]);
+}
 
 // The texts of a table row: a channel without a frequency is an empty row.
 std::array<QString, 8> cells(int channel, const ChannelRecord& row) {
-    std::array<QString, 8> c{QString::number(channel)};
-    const QString rf = row.text(Field::Rf).trimmed();
-    if (rf.isEmpty() && row.text(Field::Tf).trimmed().isEmpty())
-        return c;
-    const auto tone = [&](Field f) {
-        const QString t = row.text(f).trimmed();
-        return t.isEmpty() ? CardWords::tr("无") : t;
-    };
-    c[1] = rf.isEmpty() ? CardWords::tr("不接收") : rf;
-    c[2] = row.text(Field::Tf).trimmed().isEmpty() ? CardWords::tr("不发射")
-                                                   : row.text(Field::Tf).trimmed();
-    c[3] = tone(Field::Rct);
-    c[4] = tone(Field::Tct);
-    c[5] = row.text(Field::Bt).trimmed() == u"on" ? CardWords::tr("开") : CardWords::tr("关");
-    c[6] = row.text(Field::Pw).trimmed() == u"L" ? CardWords::tr("低") : CardWords::tr("高");
+    const std::array<kernel::card::Cell, 8> k = kernel::card::cells(channel, toKernel(row));
+    std::array<QString, 8> c;
+    for (std::size_t i = 0; i < c.size(); ++i)
+        c[i] = k[i].word == Word::None ? fromKernel(k[i].text) : word(k[i].word);
     return c;
 }
 
@@ -160,14 +177,21 @@ QString shortFrequency(const QString& frequency) {
 }
 
 QString stripMark(const QString& receive, const QString& transmit) {
-    const QString rx = receive.trimmed(), tx = transmit.trimmed();
-    if (rx.isEmpty() && tx.isEmpty())
-        return QString();
-    if (tx.isEmpty())
-        return CardWords::tr("仅收");
-    if (rx.isEmpty())
-        return CardWords::tr("仅发");
-    return rx == tx ? QString() : CardWords::tr("异频");
+    return word(kernel::card::stripMark(toKernel(receive), toKernel(transmit)));
+}
+
+CardTexts cardTexts() {
+    CardTexts t{CardWords::tr("ZT41 信道表"),
+                CardWords::tr("日期：%1"),
+                CardWords::tr("静噪级别：%1"),
+                CardWords::tr("沿虚线剪下，与对讲机放在一起"),
+                {},
+                {}};
+    for (const char* title : kColumnTitles)
+        t.columns.append(CardWords::tr(title));
+    for (int w = 0; w < kernel::card::kWordCount; ++w)
+        t.words.append(word(static_cast<Word>(w)));
+    return t;
 }
 
 QString shortTones(const QString& receiveTone, const QString& transmitTone) {

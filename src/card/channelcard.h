@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 class QPainter;
 class QPrinter;
@@ -27,6 +28,20 @@ QString shortTones(const QString& receiveTone, const QString& transmitTone);
 // The strip's mark of a channel that is not simplex: "异频" (split), "仅收"
 // (receive only), "仅发" (transmit only); nothing for a simplex channel.
 QString stripMark(const QString& receive, const QString& transmit);
+
+// The card's words in the window's language, for the page to draw the card
+// with: the title, the date and squelch lines with %1 for their value, the
+// strip's caption, the columns' titles, and the words of the cells by the
+// kernel's numbers (kernel/card.h).
+struct CardTexts {
+    QString title;
+    QString dateLine;
+    QString squelchLine;
+    QString stripCaption;
+    QStringList columns;
+    QStringList words;
+};
+CardTexts cardTexts();
 
 // Draws the card onto an A4 page, `paper` being the whole sheet in the
 // painter's coordinates: the title, the date and squelch level, the table of

@@ -5,30 +5,21 @@
 
 namespace zt41::kernel::card {
 
-std::string dateLine(std::string_view isoDate) {
-    return "日期：" + std::string(isoDate);
-}
-
-std::string squelchLine(std::string_view squelch) {
-    return "静噪级别：" + std::string(squelch);
-}
-
-std::array<std::string, 8> cells(int channel, const ChannelRecord& row) {
-    std::array<std::string, 8> c{std::to_string(channel)};
+std::array<Cell, 8> cells(int channel, const ChannelRecord& row) {
+    std::array<Cell, 8> c{Cell{std::to_string(channel)}};
     const std::string rf = trimmed(row.text(Field::Rf));
     const std::string tf = trimmed(row.text(Field::Tf));
     if (rf.empty() && tf.empty())
         return c;
-    const auto tone = [&](Field f) {
-        const std::string t = trimmed(row.text(f));
-        return t.empty() ? std::string("无") : t;
+    const auto either = [](std::string text, Word word) {
+        return text.empty() ? Cell{{}, word} : Cell{std::move(text)};
     };
-    c[1] = rf.empty() ? "不接收" : rf;
-    c[2] = tf.empty() ? "不发射" : tf;
-    c[3] = tone(Field::Rct);
-    c[4] = tone(Field::Tct);
-    c[5] = trimmed(row.text(Field::Bt)) == "on" ? "开" : "关";
-    c[6] = trimmed(row.text(Field::Pw)) == "L" ? "低" : "高";
+    c[1] = either(rf, Word::NotReceived);
+    c[2] = either(tf, Word::NotTransmitted);
+    c[3] = either(trimmed(row.text(Field::Rct)), Word::NoTone);
+    c[4] = either(trimmed(row.text(Field::Tct)), Word::NoTone);
+    c[5].word = trimmed(row.text(Field::Bt)) == "on" ? Word::ShiftOn : Word::ShiftOff;
+    c[6].word = trimmed(row.text(Field::Pw)) == "L" ? Word::PowerLow : Word::PowerHigh;
     return c;
 }
 
@@ -49,15 +40,15 @@ std::string shortFrequency(std::string_view frequency) {
     return s;
 }
 
-std::string stripMark(std::string_view receive, std::string_view transmit) {
+Word stripMark(std::string_view receive, std::string_view transmit) {
     const std::string rx = trimmed(receive), tx = trimmed(transmit);
     if (rx.empty() && tx.empty())
-        return {};
+        return Word::None;
     if (tx.empty())
-        return "仅收";
+        return Word::ReceiveOnly;
     if (rx.empty())
-        return "仅发";
-    return rx == tx ? std::string() : "异频";
+        return Word::TransmitOnly;
+    return rx == tx ? Word::None : Word::Split;
 }
 
 std::string shortTones(std::string_view receiveTone, std::string_view transmitTone) {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The channel card and the licence-free services for the page: the card's
-// words and layout as the window draws it, for the 16 channels as the radio
-// would hold them after a write; a service's check of the table.
+// layout as the window draws it and which word stands in which cell, for the
+// 16 channels as the radio would hold them after a write; a service's check
+// of the table.
 #include "kernel/card.h"
 #include "kernel/services.h"
 
@@ -15,34 +16,39 @@ namespace {
 
 using namespace zt41::web;
 
-val cardJs(const std::string& squelch, const val& table, const std::string& isoDate) {
+// A cell as the page takes it: its text, or the number of its word in the
+// page's card words (0 for none).
+val cellJs(const std::string& text, card::Word word) {
+    val cell = val::object();
+    cell.set("text", text);
+    cell.set("word", static_cast<int>(word));
+    return cell;
+}
+
+val cardJs(const std::string& squelch, const val& table) {
     const ChannelRows rows = radioForm(toRows(table));
-    val columns = val::array();
-    for (std::size_t c = 0; c < card::kColumns.size(); ++c) {
-        val col = val::object();
-        col.set("title", std::string(card::kColumns[c].title));
-        col.set("widthMm", card::kColumns[c].widthMm);
-        columns.set(c, col);
-    }
+    val widths = val::array();
+    for (std::size_t c = 0; c < card::kColumnWidthsMm.size(); ++c)
+        widths.set(c, card::kColumnWidthsMm[c]);
     val cells = val::array();
     val strip = val::array();
     for (int k = 1; k <= kChannelCount; ++k) {
-        const std::array<std::string, 8> row = card::cells(k, rows[k - 1]);
-        cells.set(k - 1, fromStrings({row.begin(), row.end()}));
+        val row = val::array();
+        const std::array<card::Cell, 8> c = card::cells(k, rows[k - 1]);
+        for (std::size_t i = 0; i < c.size(); ++i)
+            row.set(i, cellJs(c[i].text, c[i].word));
+        cells.set(k - 1, row);
         const card::StripCell s = card::stripCell(rows[k - 1]);
         val cell = val::object();
-        cell.set("mark", s.mark);
+        cell.set("mark", static_cast<int>(s.mark));
         cell.set("frequency", s.frequency);
         cell.set("tones", s.tones);
         cell.set("empty", s.empty);
         strip.set(k - 1, cell);
     }
     val out = val::object();
-    out.set("title", card::title());
-    out.set("dateLine", card::dateLine(isoDate));
-    out.set("squelchLine", card::squelchLine(radioSquelch(squelch)));
-    out.set("stripCaption", card::stripCaption());
-    out.set("columns", columns);
+    out.set("squelch", radioSquelch(squelch));
+    out.set("widthsMm", widths);
     out.set("cells", cells);
     out.set("strip", strip);
     out.set("marginMm", card::kMarginMm);

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// zt41-webwords FILE: writes the window's words as JSON for the page, so the
+// zt41-webwords [--lang zh|en] FILE: writes the window's words as JSON for
+// the page, in Chinese or under the window's English translation, so the
 // page speaks with the window's own texts and nobody types them twice. The
 // window is built (not shown, no port probed) over a channel database in a
 // temporary folder and its menus, labels and controls are read by their
-// object names; the messages and status texts come from the window's words.
+// object names; the messages and status texts come from the window's words,
+// the channel card's from the card's.
+#include "card/channelcard.h"
 #include "channels/channeltable.h"
 #include "files/chirpcsv.h"
 #include "link/portmap.h"
@@ -14,6 +17,7 @@
 #include "shell/channelgridmodel.h"
 #include "shell/filedialogs.h"
 #include "shell/helpwindows.h"
+#include "shell/language.h"
 #include "shell/mainwindow.h"
 #include "shell/safeprogramming.h"
 #include "shell/servicewindow.h"
@@ -274,7 +278,7 @@ QJsonObject serviceTexts(ChannelTable& table) {
         offPlan.kind = FindingKind::OffPlan;
         notSimplex.kind = FindingKind::NotSimplex;
         list.append(QJsonObject{{QStringLiteral("id"), s.id},
-                                {QStringLiteral("name"), s.name.zh},
+                                {QStringLiteral("name"), inWindowLanguage(s.name)},
                                 {QStringLiteral("about"), about},
                                 {QStringLiteral("ok"), ok},
                                 {QStringLiteral("offPlan"), findingText(s, offPlan)},
@@ -306,7 +310,7 @@ QJsonObject serviceTexts(ChannelTable& table) {
              window.findChild<QPushButton*>(QStringLiteral("按此频段填入信道"))->text()},
             {QStringLiteral("bad"),
              bad.replace(QStringLiteral(" %1 ").arg(found.size()), QStringLiteral(" {n} "))
-                 .replace(services().front().name.zh, QStringLiteral("{name}"))},
+                 .replace(inWindowLanguage(services().front().name), QStringLiteral("{name}"))},
             {QStringLiteral("nearest"), nearest},
             {QStringLiteral("fields"), QJsonObject{{QStringLiteral("rf"), field(Field::Rf)},
                                                    {QStringLiteral("tf"), field(Field::Tf)},
@@ -453,14 +457,37 @@ QJsonObject toolTexts(MainWindow& window) {
     };
 }
 
+// The channel card: its title, the date and squelch lines with {date} and
+// {level}, the strip's caption, the columns' titles, and the cells' words by
+// the kernel's numbers.
+QJsonObject cardWords() {
+    const CardTexts t = cardTexts();
+    return {{QStringLiteral("title"), t.title},
+            {QStringLiteral("dateLine"), t.dateLine.arg(QStringLiteral("{date}"))},
+            {QStringLiteral("squelchLine"), t.squelchLine.arg(QStringLiteral("{level}"))},
+            {QStringLiteral("stripCaption"), t.stripCaption},
+            {QStringLiteral("columns"), QJsonArray::fromStringList(t.columns)},
+            {QStringLiteral("words"), QJsonArray::fromStringList(t.words)}};
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc != 2) {
-        fprintf(stderr, "usage: zt41-webwords FILE\n");
+    QStringList args = QApplication::arguments().mid(1);
+    std::optional<Language> language = Language::Chinese;
+    if (args.size() == 3 && args.front() == u"--lang") {
+        language = languageNamed(args.at(1));
+        args = args.mid(2);
+    }
+    if (args.size() != 1 || !language) {
+        fprintf(stderr, "usage: zt41-webwords [--lang zh|en] FILE\n");
         return 2;
+    }
+    if (*language != Language::Chinese && !useLanguage(*language)) {
+        fprintf(stderr, "zt41-webwords: the window's translation could not be loaded\n");
+        return 1;
     }
     QTemporaryDir dir;
     ChannelTable table;
@@ -489,13 +516,14 @@ int main(int argc, char** argv) {
                             {QStringLiteral("csv"), csvTemplates()},
                             {QStringLiteral("services"), serviceTexts(table)},
                             {QStringLiteral("tools"), toolTexts(window)},
+                            {QStringLiteral("card"), cardWords()},
                             {QStringLiteral("filters"),
                              QJsonObject{{QStringLiteral("channel"), FileDialogs::filter()},
                                          {QStringLiteral("csv"), FileDialogs::csvFilter()}}}};
-    QFile out(QString::fromLocal8Bit(argv[1]));
+    QFile out(args.front());
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         out.write(QJsonDocument(words).toJson(QJsonDocument::Indented)) < 0 || !out.flush()) {
-        fprintf(stderr, "zt41-webwords: cannot write %s\n", argv[1]);
+        fprintf(stderr, "zt41-webwords: cannot write %s\n", qPrintable(args.front()));
         return 1;
     }
     return 0;

@@ -228,7 +228,45 @@ const scenarios = [
             await shot(page, "services");
         },
     },
+    {
+        name: "English chosen from 帮助 → 语言 stays after a reload: no Chinese on the page, a message or the card, the table kept",
+        async run({ page }) {
+            await typeCell(page, 1, "rf", "145.5");
+            await chooseLanguage(page, "en");
+            await page.reload();
+            await page.waitForSelector("[data-ready]");
+            const chinese = /[\u3000-\u303f\u3400-\u9fff\uff00-\uffef]/;
+            // What shows, and every menu entry but the one naming Chinese in its own words.
+            const visible = () =>
+                page.evaluate(() =>
+                    [document.title, document.body.innerText]
+                        .concat([...document.querySelectorAll("[role=menuitem]")].map((b) => b.textContent))
+                        .join("\n")
+                );
+            assert.doesNotMatch(await visible(), chinese);
+            assert.equal(await cell(page, 1, "rf").textContent(), "145.50000");
+            await shot(page, "english");
+            await typeCell(page, 2, "rf", "600");
+            await page.locator("dialog.msgbox[open]").waitFor();
+            assert.doesNotMatch(await visible(), chinese);
+            await takeMessage(page);
+            await page.evaluate(() => (window.print = () => {}));
+            await menu(page, "工具", "打印信道表");
+            const card = await page.locator(".card").textContent();
+            assert.match(card, /145\.50000/);
+            assert.doesNotMatch(card, chinese);
+            await chooseLanguage(page, "zh");
+            assert.equal(await page.locator('[data-name="帮助"]').first().textContent(), "帮助");
+            assert.equal(await cell(page, 1, "rf").textContent(), "145.50000");
+        },
+    },
 ];
+
+// Chooses a language from 帮助 → 语言 / Language; the page loads again in it.
+async function chooseLanguage(page, language) {
+    await Promise.all([page.waitForEvent("load"), menu(page, "帮助", "语言", language)]);
+    await page.waitForSelector("[data-ready]");
+}
 
 const paste = (page, text) =>
     page.evaluate((t) => {

@@ -1,19 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The channel card through the browser's print dialog: one A4 page with the
 // window's layout (title, date and squelch level, the table of 16 channels,
-// the strip to cut out), its words and figures all the kernel's.
+// the strip to cut out), its figures and layout the kernel's, its words the
+// window's card's.
 import type { App } from "./main";
 import { el } from "./ui";
 import { words } from "./words";
 
+// The kernel's card: a cell is its text, or the number of a word of the card.
 export interface CardContent {
-    title: string;
-    dateLine: string;
-    squelchLine: string;
-    stripCaption: string;
-    columns: { title: string; widthMm: number }[];
-    cells: string[][];
-    strip: { mark: string; frequency: string; tones: string; empty: boolean }[];
+    squelch: string;
+    widthsMm: number[];
+    cells: { text: string; word: number }[][];
+    strip: { mark: number; frequency: string; tones: string; empty: boolean }[];
     marginMm: number;
     rowMm: number;
     stripCellMm: number;
@@ -26,15 +25,16 @@ function isoDate(d: Date) {
 
 // Puts the card for the table as it stands into the page, for printing.
 export function buildCard(app: App): HTMLElement {
-    const c = app.kernel.card(app.squelch, app.rows, isoDate(new Date()));
+    const c = app.kernel.card(app.squelch, app.rows);
+    const W = words.card;
     document.querySelector(".card")?.remove();
     const mm = (v: number) => `${v}mm`;
     const table = el(
         "table",
         {},
-        el("colgroup", {}, ...c.columns.map((col) => el("col", { style: `width:${mm(col.widthMm)}` }))),
-        el("tr", {}, ...c.columns.map((col) => el("th", {}, col.title))),
-        ...c.cells.map((row) => el("tr", {}, ...row.map((text) => el("td", {}, text))))
+        el("colgroup", {}, ...c.widthsMm.map((w) => el("col", { style: `width:${mm(w)}` }))),
+        el("tr", {}, ...W.columns.map((title) => el("th", {}, title))),
+        ...c.cells.map((row) => el("tr", {}, ...row.map((cell) => el("td", {}, cell.word ? W.words[cell.word] : cell.text))))
     );
     const strip = el(
         "div",
@@ -44,7 +44,7 @@ export function buildCard(app: App): HTMLElement {
                 "div",
                 {},
                 el("b", {}, String(i + 1)),
-                el("span", { class: "mark" }, s.mark),
+                el("span", { class: "mark" }, W.words[s.mark]),
                 el("span", { class: "freq" }, s.frequency),
                 el("span", { class: "tones" }, s.tones)
             )
@@ -52,11 +52,16 @@ export function buildCard(app: App): HTMLElement {
     );
     const card = el(
         "section",
-        { class: "card", style: `padding:${mm(c.marginMm)}; --row:${mm(c.rowMm)}`, "aria-label": c.title },
-        el("h1", {}, c.title),
-        el("div", { class: "cardline" }, el("span", {}, c.dateLine), el("span", {}, c.squelchLine)),
+        { class: "card", style: `padding:${mm(c.marginMm)}; --row:${mm(c.rowMm)}`, "aria-label": W.title },
+        el("h1", {}, W.title),
+        el(
+            "div",
+            { class: "cardline" },
+            el("span", {}, W.dateLine.replace("{date}", isoDate(new Date()))),
+            el("span", {}, W.squelchLine.replace("{level}", c.squelch))
+        ),
         table,
-        el("p", { class: "stripcaption" }, c.stripCaption),
+        el("p", { class: "stripcaption" }, W.stripCaption),
         strip
     );
     document.body.append(card);

@@ -9,7 +9,7 @@ import { installFiles } from "./files";
 import { installServices } from "./services";
 import { installTools } from "./tools";
 import { el, showMessage } from "./ui";
-import { pageWords, words } from "./words";
+import { chooseLanguage, language, pageWords, words } from "./words";
 
 export function installCommands(app: App) {
     const A = words.window.actions;
@@ -55,7 +55,17 @@ export function installCommands(app: App) {
     app.helpItems.push(
         app.command("操作", A["操作"], () => showPanel("操作说明", H.instructionsTitle, H.instructions.join("\n"))),
         app.command("关于", A["关于"], () => showPanel("关于本软件", H.aboutTitle, H.about.join("\n"))),
-        app.command("连接线帮助", pageWords.cableHelp, () => showCableHelp())
+        app.command("连接线帮助", pageWords.cableHelp, () => showCableHelp()),
+        // Each language named in its own words, the chosen one checked, as in the window.
+        app.menu(
+            "语言",
+            (["zh", "en"] as const).map((l) => {
+                const b = app.command(l, A[l], () => chooseLanguage(l) || showMessage(words.messages.storeFailed));
+                b.setAttribute("role", "menuitemradio");
+                b.setAttribute("aria-checked", String(l === language));
+                return b;
+            })
+        )
     );
     (window as unknown as { zt41: unknown }).zt41 = { app, link };
 }
@@ -80,7 +90,7 @@ function showPanel(name: string, title: string, text: string) {
 
 function showCableHelp() {
     const box = el("dialog", { class: "msgbox panel", "data-name": "cablehelp" });
-    box.innerHTML = cableHelpHtml;
+    box.innerHTML = pageWords.cableHelpHtml.replace("{ready}", words.status.ready);
     const ok = el("button", { "data-name": "确定" }, pageWords.ok);
     ok.addEventListener("click", () => {
         box.close();
@@ -90,20 +100,3 @@ function showCableHelp() {
     document.body.append(box);
     box.showModal();
 }
-
-const cableHelpHtml = `
-<div class="msgtitle">连接线帮助</div>
-<div class="msgbody"><div>
-<h2>浏览器的端口列表是空的</h2>
-<p>先把编程线插到电脑上，再点“连接对讲机”。列表里只列出常见编程线芯片（CH340/CH341、PL2303、CP210x、FTDI）的端口；
-找不到时请用“所有端口”。</p>
-<p><b>Windows：</b>编程线需要其芯片的驱动程序。打开“设备管理器”，看“端口 (COM 和 LPT)”下是否有这根线；
-若它在“其他设备”下带黄色感叹号，请安装芯片厂商的驱动（CH340：南京沁恒 WCH；PL2303：Prolific；CP210x：Silicon Labs；FTDI：FTDI 公司），再拔插一次。</p>
-<p><b>macOS：</b>较新的系统自带 CH340 和 FTDI 驱动；PL2303 需安装厂商驱动，并在“系统设置 → 隐私与安全性”中允许。</p>
-<p><b>Chromebook 和 Linux：</b>无需驱动；Linux 上用户须属于 dialout 组。</p>
-<p>只能充电的 USB 线没有数据线，电脑看不到任何端口：请用对讲机配套的编程线。</p>
-<h2>端口被占用或无法打开</h2>
-<p>同一时刻只有一个程序能使用端口。请关闭其他编程软件、串口调试工具，以及打开了本页面的其他标签页，然后再连接。</p>
-<h2>连接后状态栏不显示“对讲机就绪...”</h2>
-<p>检查编程线是否插紧在对讲机的耳机/话筒插孔上，对讲机是否已开机。</p>
-</div></div>`;

@@ -96,7 +96,7 @@ export interface Kernel {
     importChirpCsv(bytes: Uint8Array): { refusal: number; rows: Rows; warnings: ChirpWarning[] };
     exportChirpCsv(rows: Rows): { bytes: Uint8Array; leftOut: ChirpWarning[] };
     isChirpCsvFileName(name: string): boolean;
-    card(squelch: string, rows: Rows, isoDate: string): CardContent;
+    card(squelch: string, rows: Rows): CardContent;
     checkService(index: number, rows: Rows): ServiceFinding[];
     finishEdit(row: Row, column: number, typed: string): CellRuleOutcome;
     evaluateCellRule(row: Row, column: number): CellRuleOutcome;

@@ -363,7 +363,8 @@ export class App {
         const box = el("div", { class: "menu" }, button, list);
         button.addEventListener("click", () => {
             const open = !box.classList.contains("open");
-            this.closeMenus();
+            // A menu inside a menu (帮助 → 语言) keeps the one it is in open.
+            for (const m of document.querySelectorAll(".menu.open")) if (!m.contains(box)) m.classList.remove("open");
             box.classList.toggle("open", open);
         });
         return box;
