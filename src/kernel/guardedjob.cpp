@@ -143,15 +143,10 @@ void GuardedJob::continueAfter(Step ended) {
     case Step::Backup: {
         const std::optional<std::string> path =
             m_host.saveBackup(m_rows.receivedSquelch(), m_rows.receivedRows());
-        if (!path) {
-            m_result.backupPath = m_host.backupFolder();
-            m_result.failedStep = Step::Backup;
-            finish(Failure::BackupNotSaved);
-            return;
-        }
-        m_result.backupPath = *path;
-        setStep(Step::Writing);
-        sendWrite();
+        if (m_host.savesBackupLater())
+            m_awaitingBackup = true;
+        else
+            writeAfterBackup(path);
         return;
     }
     case Step::Writing:
@@ -177,6 +172,26 @@ void GuardedJob::continueAfter(Step ended) {
     default:
         return;
     }
+}
+
+void GuardedJob::backupSaved(const std::optional<std::string>& path) {
+    if (!m_awaitingBackup || m_step == Step::Done)
+        return;
+    m_awaitingBackup = false;
+    writeAfterBackup(path);
+}
+
+// Nothing goes to the radio unless what it held is kept.
+void GuardedJob::writeAfterBackup(const std::optional<std::string>& path) {
+    if (!path) {
+        m_result.backupPath = m_host.backupFolder();
+        m_result.failedStep = Step::Backup;
+        finish(Failure::BackupNotSaved);
+        return;
+    }
+    m_result.backupPath = *path;
+    setStep(Step::Writing);
+    sendWrite();
 }
 
 // The radio says nothing while it takes a write but, perhaps, "C". Bytes

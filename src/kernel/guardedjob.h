@@ -78,6 +78,11 @@ public:
     // not be saved.
     virtual std::optional<std::string> saveBackup(const std::string& squelch,
                                                   const ChannelRows& rows) = 0;
+    // Whether saveBackup() only starts the saving and its return means
+    // nothing: the front end calls GuardedJob::backupSaved() once the backup
+    // is kept or refused, and the write waits for it. (A file is written at
+    // once; a browser's storage answers later.)
+    virtual bool savesBackupLater() const { return false; }
     // The step, the frame or the result has changed.
     virtual void changed() {}
     // The job has ended: result() holds how.
@@ -136,6 +141,9 @@ public:
     void readyWaitPassed();
     void resume();
     void inputArrived();
+    // The outcome of a backup saved later (savesBackupLater()): its path, or
+    // nothing when it could not be kept.
+    void backupSaved(const std::optional<std::string>& path);
     void linkLost(bool mayComeBack = true);
 
     Step step() const { return m_step; }
@@ -163,6 +171,7 @@ private:
     void afterReady();
     void sendWrite();
     void continueAfter(Step ended);
+    void writeAfterBackup(const std::optional<std::string>& path);
     void finish(Failure failure);
     void listenForEcho();
 
@@ -176,6 +185,7 @@ private:
     Step m_afterReady = Step::Queued;
     int m_frame = 0;
     bool m_sentWrite = false;
+    bool m_awaitingBackup = false;
     std::deque<Step> m_ended;  // transfers that ended well, waiting for resume()
     std::string m_sent;        // what the write sends: "A" and the 16 frames
     std::size_t m_matched = 0; // how far what came back follows it

@@ -64,6 +64,11 @@ public:
     }
 
     void start() { m_job->start(); }
+    // The backup's name once the browser's storage has kept it; null when it did not.
+    void backupSaved(const val& name) {
+        m_job->backupSaved(name.isString() ? std::optional<std::string>(name.as<std::string>())
+                                           : std::nullopt);
+    }
     void abort() { m_job->abort(); }
     void tick(int timer) { m_job->tick(static_cast<SessionTimer>(timer)); }
     void frameDeadlinePassed() { m_job->frameDeadlinePassed(); }
@@ -123,13 +128,13 @@ private:
     void callSoon() override { m_page.call<void>("callSoon"); }
     bool backupFolderReady() override { return true; }
     std::string backupFolder() const override { return m_page.call<std::string>("backupPlace"); }
+    // IndexedDB answers later: the page calls backupSaved().
     std::optional<std::string> saveBackup(const std::string& squelch,
                                           const ChannelRows& rows) override {
-        const val name = m_page.call<val>("saveBackup", squelch, fromRows(rows));
-        if (name.isNull() || name.isUndefined())
-            return std::nullopt;
-        return name.as<std::string>();
+        m_page.call<void>("saveBackup", squelch, fromRows(rows));
+        return std::nullopt;
     }
+    bool savesBackupLater() const override { return true; }
     void changed() override { m_page.call<void>("changed"); }
     void finished() override { m_page.call<void>("finished"); }
 
@@ -144,6 +149,7 @@ EMSCRIPTEN_BINDINGS(zt41_job) {
     emscripten::class_<PageJob>("GuardedJob")
         .constructor<val, const val&>()
         .function("start", &PageJob::start)
+        .function("backupSaved", &PageJob::backupSaved)
         .function("abort", &PageJob::abort)
         .function("tick", &PageJob::tick)
         .function("frameDeadlinePassed", &PageJob::frameDeadlinePassed)

@@ -23,6 +23,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -328,11 +329,17 @@ struct ClockedHost : GuardedJobHost {
     void callSoon() override { ++soon; }
     bool backupFolderReady() override { return true; }
     std::string backupFolder() const override { return "folder"; }
+    // 0: the backup is saved at once; 1: kept 100 ms later; 2: refused 100 ms later.
+    int later = 0;
+    int backupDue = -1;
     std::optional<std::string> saveBackup(const std::string& squelch,
                                           const ChannelRows& rows) override {
         std::printf(" backup %s %s", shown(squelch).c_str(), shown(rows[4]).c_str());
+        if (later)
+            backupDue = now + 100;
         return "backup" + std::to_string(++backups);
     }
+    bool savesBackupLater() const override { return later != 0; }
     GuardedJob::Step shownStep = GuardedJob::Step::Queued;
     void changed() override {
         if (job->step() != shownStep)
@@ -352,10 +359,11 @@ struct ClockedHost : GuardedJobHost {
 };
 
 // Runs a job against the radio until it ends (a minute at most).
-void runJob(ScriptedRadio& radio, GuardedJob::Options options) {
+void runJob(ScriptedRadio& radio, GuardedJob::Options options, int backupLater = 0) {
     BufferedLink link;
     link.setMayOpen(true);
     ClockedHost host;
+    host.later = backupLater;
     GuardedJob job(link, host, std::move(options));
     host.job = &job;
     job.start();
@@ -383,6 +391,15 @@ void runJob(ScriptedRadio& radio, GuardedJob::Options options) {
             host.readyWait = -1;
             job.readyWaitPassed();
         }
+        if (host.backupDue >= 0 && job.radioMayHaveChanged()) {
+            std::fprintf(stderr, "kernelprobe: the write began before its backup was kept\n");
+            std::exit(2);
+        }
+        if (host.backupDue >= 0 && host.backupDue <= host.now) {
+            host.backupDue = -1;
+            job.backupSaved(host.later == 1 ? std::optional<std::string>("kept later")
+                                            : std::nullopt);
+        }
     }
     std::printf(" open %d\n", link.isOpen());
 }
@@ -404,6 +421,11 @@ void probeGuardedJobs(const std::string& input) {
     options.backup = true;
     std::printf(" guarded write");
     runJob(radio, options);
+    // A backup the front end keeps later: refused, nothing goes out; kept, the write follows.
+    std::printf(" guarded write, backup refused later");
+    runJob(radio, options, 2);
+    std::printf(" guarded write, backup kept later");
+    runJob(radio, options, 1);
     options.restoring = true;
     std::printf(" guarded restore");
     runJob(radio, options);

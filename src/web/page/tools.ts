@@ -14,6 +14,7 @@ import { pageWords, words } from "./words";
 // The kernel's guarded job, as jobapi.cpp binds it.
 interface GuardedJob extends PortHolder {
     start(): void;
+    backupSaved(name: string | null): void;
     abort(): void;
     tick(timer: number): void;
     frameDeadlinePassed(): void;
@@ -202,7 +203,6 @@ export function installTools(app: App, link: RadioLink) {
     let job: GuardedJob | null = null;
     let purpose = Purpose.Verify;
     let warned: Finding[] = [];
-    let backupLost = false;
     let madeBackup: Backup | null = null;
     let backupsPanel: ListPanel | null = null;
     const timers = new Map<number, number>();
@@ -238,22 +238,19 @@ export function installTools(app: App, link: RadioLink) {
         stopReadyWait: () => window.clearTimeout(readyWait),
         callSoon: () => window.setTimeout(() => call((j) => j.resume())),
         backupPlace: () => pageWords.backupPlace,
-        // Kept at once, never over another; named by its time.
-        saveBackup: (squelch: string, rows: Rows): string | null => {
+        // Kept, never over another, named by its time; nothing goes to the
+        // radio until the storage has said so.
+        saveBackup: (squelch: string, rows: Rows) => {
             const backup: Backup = { time: Date.now(), squelch, rows, bytes: k.formatChannelFile(squelch, rows) };
-            madeBackup = backup;
             app.store
                 .addBackup(backup)
                 .then((id) => {
                     backup.id = id;
+                    madeBackup = backup;
                     if (backupsPanel?.open) fillBackups();
+                    call((j) => j.backupSaved(backupTime(backup.time)));
                 })
-                .catch(() => {
-                    // Nothing more goes to the radio without the backup kept.
-                    backupLost = true;
-                    call((j) => j.abort());
-                });
-            return backupTime(backup.time);
+                .catch(() => call((j) => j.backupSaved(null)));
         },
         changed: () => {
             if (!job) return;
@@ -291,7 +288,6 @@ export function installTools(app: App, link: RadioLink) {
         }
         warned = writes ? check.warnings : check.refusals;
         purpose = why;
-        backupLost = false;
         madeBackup = null;
         job = new k.GuardedJob(host, { operation, squelch: check.squelch, rows: check.rows, backup: writes, restoring });
         link.hold(job);
@@ -322,14 +318,13 @@ export function installTools(app: App, link: RadioLink) {
         for (const t of [...timers.keys()]) stopTimer(t);
         app.setStatus("");
         link.hold(null);
-        if (backupLost) showMessage(words.messages.storeFailed);
         const wrote = purpose !== Purpose.Verify;
         if (r.failure === Failure.None) {
             const m = wrote ? T.written : T.matches;
             showMessage({ ...m, text: m.text + warnedLines(wrote) });
         } else if (r.failure === Failure.Differences) {
-            showDifferences(r, wrote && backup && !backupLost ? backup : null);
-        } else if (changed && backup && !backupLost) {
+            showDifferences(r, wrote && backup ? backup : null);
+        } else if (changed && backup) {
             offerRestore(r, backup);
         } else {
             showMessage({ text: failureText(r), title: T.failedTitle, icon: T.failedIcon });
