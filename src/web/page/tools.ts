@@ -149,6 +149,11 @@ class ListPanel {
             if (e.key === "Enter" && !(e.target instanceof HTMLButtonElement)) {
                 e.preventDefault();
                 this.dismiss();
+            } else if (e.key === "ArrowUp" || e.key === "ArrowDown") {
+                // The list is chosen from by keyboard too, as the window's.
+                e.preventDefault();
+                this.choose(Math.min(this.chosen + (e.key === "ArrowUp" ? -1 : 1), this.body.children.length - 1));
+                (this.body.children[this.chosen] as HTMLElement | undefined)?.focus();
             }
         });
     }
@@ -164,7 +169,7 @@ class ListPanel {
     setRows(rows: string[][]) {
         this.body.replaceChildren(
             ...rows.map((r, i) => {
-                const tr = el("tr", { tabindex: "-1" }, ...r.map((c) => el("td", {}, c)));
+                const tr = el("tr", { tabindex: "-1", role: "row" }, ...r.map((c) => el("td", {}, c)));
                 tr.addEventListener("mousedown", () => this.choose(i));
                 return tr;
             })
@@ -174,7 +179,10 @@ class ListPanel {
 
     private choose(i: number) {
         this.chosen = Math.max(0, i);
-        [...this.body.children].forEach((tr, k) => tr.classList.toggle("selected", k === this.chosen));
+        [...this.body.children].forEach((tr, k) => {
+            tr.classList.toggle("selected", k === this.chosen);
+            tr.setAttribute("aria-selected", String(k === this.chosen));
+        });
     }
 
     addButton(name: string, text: string, run: () => void) {
