@@ -124,8 +124,10 @@ export const enum Picker {
     Power = 3, // Combo3
 }
 
-declare const createKernel: () => Promise<Kernel>;
+// Started by the page's head, so that the module compiles while the rest of
+// the page is parsed.
+declare const zt41Kernel: Promise<Kernel>;
 
 export function loadKernel(): Promise<Kernel> {
-    return createKernel();
+    return zt41Kernel;
 }

@@ -399,8 +399,12 @@ export class App {
 export let app: App;
 
 async function boot() {
+    // The script stands in the page's head: the table's lock is asked for at
+    // once, and the kernel's module compiles while the rest is read.
+    const asked = holdTable();
+    if (document.readyState === "loading") await new Promise((ready) => document.addEventListener("DOMContentLoaded", ready, { once: true }));
     const root = document.getElementById("启动窗体")!;
-    const [kernel, held] = await Promise.all([loadKernel(), holdTable()]);
+    const [kernel, held] = await Promise.all([loadKernel(), asked]);
     if (!held) {
         document.title = words.window.title;
         root.append(el("p", { class: "refused" }, words.messages.databaseInUse.text));
