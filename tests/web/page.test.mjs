@@ -121,6 +121,25 @@ const scenarios = [
         },
     },
     {
+        name: "a backup the browser will not keep (a full disk): nothing is written to the radio",
+        radio: ["--memory", "@memory"],
+        memory: "4," + "430.02500,,430.02500,,off,L,".repeat(16),
+        async run({ page, radio }) {
+            await typeCell(page, 1, "rf", "145.5");
+            await connect(page);
+            await page.evaluate(() => {
+                IDBObjectStore.prototype.add = () => {
+                    throw new DOMException("disk full", "QuotaExceededError");
+                };
+            });
+            await menu(page, "工具", "写入并校验");
+            const m = await takeMessage(page, 20000);
+            assert.equal(m.text, "备份无法保存到 本浏览器的存储，没有向对讲机写入任何数据。");
+            assert.match(radio.received(), /5/);
+            assert.doesNotMatch(radio.received(), /A/);
+        },
+    },
+    {
         name: "a two-row paste: each value judged, a tone outside the set refused with the window's message",
         async run({ page }) {
             await cell(page, 1, "rf").click();
