@@ -439,7 +439,7 @@
     </message>
     <message>
         <source>正在%1... %2/16</source>
-        <translation>Now %1 %2/16</translation>
+        <translation>Now %1... %2/16</translation>
     </message>
     <message>
         <source>正在等待对讲机...</source>
