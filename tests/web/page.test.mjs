@@ -88,6 +88,22 @@ const scenarios = [
         },
     },
     {
+        name: "the radio killed mid-写入并校验 names the backup made before and offers it back",
+        async run({ page, radio }) {
+            await typeCell(page, 1, "rf", "145.5");
+            await connect(page);
+            await menu(page, "工具", "写入并校验");
+            await page.waitForFunction(() => /^正在写入\.\.\. [1-9]/.test(document.getElementById("Label2").textContent), null, { timeout: 20000 });
+            radio.kill();
+            const failed = page.locator('dialog[data-name="写入失败"]');
+            await failed.waitFor({ timeout: 15000 });
+            assert.match(await failed.locator(".intro").textContent(), /^写入时失败：[^]*\d{4}-\d\d-\d\d \d\d:\d\d:\d\d/);
+            assert.equal(await failed.locator('[data-name="恢复备份"]').count(), 1);
+            await page.keyboard.press("Enter"); // 关闭, never 恢复备份
+            await failed.waitFor({ state: "detached" });
+        },
+    },
+    {
         name: "写入并校验 on a radio that stores channel 5 wrong names channel 5; the backup made before puts the old channels back",
         radio: ["--corrupt-channel", "5", "--memory", "@memory"],
         memory: "4," + "430.02500,88.5,430.02500,88.5,off,L,".repeat(16),
