@@ -65,15 +65,19 @@ const scenarios = [
         },
     },
     {
-        name: "read brings the radio's channels",
+        name: "read brings the radio's channels; saved, they are the window's file",
         radio: ["--memory", "@memory"],
-        memory: "3," + "145.50000,88.5,145.50000,88.5,off,H,".repeat(16),
+        memory: "3," + "430.02500,,430.02500,,off,L,".repeat(15) + "145.50000,88.5,145.50000,88.5,off,H,",
         async run({ page }) {
             await connect(page);
             await menu(page, "读信道");
             await page.waitForFunction((s) => document.getElementById("Label2").textContent === s, readStatus, { timeout: 15000 });
             assert.equal(await cell(page, 16, "rf").textContent(), "145.50000");
             assert.equal(await cell(page, 16, "rct").textContent(), "88.5");
+            const [download] = await Promise.all([page.waitForEvent("download"), menu(page, "文件", "保存")]);
+            const windowSaved = tempFile("read.doc", "");
+            execFileSync(cliPath, ["convert", tempFile("memory.doc", this.memory), windowSaved]);
+            assert.equal(readFileSync(await download.path(), "latin1"), readFileSync(windowSaved, "latin1"));
         },
     },
     {
