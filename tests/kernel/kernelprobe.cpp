@@ -19,6 +19,7 @@
 #include "kernel/squelch.h"
 #include "kernel/text.h"
 #include "kernel/transfers.h"
+#include "scriptedjob.h"
 
 #include <array>
 #include <cstdint>
@@ -32,6 +33,8 @@
 #include <vector>
 
 using namespace zt41::kernel;
+using zt41::test::JobClock;
+using zt41::test::ScriptedRadio;
 
 namespace {
 
@@ -282,64 +285,18 @@ void probeTransfers(const std::string& input) {
     }
 }
 
-// A radio as bytes: answers each "C" with "C", keeps the 16 frames after
-// an "A", answers "5" with the frames it holds.
-struct ScriptedRadio {
-    std::string memory;
-    std::string taking;
-    bool writing = false;
-    std::string answer(const std::string& sent) {
-        std::string out;
-        for (char c : sent) {
-            if (writing) {
-                taking += c;
-                if (taking.size() == kChannelCount * kFrameLength) {
-                    memory.swap(taking);
-                    taking.clear();
-                    writing = false;
-                }
-            } else if (c == kReadyAnswer) {
-                out += c;
-            } else if (c == kWriteCommand) {
-                writing = true;
-            } else if (c == kReadRequest) {
-                out += memory;
-            }
-        }
-        return out;
-    }
-};
-
-// A job's host on a clock of its own that goes 20 ms a turn; prints the
-// steps, the backups and the end.
-struct ClockedHost : GuardedJobHost {
-    GuardedJob* job = nullptr;
-    int now = 0;
-    std::array<int, 4> due{-1, -1, -1, -1};
-    int deadline = -1, readyWait = -1;
-    int soon = 0, backups = 0;
-    void startTimer(SessionTimer t) override {
-        due[static_cast<int>(t) - 1] = now + timerPeriodMs(t);
-    }
-    void stopTimer(SessionTimer t) override { due[static_cast<int>(t) - 1] = -1; }
-    void startFrameDeadline() override { deadline = now + ReadTransfer::kFrameDeadlineMs; }
-    void stopFrameDeadline() override { deadline = -1; }
-    void startReadyWait(int ms) override { readyWait = now + ms; }
-    void stopReadyWait() override { readyWait = -1; }
-    void callSoon() override { ++soon; }
-    bool backupFolderReady() override { return true; }
-    std::string backupFolder() const override { return "folder"; }
-    // 0: the backup is saved at once; 1: kept 100 ms later; 2: refused 100 ms later.
+// A job's host that prints the steps, the backups and the end. `later`: 0,
+// the backup is saved at once; 1, kept 100 ms later; 2, refused 100 ms later.
+struct PrintingJobHost : JobClock {
     int later = 0;
-    int backupDue = -1;
+    int backups = 0;
     std::optional<std::string> saveBackup(const std::string& squelch,
                                           const ChannelRows& rows) override {
         std::printf(" backup %s %s", shown(squelch).c_str(), shown(rows[4]).c_str());
         if (later)
-            backupDue = now + 100;
+            keepLater(later == 1 ? std::optional<std::string>("kept later") : std::nullopt);
         return "backup" + std::to_string(++backups);
     }
-    bool savesBackupLater() const override { return later != 0; }
     GuardedJob::Step shownStep = GuardedJob::Step::Queued;
     void changed() override {
         if (job->step() != shownStep)
@@ -358,48 +315,17 @@ struct ClockedHost : GuardedJobHost {
     }
 };
 
-// Runs a job against the radio until it ends (a minute at most).
 void runJob(ScriptedRadio& radio, GuardedJob::Options options, int backupLater = 0) {
     BufferedLink link;
     link.setMayOpen(true);
-    ClockedHost host;
+    PrintingJobHost host;
     host.later = backupLater;
+    host.savesLater = backupLater != 0;
     GuardedJob job(link, host, std::move(options));
-    host.job = &job;
-    job.start();
-    for (int turn = 0; turn < 3000 && !job.isDone(); ++turn) {
-        for (; host.soon > 0; --host.soon)
-            job.resume();
-        if (const std::string in = radio.answer(link.takeOutgoing()); !in.empty()) {
-            link.received(in);
-            job.inputArrived();
-        }
-        host.now += 20;
-        for (SessionTimer t : {SessionTimer::Write, SessionTimer::StatusClear,
-                               SessionTimer::ReadyPoll, SessionTimer::Read}) {
-            int& due = host.due[static_cast<int>(t) - 1];
-            if (due >= 0 && due <= host.now) {
-                due = host.now + timerPeriodMs(t);
-                job.tick(t);
-            }
-        }
-        if (host.deadline >= 0 && host.deadline <= host.now) {
-            host.deadline = -1;
-            job.frameDeadlinePassed();
-        }
-        if (host.readyWait >= 0 && host.readyWait <= host.now) {
-            host.readyWait = -1;
-            job.readyWaitPassed();
-        }
-        if (host.backupDue >= 0 && job.radioMayHaveChanged()) {
-            std::fprintf(stderr, "kernelprobe: the write began before its backup was kept\n");
-            std::exit(2);
-        }
-        if (host.backupDue >= 0 && host.backupDue <= host.now) {
-            host.backupDue = -1;
-            job.backupSaved(host.later == 1 ? std::optional<std::string>("kept later")
-                                            : std::nullopt);
-        }
+    zt41::test::runJob(radio, link, job, host);
+    if (host.wroteBeforeBackupKept) {
+        std::fprintf(stderr, "kernelprobe: the write began before its backup was kept\n");
+        std::exit(2);
     }
     std::printf(" open %d\n", link.isOpen());
 }
