@@ -118,6 +118,10 @@ void GuardedJob::finished(const TransferOutcome& outcome) {
     if (m_step == Step::Done)
         return;
     if (!outcome.ok()) {
+        // A write refused before its "A" has left the radio as it was.
+        if (m_step == Step::Writing && (outcome.kind == TransferOutcome::Kind::PortNotOpen ||
+                                        outcome.kind == TransferOutcome::Kind::RowCannotTravel))
+            m_sentWrite = false;
         m_result.transfer = outcome;
         m_result.failedStep = m_step;
         finish(Failure::Transfer);
